@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/bgrcolor.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+namespace chromanick {
+
+struct GradientPreset {
+    int family;                         // index into GradientFamilyTitles()
+    std::array<QString, 5> codes;       // "·$N", slot 1 first
+    std::array<BgrColor, 5> previewColours;
+};
+
+// The 36 preset schemes, rows 0 to 35, six families of six rows.
+const QList<GradientPreset>& GradientPresets();
+// "Dégradé de rouge :", "Dégradé de bleu :", ... "Autre :", in row order.
+const QStringList& GradientFamilyTitles();
+
+inline constexpr int kGradientCustomRow = 36;
+inline constexpr int kGradientRowCount = 37;
+// Preview colours of the custom row before the user picks any.
+std::array<BgrColor, 5> CustomRowInitialPreview();
+
+inline const QString kGradientPlaceholder = QStringLiteral("Chromanick Dégradé par Tiwakan !");
+inline constexpr int kGradientMaxLength = 50;
+
+struct GradientSettings {
+    QString nickname;
+    int presetRow = 0;
+    std::array<std::optional<BgrColor>, 5> customColours;
+    bool backgroundEnabled = false;
+    BgrColor backgroundColour = 0;
+    bool bold = false;
+    bool underline = false;
+    bool italic = false;
+    bool strikethrough = false;
+    bool autoCopy = true;
+};
+
+struct SegmentSplit {
+    int k = 1;
+    std::array<QString, 5> segments;
+    bool operator==(const SegmentSplit&) const = default;
+};
+
+// Five consecutive segments of length k = max(1, ceil(n / 5)), the last ones
+// short or empty. Any length is covered, so the code always holds the whole text.
+SegmentSplit Decoupe_Pseudo(const QString& nickname);
+
+// The gradient code line: styles, background, five coloured segments, "·0".
+QString Genere_Degrade(const GradientSettings& settings, const SegmentSplit& split);
+
+}  // namespace chromanick

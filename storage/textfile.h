@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Text files of the program: Windows-1252 with CR LF after every line, the
+// last one included. Text that Windows-1252 cannot hold is not degraded: the
+// whole file is then written as UTF-8 with a byte-order mark.
+namespace chromanick::textfile {
+
+// True when every character has a Windows-1252 byte.
+bool fitsWindows1252(const QString& text);
+// Windows-1252 when it fits, else UTF-8 with a BOM.
+QByteArray encode(const QString& text);
+// UTF-8 when the data starts with a UTF-8 BOM, else Windows-1252.
+QString decode(const QByteArray& data);
+
+// Each line followed by CR LF.
+QString joinLines(const QStringList& lines);
+// Lines ended by CR LF or a lone LF; a last piece without a line end counts
+// as a line when it is not empty.
+QStringList splitLines(const QString& text);
+
+std::optional<QByteArray> readAll(const QString& path, QString* error = nullptr);
+std::optional<QStringList> readLines(const QString& path, QString* error = nullptr);
+
+// Replaces the file atomically: on any failure the previous file is left
+// byte-identical and no partial file remains.
+bool writeAll(const QString& path, const QByteArray& data, QString* error = nullptr);
+bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+}  // namespace chromanick::textfile
