@@ -12,8 +12,8 @@
 namespace chromanick {
 
 struct GradientPreset {
-    int family;                         // index into GradientFamilyTitles()
-    std::array<QString, 5> codes;       // "·$N", slot 1 first
+    int family;                    // index into GradientFamilyTitles()
+    std::array<QString, 5> codes;  // "·$N", slot 1 first
     std::array<BgrColor, 5> previewColours;
 };
 
