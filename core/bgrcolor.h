@@ -13,10 +13,18 @@ using BgrColor = quint32;
 inline constexpr BgrColor kSystemButtonFace = 0x8000000F;
 inline constexpr BgrColor kSystemButtonText = 0x80000012;
 
-constexpr bool isSystemColour(BgrColor c) { return (c & 0xFF000000u) == 0x80000000u; }
-constexpr int redOf(BgrColor c) { return int(c & 0xFFu); }
-constexpr int greenOf(BgrColor c) { return int((c >> 8) & 0xFFu); }
-constexpr int blueOf(BgrColor c) { return int((c >> 16) & 0xFFu); }
+constexpr bool isSystemColour(BgrColor c) {
+    return (c & 0xFF000000u) == 0x80000000u;
+}
+constexpr int redOf(BgrColor c) {
+    return int(c & 0xFFu);
+}
+constexpr int greenOf(BgrColor c) {
+    return int((c >> 8) & 0xFFu);
+}
+constexpr int blueOf(BgrColor c) {
+    return int((c >> 16) & 0xFFu);
+}
 constexpr BgrColor bgrFromRgb(int red, int green, int blue) {
     return BgrColor(red & 0xFF) | (BgrColor(green & 0xFF) << 8) | (BgrColor(blue & 0xFF) << 16);
 }

@@ -6,9 +6,9 @@
 namespace chromanick {
 
 struct Emoticon {
-    QString image;    // picture control name, "Image2" to "Image68"; also its artwork file name
+    QString image;  // picture control name, "Image2" to "Image68"; also its artwork file name
     QString tooltip;
-    QString text;     // what a click inserts
+    QString text;  // what a click inserts
 };
 
 // The 67 pictures of the emoticon panel, Image2 first.

@@ -14,11 +14,11 @@ enum class EntryRole {
 };
 
 struct PaletteEntry {
-    QString option;         // option-button name, stored in project files
+    QString option;  // option-button name, stored in project files
     QString caption;
-    QString code;           // empty for Default and Custom entries
-    BgrColor previewColour; // text colour (foreground) or background colour
-    BgrColor captionColour; // background palette only; kSystemButtonText otherwise
+    QString code;            // empty for Default and Custom entries
+    BgrColor previewColour;  // text colour (foreground) or background colour
+    BgrColor captionColour;  // background palette only; kSystemButtonText otherwise
     EntryRole role;
 };
 

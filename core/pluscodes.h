@@ -9,11 +9,11 @@ namespace chromanick::pluscode {
 
 inline const QChar kDot = QChar(0x00B7);
 
-QString reset();          // "·0"
-QString bold();           // "·#"
-QString underline();      // "·@"
-QString italic();         // "·&"
-QString strikethrough();  // "·'"
+QString reset();                         // "·0"
+QString bold();                          // "·#"
+QString underline();                     // "·@"
+QString italic();                        // "·&"
+QString strikethrough();                 // "·'"
 QString rgbText(BgrColor colour);        // "·$(rrr,ggg,bbb)"
 QString rgbBackground(BgrColor colour);  // "·$,(rrr,ggg,bbb)"
 QString ditSuppression();                // "·$0" + U+00A0

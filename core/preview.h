@@ -41,6 +41,8 @@ public:
     void reset();
 
 private:
+    void applyStylesAndBackground(const NickSettings& settings);
+
     PreviewState state_;
 };
 

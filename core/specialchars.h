@@ -18,8 +18,7 @@ QString Retire_CaracSpe(const QString& text);    // look-alikes -> letters (loss
 
 // Captions of the look-alike check box.
 inline const QString kSpecialCharsCaptionInitial = QStringLiteral("Activé les caractères spéciaux");
-inline const QString kSpecialCharsCaptionOn =
-    QStringLiteral("Ðé§å¢tív€r l€§ ¢årå¢tèr€§ §Þé¢íåµ¤");
+inline const QString kSpecialCharsCaptionOn = QStringLiteral("Ðé§å¢tív€r l€§ ¢årå¢tèr€§ §Þé¢íåµ¤");
 inline const QString kSpecialCharsCaptionOff = QStringLiteral("Activer les caractères spéciaux");
 
 }  // namespace chromanick

@@ -11,4 +11,6 @@ TEST(CodeRvb, WritesRedGreenBlueWithThreeDigitsEach) {
     EXPECT_EQ(Code_RVB(0xFF8000), QStringLiteral("000,128,255"));
 }
 
-TEST(AppInfo, VersionIsDotted) { EXPECT_EQ(appinfo::versionDotted(), QStringLiteral("6.0.0")); }
+TEST(AppInfo, VersionIsDotted) {
+    EXPECT_EQ(appinfo::versionDotted(), QStringLiteral("6.0.0"));
+}

@@ -1,0 +1,43 @@
+#include "pluscodes.h"
+
+namespace chromanick::pluscode {
+
+namespace {
+
+QString marker(QStringView rest) {
+    return kDot + rest.toString();
+}
+
+}  // namespace
+
+QString reset() {
+    return marker(u"0");
+}
+QString bold() {
+    return marker(u"#");
+}
+QString underline() {
+    return marker(u"@");
+}
+QString italic() {
+    return marker(u"&");
+}
+QString strikethrough() {
+    return marker(u"'");
+}
+
+QString rgbText(BgrColor colour) {
+    return marker(u"$(") + Code_RVB(colour) + QLatin1Char(')');
+}
+
+QString rgbBackground(BgrColor colour) {
+    return marker(u"$,(") + Code_RVB(colour) + QLatin1Char(')');
+}
+
+// Palette colour 0 (white) followed by a no-break space: the messenger then
+// prints the word "Dit" invisibly.
+QString ditSuppression() {
+    return marker(u"$0") + QChar(0x00A0);
+}
+
+}  // namespace chromanick::pluscode
