@@ -1,0 +1,85 @@
+// chromanick-cli: the formatting codes of Chromanick without a window.
+#include "output.h"
+#include "registry.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+using namespace chromanick::cli;
+
+namespace {
+
+const QString kProgram = QStringLiteral("chromanick-cli");
+
+QString commandHelp(const Command& c) {
+    return kProgram + QLatin1Char(' ') + c.usage;
+}
+
+QString generalHelp() {
+    QStringList lines{
+        QStringLiteral("Usage : %1 COMMANDE [OPTIONS] ARGUMENTS").arg(kProgram),
+        QStringLiteral("Compose les codes Messenger Plus! 3 de Chromanick sans fenêtre."),
+        QStringLiteral("Le résultat s'affiche sur la sortie standard (UTF-8). Les couleurs "
+                       "s'écrivent #RRVVBB (rouge d'abord). « -- » termine les options."),
+        QString(),
+        QStringLiteral("Commandes :"),
+    };
+    const QList<Command> all = commands();
+    for (const Command& c : all)
+        lines.append(QStringLiteral("  %1  %2").arg(c.name, -10).arg(c.summary));
+    for (const Command& c : all) {
+        lines.append(QString());
+        lines.append(commandHelp(c));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool asksForHelp(const QStringList& args) {
+    for (const QString& a : args) {
+        if (a == u"--") return false;
+        if (a == u"--help") return true;
+    }
+    return false;
+}
+
+int dispatch(const QStringList& args) {
+    if (args.isEmpty()) {
+        throw UsageError(
+            QStringLiteral("Il manque la commande (voir « %1 --help »).").arg(kProgram));
+    }
+    const QString name = args.front();
+    const QStringList rest = args.mid(1);
+    if (name == u"--help" || name == u"help") {
+        if (rest.isEmpty()) {
+            printResult(generalHelp());
+            return 0;
+        }
+        const Command* c = findCommand(rest.front());
+        if (c == nullptr)
+            throw UsageError(QStringLiteral("Commande inconnue : « %1 ».").arg(rest.front()));
+        printResult(commandHelp(*c));
+        return 0;
+    }
+    const Command* command = findCommand(name);
+    if (command == nullptr) {
+        throw UsageError(
+            QStringLiteral("Commande inconnue : « %1 » (voir « %2 --help »).").arg(name, kProgram));
+    }
+    if (asksForHelp(rest)) {
+        printResult(commandHelp(*command));
+        return 0;
+    }
+    return command->run(rest);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    try {
+        return dispatch(QCoreApplication::arguments().mid(1));
+    } catch (const CliError& error) {
+        printError(kProgram + QStringLiteral(" : ") + error.message());
+        return error.status();
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// Runs the built chromanick-cli and collects what it printed.
+struct CliRun {
+    QString out;
+    QString err;
+    int status = -1;
+};
+
+inline CliRun runCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(CHROMANICK_CLI_PATH), args);
+    process.waitForFinished(30000);
+    CliRun run;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return run;
+}
+
+// A successful run's single result line, without its newline.
+inline QString cliLine(const QStringList& args) {
+    const CliRun run = runCli(args);
+    if (run.status != 0 || !run.out.endsWith(QLatin1Char('\n'))) return QStringLiteral("<failed>");
+    return run.out.chopped(1);
+}
