@@ -11,8 +11,13 @@
 
 namespace chromanick {
 
-// Line procedures of the project save. Both rewrite the file with one extra
-// CR LF at its end. They return false when the file cannot be read or written.
+// Line procedures of the project save, on files of CR LF lines.
+// SupprLigne removes line n (from 1) and adds an empty line at the end, so a
+// file keeps its number of lines; an n beyond the end removes nothing.
+// Insere_FicTxt inserts `text` as line n, shifting the following lines down,
+// and also adds one CR LF at the end; an n beyond the line ends found
+// inserts nothing. Both return false, with a reason, when the file cannot be
+// read or written.
 bool SupprLigne(qint16 lineNumber, const QString& path, QString* error = nullptr);
 bool Insere_FicTxt(const QString& text, const QString& path, qint16 lineNumber,
                    QString* error = nullptr);
@@ -24,8 +29,12 @@ struct ProjectSnapshot {
     int combo2Index = -1;
 };
 
+// The working file of a save to `path`: "<path>.tmp".
+QString projectWorkingPath(const QString& path);
+
 // Saves through the working file "<path>.tmp" (emptied first, removed in
-// every case) and replaces the project file atomically.
+// every case) and replaces the project file atomically. On failure the
+// previous project file is left as it was.
 bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* error = nullptr);
 
 // A project file read and validated; nothing of it is applied yet.
@@ -43,11 +52,14 @@ struct NickProject {
     std::optional<BgrColor> CustomForeground;  // present when its three lines are filled
     std::optional<BgrColor> CustomBackground;
     std::optional<BgrColor> DitColour;
+
+    bool operator==(const NickProject&) const = default;
 };
 
 // Reads and validates a whole project file. Fails (nullopt) for an unreadable
 // file, a negative or non-numeric channel or index, an index outside
-// -1..count-1 of its list, or an empty present line 8 or 10.
+// -1..count-1 of its list, or an empty present line 8 or 10. Channels above
+// 255 count as 255; a missing line 8 or 10 gives index 0.
 std::optional<NickProject> readProject(const QString& path, int combo1Count, int combo2Count);
 
 // "Bob(7 12 26)": nickname, "(", day without leading zero, month and year on two digits, ")".

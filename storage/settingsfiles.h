@@ -20,15 +20,23 @@ struct NkpAnswers {
 // The settings files of one folder (nkp.dll, combo1.dll, combo2.dll, intmsg.dll).
 class SettingsFolder {
 public:
-    explicit SettingsFolder(QString dir);
+    static inline const QString kNkpFile = QStringLiteral("nkp.dll");
+    static inline const QString kPrefixFile = QStringLiteral("combo1.dll");
+    static inline const QString kSuffixFile = QStringLiteral("combo2.dll");
+    static inline const QString kWelcomeFile = QStringLiteral("intmsg.dll");
+
+    // `dir` gets a final separator when it lacks one.
+    explicit SettingsFolder(QString dir = defaultInstallDir());
     const QString& dir() const { return dir_; }
     QString path(const QString& fileName) const;
+    bool exists(const QString& fileName) const;
 
     // Creates the folder and an empty nkp.dll when missing, then reads lines 2
     // and 4. Any failure counts as no answers.
     NkpAnswers readNkp() const;
     // Writes the four lines; false (with a reason) when the file cannot be written.
-    bool writeNkp(const QString& messengerPlusAnswer, bool autoLaunch, QString* error = nullptr) const;
+    bool writeNkp(const QString& messengerPlusAnswer, bool autoLaunch,
+                  QString* error = nullptr) const;
 
     // Fields of a field file; empty when the file is missing or unreadable.
     QStringList readFields(const QString& fileName) const;
@@ -39,7 +47,8 @@ private:
 
 // The field syntax of combo1.dll, combo2.dll and intmsg.dll: commas or line
 // ends separate, blanks before a field are skipped, a quoted field keeps
-// commas and blanks, trailing blanks of unquoted fields are dropped.
+// commas and blanks, trailing blanks of unquoted fields are dropped, two
+// separators in a row give an empty field. Fields are kept as written.
 QStringList parseFields(const QString& text);
 
 }  // namespace chromanick

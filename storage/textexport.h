@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -11,13 +12,20 @@ enum class ExportSignature {
     Closing,  // ", Tiwakan." (closing the window)
 };
 
-// "07/12/2026 17:45:12" on a French system: short date, a blank, long time.
-QString exportDateTime(const QDateTime& when);
+// Local date and time as the system writes it: short date, a blank, long
+// time without the time zone ("07/12/2026 17:45:12" on a French system).
+QString exportDateTime(const QDateTime& when, const QLocale& locale = QLocale());
 
-// The 8-line layout of the main editor; `code` is written unchanged.
-QStringList mainEditorExport(const QString& code, const QDateTime& when, ExportSignature signature);
+// "6.00": major version, ".", minor version and revision side by side.
+QString exportVersion();
+
+// The 8-line layout of the main editor. `code` is written unchanged: each of
+// its line breaks starts a new line of the file.
+QStringList mainEditorExport(const QString& code, const QDateTime& when, ExportSignature signature,
+                             const QLocale& locale = QLocale());
 // The 11-line layout of the gradient editor.
-QStringList gradientEditorExport(const QString& code, const QDateTime& when);
+QStringList gradientEditorExport(const QString& code, const QDateTime& when,
+                                 const QLocale& locale = QLocale());
 
 // Writes an export file (atomically); false with a reason on failure.
 bool writeExport(const QString& path, const QStringList& lines, QString* error = nullptr);

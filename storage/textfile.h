@@ -11,6 +11,8 @@
 // whole file is then written as UTF-8 with a byte-order mark.
 namespace chromanick::textfile {
 
+inline const QString kCrLf = QStringLiteral("\r\n");
+
 // True when every character has a Windows-1252 byte.
 bool fitsWindows1252(const QString& text);
 // Windows-1252 when it fits, else UTF-8 with a BOM.
@@ -25,11 +27,23 @@ QString joinLines(const QStringList& lines);
 QStringList splitLines(const QString& text);
 
 std::optional<QByteArray> readAll(const QString& path, QString* error = nullptr);
+std::optional<QString> readText(const QString& path, QString* error = nullptr);
 std::optional<QStringList> readLines(const QString& path, QString* error = nullptr);
 
 // Replaces the file atomically: on any failure the previous file is left
 // byte-identical and no partial file remains.
 bool writeAll(const QString& path, const QByteArray& data, QString* error = nullptr);
+bool writeText(const QString& path, const QString& text, QString* error = nullptr);
 bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Rewrites a scratch file in place, without the cost of an atomic
+// replacement; for working files that are never the user's own.
+bool overwriteText(const QString& path, const QString& text, QString* error = nullptr);
+
+// The Windows-1252 code page without any converter: the character of a byte
+// (the five unassigned bytes map to the C1 controls of the same value, as
+// Windows does), and the byte of a character when it has one.
+QChar windows1252ToUnicode(uchar byte);
+std::optional<uchar> unicodeToWindows1252(QChar c);
 
 }  // namespace chromanick::textfile

@@ -1,0 +1,280 @@
+#include "projectfile.h"
+
+#include "textfile.h"
+
+#include <QFile>
+
+#include <array>
+
+namespace chromanick {
+
+namespace {
+
+using textfile::kCrLf;
+
+constexpr int kValueLines = 19;  // lines 2, 4, ..., 38
+
+// Labels of the odd lines 1 to 39 of a finished project file.
+const std::array<QString, 20> kFinalLabels = {
+    QStringLiteral("Nom de l'option de couleur pour la couleur du pseudo sélectionnée :"),
+    QStringLiteral(
+        "Nom de l'option de couleur pour la couleur d'arrière plan du pseudo sélectionnée :"),
+    QStringLiteral("Pseudo :"),
+    QStringLiteral("Index du combo 1 :"),
+    QStringLiteral("Index du combo 2 :"),
+    QStringLiteral("Gras :"),
+    QStringLiteral("Souligné : "),
+    QStringLiteral("Italique :"),
+    QStringLiteral("Barré :"),
+    QStringLiteral("Caractère spéciaux?"),
+    QStringLiteral("Rouge : "),
+    QStringLiteral("Vert : "),
+    QStringLiteral("Bleu : "),
+    QStringLiteral("Rouge2 : "),
+    QStringLiteral("Vert2 : "),
+    QStringLiteral("Bleu2 : "),
+    QStringLiteral("Rouge du mot dit : "),
+    QStringLiteral("Vert du mot dit : "),
+    QStringLiteral("Bleu du mot dit : "),
+    QStringLiteral("Couleur du mot dit personnalisé ?"),
+};
+const QString kOui = QStringLiteral("Oui");
+const QString kNon = QStringLiteral("Non");
+
+void setError(QString* error, const QString& message) {
+    if (error) *error = message;
+}
+
+QString yesNo(bool on) {
+    return on ? kOui : kNon;
+}
+
+QString channel(int value) {
+    return QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
+}
+
+// The working file, whose lines are replaced one at a time.
+class WorkingFile {
+public:
+    explicit WorkingFile(QString path) : path_(std::move(path)) {}
+
+    bool replace(qint16 line, const QString& text) {
+        return ok_ && (ok_ = SupprLigne(line, path_, &error_) &&
+                             Insere_FicTxt(text, path_, line, &error_));
+    }
+    // A label line followed by its value line.
+    bool replace(qint16 line, const QString& label, const QString& value) {
+        return replace(line, label) && replace(line + 1, value);
+    }
+    bool colour(qint16 firstLine, const std::array<QString, 3>& labels, BgrColor c) {
+        return replace(firstLine, labels[0], channel(redOf(c))) &&
+               replace(firstLine + 2, labels[1], channel(greenOf(c))) &&
+               replace(firstLine + 4, labels[2], channel(blueOf(c)));
+    }
+
+    bool ok() const { return ok_; }
+    const QString& error() const { return error_; }
+
+private:
+    QString path_;
+    bool ok_ = true;
+    QString error_;
+};
+
+// Builds the values line by line in the working file, in the order the
+// editor has always written them.
+void fillWorkingFile(WorkingFile& work, const ProjectSnapshot& snapshot) {
+    const NickSettings& s = snapshot.settings;
+    const bool customForeground = s.ForegroundOption == kCustomForegroundOption;
+    const bool customBackground = s.BackgroundOption == kCustomBackgroundOption;
+
+    work.replace(1, kFinalLabels[0]);
+    work.replace(3, kFinalLabels[1]);
+    work.replace(5, kFinalLabels[2]);
+    work.replace(6, s.Nickname);
+    work.replace(7, kFinalLabels[3], QString::number(snapshot.combo1Index));
+    work.replace(9, kFinalLabels[4], QString::number(snapshot.combo2Index));
+    work.replace(11, QStringLiteral("Gras :"), yesNo(s.Bold));
+    work.replace(13, QStringLiteral("Souligné :"), yesNo(s.Underline));
+    work.replace(15, QStringLiteral("Italique :"), yesNo(s.Italic));
+    work.replace(17, s.Strikethrough ? QStringLiteral("Barré:") : QStringLiteral("Barré :"),
+                 yesNo(s.Strikethrough));
+    work.replace(19, QStringLiteral("Caractères spéciaux?"), yesNo(s.SpecialChars));
+    if (customForeground)
+        work.colour(
+            21,
+            {QStringLiteral("Couleur perso rouge :"), QStringLiteral("Couleur perso vert :"),
+             QStringLiteral("Couleur perso bleu :")},
+            s.CustomForeground);
+    else
+        work.replace(2, s.ForegroundOption);
+    if (customBackground)
+        work.colour(27,
+                    {QStringLiteral("Couleur perso rouge arriere plan :"),
+                     QStringLiteral("Couleur perso vert arriere plan :"),
+                     QStringLiteral("Couleur perso bleu arriere plan :")},
+                    s.CustomBackground);
+    else
+        work.replace(4, s.BackgroundOption);
+    if (s.DitColourOn)
+        work.colour(33,
+                    {QStringLiteral("Couleur perso rouge du mot dit :"),
+                     QStringLiteral("Couleur perso vert du mot dit :"),
+                     QStringLiteral("Couleur perso bleu du mot dit :")},
+                    s.DitColour);
+}
+
+QStringList finalLines(const QStringList& working, bool ditColourOn) {
+    QStringList lines;
+    for (int i = 0; i < kValueLines; ++i) {
+        lines.append(kFinalLabels[i]);
+        lines.append(working.value(2 * i + 1));  // line 2i + 2, counted from 1
+    }
+    lines.append(kFinalLabels[kValueLines]);
+    if (ditColourOn) lines.append(kOui);
+    return lines;
+}
+
+// A decimal integer with optional blanks around it and an optional sign.
+// Very long numbers saturate instead of wrapping.
+std::optional<qint64> parseInteger(const QString& raw) {
+    const QString text = raw.trimmed();
+    qsizetype pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == QLatin1Char('-') || text[pos] == QLatin1Char('+')))
+        negative = text[pos++] == QLatin1Char('-');
+    if (pos == text.size()) return std::nullopt;
+    qint64 value = 0;
+    for (; pos < text.size(); ++pos) {
+        if (text[pos] < QLatin1Char('0') || text[pos] > QLatin1Char('9')) return std::nullopt;
+        value = std::min<qint64>(value * 10 + (text[pos].unicode() - u'0'), 1'000'000'000'000);
+    }
+    return negative ? -value : value;
+}
+
+class ProjectLines {
+public:
+    explicit ProjectLines(QStringList lines) : lines_(std::move(lines)) {}
+    bool present(int line) const { return line <= lines_.size(); }
+    QString value(int line) const { return lines_.value(line - 1); }
+    bool isYes(int line) const { return value(line) == kOui; }
+
+    // The list index of line `line`: a missing line gives 0; an empty line,
+    // a non-number or an index outside -1..count-1 fails.
+    std::optional<int> index(int line, int count) const {
+        const std::optional<qint64> parsed = present(line) ? parseInteger(value(line)) : 0;
+        if (!parsed || *parsed < -1 || *parsed >= count) return std::nullopt;
+        return int(*parsed);
+    }
+
+    // Colour of three channel lines; `absent` when any of them is empty.
+    // nullopt when a channel is negative or not a number.
+    std::optional<std::optional<BgrColor>> colour(int firstLine) const {
+        std::array<int, 3> channels{};
+        for (int i = 0; i < 3; ++i)
+            if (value(firstLine + 2 * i).isEmpty()) return std::optional<BgrColor>();
+        for (int i = 0; i < 3; ++i) {
+            const std::optional<qint64> parsed = parseInteger(value(firstLine + 2 * i));
+            if (!parsed || *parsed < 0) return std::nullopt;
+            channels[i] = int(std::min<qint64>(*parsed, 255));
+        }
+        return std::optional<BgrColor>(bgrFromRgb(channels[0], channels[1], channels[2]));
+    }
+
+private:
+    QStringList lines_;
+};
+
+}  // namespace
+
+bool SupprLigne(qint16 lineNumber, const QString& path, QString* error) {
+    const std::optional<QStringList> lines = textfile::readLines(path, error);
+    if (!lines) return false;
+    QString text;
+    for (qsizetype i = 0; i < lines->size(); ++i)
+        if (i + 1 != lineNumber) text += lines->at(i) + kCrLf;
+    return textfile::overwriteText(path, text + kCrLf, error);
+}
+
+bool Insere_FicTxt(const QString& text, const QString& path, qint16 lineNumber, QString* error) {
+    std::optional<QString> content = textfile::readText(path, error);
+    if (!content) return false;
+    // Lone LF line ends count as CR LF.
+    QString t = textfile::joinLines(textfile::splitLines(*content));
+    if (!content->isEmpty() && !content->endsWith(QLatin1Char('\n'))) t.chop(kCrLf.size());
+    if (lineNumber == 1) {
+        t = text + kCrLf + t;
+    } else {
+        int count = 0;
+        for (qsizetype pos = t.indexOf(kCrLf); pos >= 0; pos = t.indexOf(kCrLf, pos + 2)) {
+            if (++count == lineNumber - 1) {
+                t.insert(pos + 2, text + kCrLf);
+                break;
+            }
+        }
+    }
+    return textfile::overwriteText(path, t + kCrLf, error);
+}
+
+QString projectWorkingPath(const QString& path) {
+    return path + QStringLiteral(".tmp");
+}
+
+bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* error) {
+    if (path.isEmpty()) {
+        setError(error, QStringLiteral("aucun nom de fichier"));
+        return false;
+    }
+    const QString workingPath = projectWorkingPath(path);
+    // A working file left by an interrupted save must not leak into this one.
+    bool ok = textfile::overwriteText(workingPath, QString(), error);
+    if (ok) {
+        WorkingFile work(workingPath);
+        fillWorkingFile(work, snapshot);
+        ok = work.ok();
+        if (!ok) setError(error, work.error());
+    }
+    std::optional<QStringList> working;
+    if (ok) ok = (working = textfile::readLines(workingPath, error)).has_value();
+    if (ok)
+        ok = textfile::writeLines(path, finalLines(*working, snapshot.settings.DitColourOn), error);
+    QFile::remove(workingPath);
+    return ok;
+}
+
+std::optional<NickProject> readProject(const QString& path, int combo1Count, int combo2Count) {
+    if (path.isEmpty()) return std::nullopt;
+    std::optional<QStringList> raw = textfile::readLines(path);
+    if (!raw) return std::nullopt;
+    const ProjectLines lines(std::move(*raw));
+
+    NickProject project;
+    project.ForegroundOption = lines.value(2);
+    project.BackgroundOption = lines.value(4);
+    project.Nickname = lines.value(6);
+    const std::optional<int> combo1 = lines.index(8, combo1Count);
+    const std::optional<int> combo2 = lines.index(10, combo2Count);
+    if (!combo1 || !combo2) return std::nullopt;
+    project.Combo1Index = *combo1;
+    project.Combo2Index = *combo2;
+    project.Bold = lines.isYes(12);
+    project.Underline = lines.isYes(14);
+    project.Italic = lines.isYes(16);
+    project.Strikethrough = lines.isYes(18);
+    project.SpecialChars = lines.isYes(20);
+    const auto foreground = lines.colour(22);
+    const auto background = lines.colour(28);
+    const auto dit = lines.colour(34);
+    if (!foreground || !background || !dit) return std::nullopt;
+    project.CustomForeground = *foreground;
+    project.CustomBackground = *background;
+    project.DitColour = *dit;
+    return project;
+}
+
+QString proposedProjectName(const QString& nickname, const QDate& today) {
+    return nickname + QLatin1Char('(') + today.toString(QStringLiteral("d MM yy")) +
+           QLatin1Char(')');
+}
+
+}  // namespace chromanick

@@ -1,0 +1,104 @@
+#include "settingsfiles.h"
+
+#include "textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace chromanick {
+
+namespace {
+
+const QString kNkpMessengerLabel = QStringLiteral("L'utilisateur possède Msn Plus?");
+const QString kNkpLaunchLabel = QStringLiteral("Lancement automatique?");
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool isLineEnd(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// Steps over the separator at `pos` (a comma, or one line end of CR LF, LF or CR).
+qsizetype skipSeparator(const QString& text, qsizetype pos) {
+    if (pos >= text.size()) return pos;
+    if (text[pos] == QLatin1Char('\r') && pos + 1 < text.size() &&
+        text[pos + 1] == QLatin1Char('\n'))
+        return pos + 2;
+    return pos + 1;
+}
+
+qsizetype findSeparator(const QString& text, qsizetype pos) {
+    while (pos < text.size() && text[pos] != QLatin1Char(',') && !isLineEnd(text[pos])) ++pos;
+    return pos;
+}
+
+}  // namespace
+
+QString defaultInstallDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Chromanick/");
+}
+
+SettingsFolder::SettingsFolder(QString dir) : dir_(std::move(dir)) {
+    if (!dir_.endsWith(QLatin1Char('/')) && !dir_.endsWith(QDir::separator()))
+        dir_ += QLatin1Char('/');
+}
+
+QString SettingsFolder::path(const QString& fileName) const {
+    return dir_ + fileName;
+}
+
+bool SettingsFolder::exists(const QString& fileName) const {
+    return QFileInfo(path(fileName)).isFile();
+}
+
+NkpAnswers SettingsFolder::readNkp() const {
+    QDir().mkpath(dir_);
+    if (!QFileInfo::exists(path(kNkpFile))) textfile::writeAll(path(kNkpFile), QByteArray());
+    const std::optional<QStringList> lines = textfile::readLines(path(kNkpFile));
+    if (!lines) return {};
+    return NkpAnswers{lines->value(1), lines->value(3)};
+}
+
+bool SettingsFolder::writeNkp(const QString& messengerPlusAnswer, bool autoLaunch,
+                              QString* error) const {
+    QDir().mkpath(dir_);
+    return textfile::writeLines(path(kNkpFile),
+                                {kNkpMessengerLabel, messengerPlusAnswer, kNkpLaunchLabel,
+                                 autoLaunch ? QStringLiteral("auto") : QStringLiteral("non")},
+                                error);
+}
+
+QStringList SettingsFolder::readFields(const QString& fileName) const {
+    if (!exists(fileName)) return {};
+    const std::optional<QString> text = textfile::readText(path(fileName));
+    return text ? parseFields(*text) : QStringList();
+}
+
+QStringList parseFields(const QString& text) {
+    QStringList fields;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        while (pos < text.size() && isBlank(text[pos])) ++pos;
+        if (pos < text.size() && text[pos] == QLatin1Char('"')) {
+            // Quoted: everything up to the closing quote, separators included;
+            // whatever stands between that quote and the next separator is dropped.
+            const qsizetype close = text.indexOf(QLatin1Char('"'), pos + 1);
+            const qsizetype end = close < 0 ? text.size() : close;
+            fields.append(text.mid(pos + 1, end - pos - 1));
+            pos = findSeparator(text, std::min(end + 1, text.size()));
+        } else {
+            const qsizetype end = findSeparator(text, pos);
+            qsizetype last = end;
+            while (last > pos && isBlank(text[last - 1])) --last;
+            fields.append(text.mid(pos, last - pos));
+            pos = end;
+        }
+        pos = skipSeparator(text, pos);
+    }
+    return fields;
+}
+
+}  // namespace chromanick

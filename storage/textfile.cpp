@@ -1,0 +1,188 @@
+#include "textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace chromanick::textfile {
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+constexpr const char* kCodePage = "windows-1252";
+
+// Characters of the bytes 0x80 to 0x9F; the rest of the code page is Latin-1.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+};
+
+// Qt's converter when the build has one (ICU), else the table above.
+bool haveCodec() {
+    static const bool valid =
+        QStringEncoder(kCodePage).isValid() && QStringDecoder(kCodePage).isValid();
+    return valid;
+}
+
+std::optional<QByteArray> toWindows1252(const QString& text) {
+    if (haveCodec()) {
+        QStringEncoder encoder(kCodePage);
+        QByteArray bytes = encoder.encode(text);
+        // A converter may map some characters to look-alikes; only an exact
+        // round trip counts as fitting.
+        if (encoder.hasError() || QStringDecoder(kCodePage).decode(bytes) != text)
+            return std::nullopt;
+        return bytes;
+    }
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        const std::optional<uchar> byte = unicodeToWindows1252(c);
+        if (!byte) return std::nullopt;
+        bytes.append(char(*byte));
+    }
+    return bytes;
+}
+
+QString fromWindows1252(const QByteArray& bytes) {
+    if (haveCodec()) return QStringDecoder(kCodePage).decode(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    for (char byte : bytes) text.append(windows1252ToUnicode(uchar(byte)));
+    return text;
+}
+
+void setError(QString* error, const QString& message) {
+    if (error) *error = message;
+}
+
+}  // namespace
+
+QChar windows1252ToUnicode(uchar byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return QChar(kHighControls[byte - 0x80]);
+    return QChar(byte);
+}
+
+std::optional<uchar> unicodeToWindows1252(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return uchar(code);
+    for (int i = 0; i < 32; ++i)
+        if (kHighControls[i] == code) return uchar(0x80 + i);
+    return std::nullopt;
+}
+
+bool fitsWindows1252(const QString& text) {
+    return toWindows1252(text).has_value();
+}
+
+QByteArray encode(const QString& text) {
+    if (std::optional<QByteArray> bytes = toWindows1252(text)) return *bytes;
+    return kUtf8Bom + text.toUtf8();
+}
+
+QString decode(const QByteArray& data) {
+    if (data.startsWith(kUtf8Bom)) return QString::fromUtf8(data.mid(kUtf8Bom.size()));
+    return fromWindows1252(data);
+}
+
+QString joinLines(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines) text += line + kCrLf;
+    return text;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
+        if (lf < 0) {
+            lines.append(text.mid(start));
+            break;
+        }
+        qsizetype end = lf;
+        if (end > start && text[end - 1] == QLatin1Char('\r')) --end;
+        lines.append(text.mid(start, end - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+std::optional<QByteArray> readAll(const QString& path, QString* error) {
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        setError(error, QStringLiteral("%1 est un dossier").arg(path));
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, file.errorString());
+        return std::nullopt;
+    }
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, file.errorString());
+        return std::nullopt;
+    }
+    return data;
+}
+
+std::optional<QString> readText(const QString& path, QString* error) {
+    std::optional<QByteArray> data = readAll(path, error);
+    if (!data) return std::nullopt;
+    return decode(*data);
+}
+
+std::optional<QStringList> readLines(const QString& path, QString* error) {
+    std::optional<QString> text = readText(path, error);
+    if (!text) return std::nullopt;
+    return splitLines(*text);
+}
+
+bool writeAll(const QString& path, const QByteArray& data, QString* error) {
+    if (path.isEmpty()) {
+        setError(error, QStringLiteral("aucun nom de fichier"));
+        return false;
+    }
+    // QSaveFile writes beside the target and renames over it only once every
+    // byte is on disk, so a failure leaves the previous file as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    if (file.write(data) != data.size()) {
+        setError(error, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool writeText(const QString& path, const QString& text, QString* error) {
+    return writeAll(path, encode(text), error);
+}
+
+bool writeLines(const QString& path, const QStringList& lines, QString* error) {
+    return writeText(path, joinLines(lines), error);
+}
+
+bool overwriteText(const QString& path, const QString& text, QString* error) {
+    const QByteArray data = encode(text);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size() ||
+        !file.flush()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace chromanick::textfile

@@ -1,0 +1,113 @@
+#include "storage/settingsfiles.h"
+#include "storage/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace chromanick;
+
+namespace {
+
+QStringList fields(const char* utf8) {
+    return parseFields(QString::fromUtf8(utf8));
+}
+
+}  // namespace
+
+TEST(FieldFile, SeparatorsBlanksAndQuotes) {
+    EXPECT_EQ(fields("¨°o.O\r\n"), QStringList{QStringLiteral("¨°o.O")});
+    EXPECT_EQ(fields("a,b\r\nc"), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(fields("   a  ,\t b \r\n"), (QStringList{"a", "b"}));
+    EXPECT_EQ(fields("\" x, y \",z\r\n"), (QStringList{" x, y ", "z"}));
+    EXPECT_EQ(fields("a,,b\r\n\r\nc\n"), (QStringList{"a", "", "b", "", "c"}));
+    EXPECT_EQ(fields("a,\r\n"), (QStringList{"a", ""}));
+    EXPECT_TRUE(fields("").isEmpty());
+}
+
+TEST(FieldFile, FieldsStayTextAndQuotesMaySpanLines) {
+    EXPECT_EQ(fields("007, 1.50 ,01/02/2003,#TRUE#\r\n"),
+              (QStringList{"007", "1.50", "01/02/2003", "#TRUE#"}));
+    EXPECT_EQ(fields("\"a\r\nb\"\r\n"), QStringList{QStringLiteral("a\r\nb")});
+    EXPECT_EQ(fields("\"open"), QStringList{QStringLiteral("open")});
+    EXPECT_EQ(fields("\"q\" rest,next"), (QStringList{"q", "next"}));
+}
+
+TEST(SettingsFolder, LivesInTheUserDataFolder) {
+    EXPECT_EQ(defaultInstallDir(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  QStringLiteral("/Chromanick/"));
+    EXPECT_EQ(SettingsFolder(QStringLiteral("/x/y")).path(QStringLiteral("nkp.dll")),
+              QStringLiteral("/x/y/nkp.dll"));
+}
+
+TEST(SettingsFolder, FirstStartCreatesFolderAndEmptyNkp) {
+    QTemporaryDir root;
+    const SettingsFolder folder(root.filePath(QStringLiteral("a/Chromanick")));
+    const NkpAnswers answers = folder.readNkp();
+    EXPECT_FALSE(answers.doNotAskAgain());
+    EXPECT_FALSE(answers.launchesAutomatically());
+    QFile nkp(folder.path(QStringLiteral("nkp.dll")));
+    ASSERT_TRUE(nkp.exists());
+    EXPECT_EQ(nkp.size(), 0);
+}
+
+TEST(SettingsFolder, NkpRoundTripAndExactAnswers) {
+    QTemporaryDir root;
+    const SettingsFolder folder(root.path());
+    ASSERT_TRUE(folder.writeNkp(QStringLiteral("Ok"), true));
+    QFile nkp(folder.path(QStringLiteral("nkp.dll")));
+    ASSERT_TRUE(nkp.open(QIODevice::ReadOnly));
+    EXPECT_EQ(nkp.readAll(),
+              QByteArray("L'utilisateur poss\xE8"
+                         "de Msn Plus?\r\nOk\r\nLancement automatique?\r\nauto\r\n"));
+    NkpAnswers answers = folder.readNkp();
+    EXPECT_TRUE(answers.doNotAskAgain());
+    EXPECT_TRUE(answers.launchesAutomatically());
+
+    ASSERT_TRUE(folder.writeNkp(QStringLiteral("label4"), false));
+    answers = folder.readNkp();
+    EXPECT_EQ(answers.messengerPlus, QStringLiteral("label4"));
+    EXPECT_EQ(answers.autoLaunch, QStringLiteral("non"));
+    EXPECT_FALSE(answers.doNotAskAgain());
+
+    ASSERT_TRUE(
+        textfile::writeLines(folder.path(QStringLiteral("nkp.dll")), {"x", "ok", "y", "Auto"}));
+    answers = folder.readNkp();
+    EXPECT_FALSE(answers.doNotAskAgain());
+    EXPECT_FALSE(answers.launchesAutomatically());
+}
+
+TEST(SettingsFolder, UnusableFolderMeansNoAnswers) {
+    QTemporaryDir root;
+    const QString blocker = root.filePath(QStringLiteral("file"));
+    ASSERT_TRUE(textfile::writeAll(blocker, "x"));
+    const SettingsFolder folder(blocker);  // a regular file where the folder should be
+    const NkpAnswers answers = folder.readNkp();
+    EXPECT_TRUE(answers.messengerPlus.isEmpty());
+    EXPECT_TRUE(answers.autoLaunch.isEmpty());
+    QString error;
+    EXPECT_FALSE(folder.writeNkp(QStringLiteral("Ok"), true, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(folder.readFields(QStringLiteral("combo1.dll")).isEmpty());
+}
+
+TEST(SettingsFolder, FieldFilesAreReadWhenPresent) {
+    QTemporaryDir root;
+    const SettingsFolder folder(root.path());
+    EXPECT_TRUE(folder.readFields(QStringLiteral("combo1.dll")).isEmpty());
+    ASSERT_TRUE(textfile::writeAll(folder.path(QStringLiteral("combo2.dll")), QByteArray()));
+    EXPECT_TRUE(folder.readFields(QStringLiteral("combo2.dll")).isEmpty());
+    ASSERT_TRUE(textfile::writeAll(folder.path(QStringLiteral("intmsg.dll")),
+                                   "Bienvenue\r\n\"Salut, \xE0 toi\"\r\n"));
+    const QStringList welcome = folder.readFields(QStringLiteral("intmsg.dll"));
+    ASSERT_EQ(welcome.size(), 2);
+    EXPECT_EQ(welcome.last(), QStringLiteral("Salut, à toi"));
+    ASSERT_TRUE(textfile::writeLines(folder.path(QStringLiteral("combo1.dll")),
+                                     {QStringLiteral("★ Жека, ♥")}));
+    EXPECT_EQ(folder.readFields(QStringLiteral("combo1.dll")),
+              (QStringList{QStringLiteral("★ Жека"), QStringLiteral("♥")}));
+}
