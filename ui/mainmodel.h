@@ -37,60 +37,61 @@ public:
     bool italic() const;
     bool strikethrough() const;
     bool specialChars() const;
-    QString specialCharsCaption() const;      // caption of chkcaracspe
+    QString specialCharsCaption() const;  // caption of chkcaracspe
     bool ditColourOn() const;
     bool ditSuppressed() const;
     bool autoCopy() const;
-    BgrColor customForeground() const;        // current colour of cmdialcolor1
-    BgrColor customBackground() const;        // current colour of cmdialcolor2
-    BgrColor ditColour() const;               // current colour of cmdialcolor3
+    BgrColor customForeground() const;  // current colour of cmdialcolor1
+    BgrColor customBackground() const;  // current colour of cmdialcolor2
+    BgrColor ditColour() const;         // current colour of cmdialcolor3
     // Colours the window gives the custom options and the Dit box.
-    BgrColor customForegroundCaptionColour() const;  // optcouleurperso1 caption
-    BgrColor customBackgroundOptionColour() const;   // optaperso background
+    BgrColor customForegroundCaptionColour() const;    // optcouleurperso1 caption
+    BgrColor customBackgroundOptionColour() const;     // optaperso background
     std::optional<BgrColor> ditCaptionColour() const;  // chkcolordi caption, once picked
-    const QString& output() const;            // Text2
-    const PreviewState& preview() const;      // Label5
-    bool emoticonsVisible() const;            // activemoti check mark / Frame5
-    QString versionText() const;              // "Version : 6.0.0"
-    NickSettings settings() const;            // what generation reads
+    const QString& output() const;                     // Text2
+    const PreviewState& preview() const;               // Label5
+    bool emoticonsVisible() const;                     // activemoti check mark / Frame5
+    QString versionText() const;                       // "Version : 6.0.0"
+    NickSettings settings() const;                     // what generation reads
 
     // --- Handlers ---
     void setNickname(const QString& text, int caret = -1);  // Text1_Change (caret -1: at the end)
-    void nicknameDoubleClicked();                            // Text1_DblClick
-    void pickForeground(const QString& option);              // option click
-    void pickBackground(const QString& option);              // option click ("Option20" resets the preview background)
-    void customForegroundDoubleClicked();                    // optcouleurperso1_DblClick
-    void customBackgroundDoubleClicked();                    // optaperso_DblClick
-    void setBold(bool on);                                   // Check1
-    void setUnderline(bool on);                              // Check2
-    void setItalic(bool on);                                 // Check3
-    void setStrikethrough(bool on);                          // chkbarre
-    void setSpecialChars(bool on);                           // chkcaracspe
-    void setDitColourOn(bool on);                            // chkcolordi
-    void setDitSuppressed(bool on);                          // chkoptspecial
-    void setAutoCopy(bool on);                               // chkcopiauto
-    void pickPrefix(int index);                              // Combo1_Click
-    void pickSuffix(int index);                              // Combo2_Click
-    void typePrefix(const QString& text);                    // typing in Combo1 (no refresh)
-    void typeSuffix(const QString& text);                    // typing in Combo2 (no refresh)
-    void balancePrefix();                                    // cmdequilibre1: prefix takes the suffix's position
-    void balanceSuffix();                                    // cmdequilibre2: suffix takes the prefix's position
-    void pickPreviewSize(const QString& entry);              // Combo3_Click
+    void nicknameDoubleClicked();                           // Text1_DblClick
+    void pickForeground(const QString& option);             // option click
+    void pickBackground(
+        const QString& option);  // option click ("Option20" resets the preview background)
+    void customForegroundDoubleClicked();  // optcouleurperso1_DblClick
+    void customBackgroundDoubleClicked();  // optaperso_DblClick
+    void setBold(bool on);                 // Check1
+    void setUnderline(bool on);            // Check2
+    void setItalic(bool on);               // Check3
+    void setStrikethrough(bool on);        // chkbarre
+    void setSpecialChars(bool on);         // chkcaracspe
+    void setDitColourOn(bool on);          // chkcolordi
+    void setDitSuppressed(bool on);        // chkoptspecial
+    void setAutoCopy(bool on);             // chkcopiauto
+    void pickPrefix(int index);            // Combo1_Click
+    void pickSuffix(int index);            // Combo2_Click
+    void typePrefix(const QString& text);  // typing in Combo1 (no refresh)
+    void typeSuffix(const QString& text);  // typing in Combo2 (no refresh)
+    void balancePrefix();                  // cmdequilibre1: prefix takes the suffix's position
+    void balanceSuffix();                  // cmdequilibre2: suffix takes the prefix's position
+    void pickPreviewSize(const QString& entry);                                    // Combo3_Click
     void insertEmoticon(int tableIndex, int selectionStart, int selectionLength);  // Image2..68
-    void toggleEmoticons();                                  // activemoti_Click
-    void generate();                                         // Command1_Click
-    void refreshPreview();                                   // Command2_Click
-    void reset();                                            // nouveau_Click
+    void toggleEmoticons();  // activemoti_Click
+    void generate();         // Command1_Click
+    void refreshPreview();   // Command2_Click
+    void reset();            // nouveau_Click
 
     // Decoration lists, filled once at start-up: built-ins, then user entries.
     void fillDecorationLists(const QStringList& userPrefixes, const QStringList& userSuffixes);
 
     // --- File flows ---
-    void saveProject();    // saveprojet_Click
-    void openProject();    // openprojet_Click
+    void saveProject();  // saveprojet_Click
+    void openProject();  // openprojet_Click
     // Applies a project file as the open command does, without the dialog.
     bool openProjectFile(const QString& path);
-    void exportText();     // mnusave_Click
+    void exportText();  // mnusave_Click
     // quitter_Click / Form_Unload: true when the program may end.
     bool quitRequested();
     bool closeRequested();

@@ -1,0 +1,39 @@
+#include "ui/aboutwindow.h"
+#include "core/appinfo.h"
+#include "tests/support/scriptedplatform.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace chromanick;
+using chromanick::testing::ScriptedPlatform;
+
+TEST(AboutWindow, CaptionCarriesTheVersionOnceHoweverOftenItIsOpened) {
+    ScriptedPlatform platform;
+    AboutWindow about(platform);
+    about.open();
+    about.open();
+    about.close();
+    about.open();
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("A propos de Chromanick 6.0.0"));
+    EXPECT_TRUE(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(about.size(), QSize(375, 255));  // 5625 x 3825 twips
+}
+
+TEST(AboutWindow, LinkLabelsOpenTheirPagesAtOnce) {
+    ScriptedPlatform platform;
+    AboutWindow about(platform);
+    about.open();
+    auto* plus = about.findChild<QLabel*>(QStringLiteral("lblurl2msnplus"));
+    auto* site = about.findChild<QLabel*>(QStringLiteral("lblurlchromanick"));
+    ASSERT_NE(plus, nullptr);
+    ASSERT_NE(site, nullptr);
+    EXPECT_EQ(site->geometry(), QRect(176, 240, 193, 17));
+    QTest::mouseClick(plus, Qt::LeftButton);
+    QTest::mouseClick(site, Qt::LeftButton);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(platform.openedUrls,
+              (QStringList{appinfo::kMessengerPlusSite, appinfo::kProductSite}));
+}

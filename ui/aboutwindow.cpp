@@ -1,0 +1,122 @@
+#include "ui/aboutwindow.h"
+
+#include "core/appinfo.h"
+#include "ui/clickablelabel.h"
+#include "ui/picture.h"
+#include "ui/weblinks.h"
+
+#include <QPlainTextEdit>
+
+namespace chromanick {
+
+namespace {
+
+// Layouts of this window are drawn in twips; 15 twips make one pixel.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+QRect twipRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setGeometry(place);
+    return label;
+}
+
+ClickableLabel* addLink(QWidget* parent, const QString& name, const QString& address,
+                        const QRect& place) {
+    auto* link = new ClickableLabel(parent);
+    link->setObjectName(name);
+    link->setText(address);
+    link->setGeometry(place);
+    QFont font = link->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0xFF));
+    link->setPalette(palette);
+    return link;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform) {
+    setObjectName(QStringLiteral("Form2"));
+    setFixedSize(px(5625), px(3825));
+    buildControls();
+    // Loading: the design caption followed by the version, once per window.
+    setWindowTitle(QStringLiteral("A propos de Chromanick ") + appinfo::versionDotted());
+}
+
+void AboutWindow::buildControls() {
+    QLabel* title = addLabel(this, QStringLiteral("Label2"), QStringLiteral("Chromanick"),
+                             twipRect(0, 120, 5655, 375));
+    title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont titleFont(QStringLiteral("MS Sans Serif"));
+    titleFont.setStyleHint(QFont::SansSerif);
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    titleFont.setUnderline(true);
+    title->setFont(titleFont);
+
+    QLabel* intro = addLabel(
+        this, QStringLiteral("Label1"),
+        QStringLiteral("Pour que les codes créés avec Chromanick soit visible , vous devez "
+                       "possèder le logiciel Msn PLus !. Disponible en téléchargement sur leur "
+                       "site officiel :"),
+        twipRect(240, 600, 5175, 615));
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    ClickableLabel* plusLink = addLink(this, QStringLiteral("lblurl2msnplus"),
+                                       appinfo::kMessengerPlusSite, twipRect(240, 1320, 5295, 255));
+    connect(plusLink, &ClickableLabel::clicked, this,
+            [this] { links::openMessengerPlusSite(platform_); });
+
+    addLabel(this, QStringLiteral("Label3"),
+             QStringLiteral("Merci à tout ceux qui m'apporte leur soutien."),
+             twipRect(240, 1680, 5295, 255));
+
+    auto* contact = new QPlainTextEdit(this);
+    contact->setObjectName(QStringLiteral("Text1"));
+    contact->setGeometry(twipRect(240, 2040, 1575, 1575));
+    contact->setReadOnly(true);
+    contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contact->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QPalette contactPalette = contact->palette();
+    contactPalette.setColor(QPalette::Base, contactPalette.color(QPalette::Button));
+    contact->setPalette(contactPalette);
+    contact->setPlainText(QStringList{QStringLiteral("Date :Septembre "), QStringLiteral("2006"),
+                                      QStringLiteral("Pour plus "), QStringLiteral("d'information"),
+                                      QStringLiteral("écrivez moi à cette "),
+                                      QStringLiteral("adresse :"), appinfo::kContactEmail}
+                              .join(QLatin1Char('\n')));
+
+    auto* logo = new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this);
+    logo->setObjectName(QStringLiteral("Image1"));
+    logo->setGeometry(twipRect(1800, 2040, 3750, 1500));
+
+    addLabel(this, QStringLiteral("lbltiwakan"), QStringLiteral("Tiwakan, Chromanick TEam"),
+             twipRect(0, 3600, 2415, 255));
+
+    ClickableLabel* siteLink = addLink(this, QStringLiteral("lblurlchromanick"),
+                                       appinfo::kProductSite, twipRect(2640, 3600, 2895, 255));
+    siteLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(siteLink, &ClickableLabel::clicked, this, [this] { links::openSite(platform_); });
+}
+
+void AboutWindow::open() {
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace chromanick

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFrame>
+
+namespace chromanick {
+
+// "Frame5": the emoticon pictures Image2 to Image68 in a grid on a white
+// panel without border, each with its tooltip. A click reports the picture's
+// position in the emoticon table.
+class EmoticonPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit EmoticonPanel(QWidget* parent = nullptr);
+
+signals:
+    void emoticonClicked(int tableIndex);
+};
+
+}  // namespace chromanick

@@ -1,0 +1,182 @@
+#include "ui/qtplatform.h"
+
+#include "core/appinfo.h"
+#include "ui/widgetcolours.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTranslator>
+#include <QUrl>
+
+namespace chromanick {
+
+QString qtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters.append(QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]));
+    }
+    if (filters.isEmpty()) return filter;
+    return filters.join(QStringLiteral(";;"));
+}
+
+bool installFrenchTranslations(QApplication& app) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_fr"), folder)) {
+        delete translator;
+        return false;
+    }
+    QApplication::installTranslator(translator);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    return true;
+}
+
+namespace {
+
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer fromQtAnswer(int button, MessageButtons buttons) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        default:
+            break;
+    }
+    // Closed by its title bar: the box's escape answer.
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return MessageAnswer::Ok;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+MessageAnswer QtPlatform::message(const QString& text, const QString& title, MessageIcon icon,
+                                  MessageButtons buttons) {
+    QMessageBox box(toQtIcon(icon), title.isEmpty() ? appinfo::kProgramTitle : title, text,
+                    toQtButtons(buttons), dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    return fromQtAnswer(box.exec(), buttons);
+}
+
+QColorDialog& QtPlatform::colourDialog(const QString& dialog) {
+    auto& slot = colourDialogs_[dialog];
+    if (!slot) {
+        slot = std::make_unique<QColorDialog>();
+        slot->setObjectName(dialog);
+    }
+    return *slot;
+}
+
+std::optional<BgrColor> QtPlatform::pickColour(const QString& dialog, BgrColor current) {
+    QColorDialog& box = colourDialog(dialog);
+    box.setCurrentColor(toQColor(current));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return toBgr(box.selectedColor());
+}
+
+std::optional<QString> QtPlatform::askFile(const QString& dialog, const QString& filter,
+                                           const QString& proposedName, bool save) {
+    QFileDialog box(dialogParent());
+    box.setObjectName(dialog);
+    box.setNameFilter(qtFileFilter(filter));
+    // Never append an extension to the name the user typed.
+    box.setDefaultSuffix(QString());
+    const QString folder = lastFolders_.value(dialog);
+    if (!folder.isEmpty()) box.setDirectory(folder);
+    if (save) {
+        box.setAcceptMode(QFileDialog::AcceptSave);
+        box.setFileMode(QFileDialog::AnyFile);
+        if (!proposedName.isEmpty()) box.selectFile(proposedName);
+    } else {
+        box.setAcceptMode(QFileDialog::AcceptOpen);
+        box.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = box.selectedFiles().constFirst();
+    lastFolders_.insert(dialog, QFileInfo(path).absolutePath());
+    return QDir::toNativeSeparators(path);
+}
+
+std::optional<QString> QtPlatform::saveFileName(const QString& dialog, const QString& filter,
+                                                const QString& proposedName) {
+    return askFile(dialog, filter, proposedName, true);
+}
+
+std::optional<QString> QtPlatform::openFileName(const QString& dialog, const QString& filter) {
+    return askFile(dialog, filter, QString(), false);
+}
+
+void QtPlatform::clearClipboard() {
+    QApplication::clipboard()->clear();
+}
+
+void QtPlatform::setClipboardText(const QString& text) {
+    QApplication::clipboard()->setText(text);
+}
+
+bool QtPlatform::clipboardHasText() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText();
+}
+
+QString QtPlatform::clipboardText() {
+    return QApplication::clipboard()->text();
+}
+
+void QtPlatform::openUrl(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+}  // namespace chromanick

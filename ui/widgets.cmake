@@ -1,0 +1,28 @@
+# The help messages and web links: QtCore only, shared by both editors.
+add_library(chromanick_links STATIC weblinks.cpp weblinks.h)
+target_link_libraries(chromanick_links PUBLIC chromanick_platform)
+
+# The desktop side of the shell: the Qt platform layer, the about window and,
+# once the editor model exists, the main editor window.
+add_library(chromanick_widgets STATIC
+    aboutwindow.cpp aboutwindow.h
+    clickablelabel.cpp clickablelabel.h
+    picture.cpp picture.h
+    qtplatform.cpp qtplatform.h
+    widgetcolours.cpp widgetcolours.h
+)
+target_link_libraries(chromanick_widgets
+    PUBLIC chromanick_links chromanick_platform Qt6::Widgets Qt6::Svg
+    # The artwork, when built; pictures fall back to text without it.
+    PRIVATE $<TARGET_NAME_IF_EXISTS:chromanick_assets>
+)
+if(TARGET chromanick_editor)
+    target_sources(chromanick_widgets PRIVATE
+        emoticonpanel.cpp emoticonpanel.h
+        mainwindow.cpp mainwindow.h
+        mainwindowbuild.cpp
+        mainwindowsync.cpp
+        paletteframe.cpp paletteframe.h
+    )
+    target_link_libraries(chromanick_widgets PUBLIC chromanick_editor)
+endif()
