@@ -12,10 +12,11 @@ add_library(chromanick_widgets STATIC
     widgetcolours.cpp widgetcolours.h
 )
 target_link_libraries(chromanick_widgets
-    PUBLIC chromanick_links chromanick_platform Qt6::Widgets Qt6::Svg
-    # The artwork, when built; pictures fall back to text without it.
-    PRIVATE $<TARGET_NAME_IF_EXISTS:chromanick_assets>
-)
+    PUBLIC chromanick_links chromanick_platform Qt6::Widgets Qt6::Svg)
+# The artwork; without it the pictures fall back to drawn text.
+if(TARGET chromanick_assets)
+    target_link_libraries(chromanick_widgets PUBLIC chromanick_assets)
+endif()
 if(TARGET chromanick_editor)
     target_sources(chromanick_widgets PRIVATE
         emoticonpanel.cpp emoticonpanel.h
