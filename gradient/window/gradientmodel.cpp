@@ -1,0 +1,194 @@
+#include "gradientmodel.h"
+
+#include "core/appinfo.h"
+#include "core/nicksettings.h"
+#include "storage/textexport.h"
+
+#include <QStringList>
+
+namespace chromanick {
+
+GradientEditorModel::GradientEditorModel(Platform& platform, Clock clock, QObject* parent)
+    : QObject(parent),
+      platform_(platform),
+      clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); })),
+      output_(creditNote()),
+      customPreview_(CustomRowInitialPreview()) {
+    resplit();
+}
+
+QString GradientEditorModel::customDialogName(int slot) {
+    return QStringLiteral("cmdialcouleurperso%1").arg(slot + 1);
+}
+
+QString GradientEditorModel::creditNote() {
+    return QStringList{
+        QStringLiteral("By Tiwakan"),
+        QStringLiteral("Date : 2006"),
+        appinfo::kProductSite,
+        QStringLiteral("Merci à tout ceux qui me soutiennent en m'ecrivant à l'adresse ") +
+            appinfo::kContactEmail,
+    }
+        .join(QLatin1Char('\n'));
+}
+
+QString GradientEditorModel::countText() const {
+    return QStringLiteral("Nombre de caractère dans votre pseudo :%1 (Limité à %2 caractères)")
+        .arg(settings_.nickname.size())
+        .arg(kGradientMaxLength);
+}
+
+BgrColor GradientEditorModel::previewColour(int row, int slot) const {
+    if (row == kGradientCustomRow) return customPreview_.at(slot);
+    return GradientPresets().at(row).previewColours.at(slot);
+}
+
+// The split is all the preview grid needs: every row shows the same five
+// segments, each in its own row's colours.
+void GradientEditorModel::resplit() {
+    split_ = Decoupe_Pseudo(settings_.nickname);
+}
+
+void GradientEditorModel::setNickname(const QString& text) {
+    settings_.nickname = text;
+    resplit();
+    emit changed();
+}
+
+void GradientEditorModel::nicknameDoubleClicked() {
+    setNickname(QString());
+}
+
+void GradientEditorModel::selectRow(int row) {
+    if (row < 0 || row >= kGradientRowCount) return;
+    settings_.presetRow = row;
+    resplit();
+    emit changed();
+}
+
+void GradientEditorModel::setStyle(bool GradientSettings::*field, bool on) {
+    settings_.*field = on;
+    emit changed();
+}
+
+void GradientEditorModel::setBold(bool on) {
+    setStyle(&GradientSettings::bold, on);
+}
+void GradientEditorModel::setUnderline(bool on) {
+    setStyle(&GradientSettings::underline, on);
+}
+void GradientEditorModel::setItalic(bool on) {
+    setStyle(&GradientSettings::italic, on);
+}
+void GradientEditorModel::setStrikethrough(bool on) {
+    setStyle(&GradientSettings::strikethrough, on);
+}
+
+// Unticking keeps the chosen colour in its dialog: ticking again generates
+// with it, although the preview stays on the button face until a new pick.
+void GradientEditorModel::setBackgroundEnabled(bool on) {
+    settings_.backgroundEnabled = on;
+    if (!on) previewBackground_.reset();
+    emit changed();
+}
+
+// A cancelled dialog still paints: with the colour chosen last, black at first.
+void GradientEditorModel::selectBackgroundColour() {
+    if (const auto picked = platform_.pickColour(kBackgroundDialog, settings_.backgroundColour))
+        settings_.backgroundColour = *picked;
+    previewBackground_ = settings_.backgroundColour;
+    emit changed();
+}
+
+// The dialog does not tell a cancel apart: the slot takes the dialog's colour
+// in every case, which is black until something was picked in it.
+void GradientEditorModel::pickCustomColour(int slot) {
+    if (slot < 0 || slot >= 5) return;
+    if (const auto picked = platform_.pickColour(customDialogName(slot), customDialogs_[slot]))
+        customDialogs_[slot] = *picked;
+    settings_.customColours[slot] = customDialogs_[slot];
+    customPreview_[slot] = customDialogs_[slot];
+    emit changed();
+}
+
+void GradientEditorModel::setAutoCopy(bool on) {
+    settings_.autoCopy = on;
+    emit changed();
+}
+
+void GradientEditorModel::editOutput(const QString& text) {
+    if (text == output_) return;
+    output_ = text;
+    emit changed();
+}
+
+void GradientEditorModel::generate() {
+    output_ = Genere_Degrade(settings_, split_);
+    if (settings_.autoCopy) {
+        platform_.clearClipboard();
+        platform_.setClipboardText(output_);
+        if (platform_.clipboardHasText()) output_ = platform_.clipboardText();
+    }
+    emit changed();
+}
+
+// Custom colours, the background colour and the automatic copy are kept.
+void GradientEditorModel::reset() {
+    selectRow(0);
+    setBold(false);
+    setUnderline(false);
+    setItalic(false);
+    setStrikethrough(false);
+    setNickname(kGradientPlaceholder);
+    editOutput(QString());
+    setBackgroundEnabled(false);
+}
+
+void GradientEditorModel::receiveFromMainEditor(const QString& mainNickname) {
+    setNickname(mainNickname == kNicknameHint ? kGradientPlaceholder : mainNickname);
+}
+
+QString GradientEditorModel::handOverToMainEditor() const {
+    return settings_.nickname == kGradientPlaceholder ? kNicknameHint : settings_.nickname;
+}
+
+// A cancelled dialog writes nothing; a failed write is reported and the
+// program goes on, so the user's work is never lost to a save error.
+GradientEditorModel::ExportResult GradientEditorModel::exportText() {
+    const auto path = platform_.saveFileName(kSaveDialog, kSaveFilter, QString());
+    if (!path || path->isEmpty()) return ExportResult::Cancelled;
+    if (!writeExport(*path, gradientEditorExport(output_, clock_()))) {
+        platform_.message(kSaveFailed + *path, QString(), MessageIcon::Critical,
+                          MessageButtons::Ok);
+        return ExportResult::Failed;
+    }
+    return ExportResult::Written;
+}
+
+void GradientEditorModel::saveRequested() {
+    const auto answer = platform_.message(kSaveQuestion, kSaveTitle, MessageIcon::Information,
+                                          MessageButtons::YesNo);
+    if (answer == MessageAnswer::Yes) exportText();
+}
+
+bool GradientEditorModel::leaveRequested() {
+    const auto answer = platform_.message(kSaveQuestion, kSaveTitle, MessageIcon::Information,
+                                          MessageButtons::YesNoCancel);
+    switch (answer) {
+        case MessageAnswer::Yes:
+            return exportText() == ExportResult::Written;
+        case MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool GradientEditorModel::quitRequested() {
+    return leaveRequested();
+}
+bool GradientEditorModel::closeRequested() {
+    return leaveRequested();
+}
+
+}  // namespace chromanick

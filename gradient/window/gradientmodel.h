@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/bgrcolor.h"
+#include "gradient/gradient.h"
+#include "ui/platform.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace chromanick {
+
+// The gradient editor ("Form3") without its widgets. It keeps the
+// GradientSettings, the split shown by the preview grid, the output box and
+// the colour dialogs' remembered colours, and runs every handler of the
+// window. Setting a control from the program goes through the same handler
+// as a user action.
+class GradientEditorModel : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    static inline const QString kVersionText = QStringLiteral("Version : 1.0.0");
+    static inline const QString kSaveQuestion =
+        QStringLiteral("Voulez vous enregistré votre pseudo?");
+    static inline const QString kSaveTitle = QStringLiteral("Enregistrer le code de votre pseudo?");
+    static inline const QString kSaveDialog = QStringLiteral("cmdialsave");
+    static inline const QString kSaveFilter = QStringLiteral("Fichier Texte.|*.txt");
+    static inline const QString kSaveFailed =
+        QStringLiteral("Impossible d'enregistrer le fichier : ");
+    static inline const QString kBackgroundDialog = QStringLiteral("cmdialcolorap");
+
+    explicit GradientEditorModel(Platform& platform, Clock clock = {}, QObject* parent = nullptr);
+
+    // --- State, as the controls show it ---
+    const GradientSettings& settings() const { return settings_; }
+    const QString& nickname() const { return settings_.nickname; }  // Text1
+    const SegmentSplit& split() const { return split_; }            // lbl1..lbl5 captions
+    QString countText() const;                                      // Label1
+    const QString& output() const { return output_; }               // Text2
+    int presetRow() const { return settings_.presetRow; }           // opt(i) selected
+    bool selectBackgroundEnabled() const { return settings_.backgroundEnabled; }
+    // Background of the preview labels and of chkcolorap; nothing means the
+    // desktop's button face.
+    std::optional<BgrColor> previewBackground() const { return previewBackground_; }
+    // Text colour of the label of `slot` (0 to 4) in `row` (0 to 36).
+    BgrColor previewColour(int row, int slot) const;
+    // Colour held by a custom colour dialog (slot 0 to 4) and by cmdialcolorap.
+    BgrColor customDialogColour(int slot) const { return customDialogs_.at(slot); }
+    BgrColor backgroundDialogColour() const { return settings_.backgroundColour; }
+
+    static QString customDialogName(int slot);  // "cmdialcouleurperso1".."5"
+    static QString creditNote();                // Text2 before the first generation
+
+    // --- Handlers ---
+    void setNickname(const QString& text);  // Text1_Change
+    void nicknameDoubleClicked();           // Text1_DblClick
+    void selectRow(int row);                // opt_Click
+    void setBold(bool on);                  // chkgras
+    void setUnderline(bool on);             // chksouligne
+    void setItalic(bool on);                // chkita
+    void setStrikethrough(bool on);         // chkbarre
+    void setBackgroundEnabled(bool on);     // chkcolorap
+    void selectBackgroundColour();          // cmdselectcolorap
+    void pickCustomColour(int slot);        // cmdcolorperso1..5 (slot 0 to 4)
+    void setAutoCopy(bool on);              // chkcopiauto
+    void editOutput(const QString& text);   // typing in Text2
+    void generate();                        // cmdgenerer
+    void reset();                           // mnunew
+
+    // Hand-over: the main editor's nickname arriving here, and the text this
+    // editor gives back when the user switches to the main editor.
+    void receiveFromMainEditor(const QString& mainNickname);
+    QString handOverToMainEditor() const;
+
+    // --- Save flows ---
+    void saveRequested();   // mnusave: the window stays open in every case
+    bool quitRequested();   // mnuexit: true when the program may end
+    bool closeRequested();  // closing the window: true when the program may end
+
+signals:
+    void changed();  // any state above changed; views re-read what they show
+
+private:
+    enum class ExportResult { Written, Cancelled, Failed };
+
+    ExportResult exportText();
+    bool leaveRequested();
+    void resplit();
+    void setStyle(bool GradientSettings::*field, bool on);
+
+    Platform& platform_;
+    Clock clock_;
+    GradientSettings settings_;
+    SegmentSplit split_;
+    QString output_;
+    std::optional<BgrColor> previewBackground_;
+    std::array<BgrColor, 5> customDialogs_{};
+    std::array<BgrColor, 5> customPreview_{};
+};
+
+}  // namespace chromanick
