@@ -3,7 +3,7 @@
 #include "ui/splashmodel.h"
 #include "core/appinfo.h"
 #include "storage/textfile.h"
-#include "support/scriptedplatform.h"
+#include "tests/support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -40,11 +40,12 @@ protected:
         return root.filePath(QStringLiteral("Chromanick")) + QLatin1Char('/');
     }
     QString file(const QString& name) const { return folder() + name; }
-    void writeFile(const QString& name, const QByteArray& content) {
+    // Settings files are Windows-1252 text.
+    void writeFile(const QString& name, const QString& content) {
         QDir().mkpath(folder());
         QFile f(file(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        f.write(textfile::encode(content));
     }
     QStringList nkpLines() const {
         return textfile::readLines(file(QStringLiteral("nkp.dll"))).value_or(QStringList());
@@ -109,7 +110,7 @@ TEST_F(SplashModelTest, AnAnswerIsForgottenWhenTheStartEndsWithoutALaunch) {
 }
 
 TEST_F(SplashModelTest, AnInstalledMessengerPlusIsNeverAskedAboutAndStoresLabel4) {
-    writeFile(QStringLiteral("MsgPlus.exe"), "x");
+    writeFile(QStringLiteral("MsgPlus.exe"), QStringLiteral("x"));
     start(file(QStringLiteral("MsgPlus.exe")));
     EXPECT_TRUE(platform.messages.isEmpty());
     model->launch();
@@ -118,7 +119,8 @@ TEST_F(SplashModelTest, AnInstalledMessengerPlusIsNeverAskedAboutAndStoresLabel4
 
 TEST_F(SplashModelTest, OnlyExactAnswersCount) {
     writeFile(QStringLiteral("nkp.dll"),
-              "L'utilisateur possède Msn Plus?\r\nok\r\nLancement automatique?\r\nAuto\r\n");
+              QStringLiteral(
+                  "L'utilisateur possède Msn Plus?\r\nok\r\nLancement automatique?\r\nAuto\r\n"));
     platform.answers = {MessageAnswer::No};
     start();
     EXPECT_EQ(platform.messages.size(), 1);
@@ -126,7 +128,7 @@ TEST_F(SplashModelTest, OnlyExactAnswersCount) {
 }
 
 TEST_F(SplashModelTest, AShortNkpCountsAsNoAnswerForTheMissingLines) {
-    writeFile(QStringLiteral("nkp.dll"), "x\r\nOk\r\n");
+    writeFile(QStringLiteral("nkp.dll"), QStringLiteral("x\r\nOk\r\n"));
     start();
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_FALSE(model->autoLaunch());
@@ -158,8 +160,8 @@ TEST_F(SplashModelTest, MessagesFollowTheirPercentageByOneTickAndLaunchWaitsFor1
 }
 
 TEST_F(SplashModelTest, ListsAreFilledOnceAtTheTickThatShows80WithTheUserEntries) {
-    writeFile(QStringLiteral("combo1.dll"), "\"¨°o.O\"\r\nA, B\r\n");
-    writeFile(QStringLiteral("combo2.dll"), "\"O.o°¨\"\r\n");
+    writeFile(QStringLiteral("combo1.dll"), QStringLiteral("\"¨°o.O\"\r\nA, B\r\n"));
+    writeFile(QStringLiteral("combo2.dll"), QStringLiteral("\"O.o°¨\"\r\n"));
     platform.answers = {MessageAnswer::No};
     start();
     ticks(15);
@@ -178,7 +180,7 @@ TEST_F(SplashModelTest, ListsAreFilledOnceAtTheTickThatShows80WithTheUserEntries
 }
 
 TEST_F(SplashModelTest, AutoLaunchRunsByItselfAt100AndWritesAuto) {
-    writeFile(QStringLiteral("nkp.dll"), "a\r\nOk\r\nb\r\nauto\r\n");
+    writeFile(QStringLiteral("nkp.dll"), QStringLiteral("a\r\nOk\r\nb\r\nauto\r\n"));
     start();
     EXPECT_TRUE(model->autoLaunch());
     ticks(19);
@@ -207,7 +209,8 @@ TEST_F(SplashModelTest, TheLastFieldOfIntmsgReplacesTheWelcomeText) {
     model->loadWelcomeMessage();
     EXPECT_EQ(model->welcomeText(), SplashModel::defaultWelcomeText());
 
-    writeFile(QStringLiteral("intmsg.dll"), "Bonjour\r\n\"Bienvenue, <b>amis</b>\"\r\n");
+    writeFile(QStringLiteral("intmsg.dll"),
+              QStringLiteral("Bonjour\r\n\"Bienvenue, <b>amis</b>\"\r\n"));
     model->loadWelcomeMessage();
     EXPECT_EQ(model->welcomeText(), QStringLiteral("Bienvenue, <b>amis</b>"));
 }

@@ -2,7 +2,7 @@
 #include "gradient/window/gradientmodel.h"
 #include "core/appinfo.h"
 #include "core/nicksettings.h"
-#include "support/scriptedplatform.h"
+#include "tests/support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // cancelled dialog and the failed write included.
 #include "gradient/window/gradientmodel.h"
 #include "storage/textfile.h"
-#include "support/scriptedplatform.h"
+#include "tests/support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -107,14 +107,14 @@ TEST_F(GradientSaveTest, AnExistingFileIsReplacedWhole) {
     const QString target = path(QStringLiteral("old.txt"));
     QFile old(target);
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(4000, 'x'));
+    old.write(QByteArray(4000, 'Z'));
     old.close();
 
     platform.answers = {MessageAnswer::Yes};
     platform.paths = {target};
     model.saveRequested();
     EXPECT_EQ(linesOf(target).size(), 11);
-    EXPECT_FALSE(textfile::readAll(target).value_or(QByteArray()).contains('x'));
+    EXPECT_FALSE(textfile::readAll(target).value_or(QByteArray()).contains("ZZ"));
 }
 
 TEST_P(GradientLeaveTest, AsksTheThreeWayQuestion) {

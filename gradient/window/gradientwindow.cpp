@@ -1,0 +1,281 @@
+#include "gradientwindow.h"
+
+#include "gradient/gradient.h"
+#include "gradientmodel.h"
+#include "previewgrid.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace chromanick {
+
+namespace {
+
+constexpr int kClientWidth = 12435;
+constexpr int kClientHeight = 9645;
+
+// MS Sans Serif 8 pt where installed; elsewhere a sans-serif of similar
+// width, so the captions fit the controls' sizes.
+QFont windowFont() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("DejaVu Sans Condensed")});
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, const QRect& geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QCheckBox* styledBox(const QString& text, QWidget* parent, void (QFont::*setStyle)(bool)) {
+    auto* box = new QCheckBox(text, parent);
+    QFont font = box->font();
+    (font.*setStyle)(true);
+    box->setFont(font);
+    return box;
+}
+
+}  // namespace
+
+GradientWindow::GradientWindow(GradientEditorModel& model, QWidget* parent)
+    : QMainWindow(parent), model_(model) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Chromanick Dégradé !"));
+    setFont(windowFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form3_client"));
+    client->setFixedSize(px(kClientWidth), px(kClientHeight));
+    setCentralWidget(client);
+
+    buildMenus();
+    buildHeader(client);
+    buildStyles(client);
+    buildPreview(client);
+    buildFooter(client);
+    connectModel();
+    refresh();
+    setFixedSize(sizeHint());
+}
+
+void GradientWindow::buildMenus() {
+    auto addMenu = [this](const QString& name, const QString& title) {
+        QMenu* menu = menuBar()->addMenu(title);
+        menu->setObjectName(name);
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const QString& name, const QString& text, auto slot,
+                          QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    QMenu* file = addMenu(QStringLiteral("mnufichier"), QStringLiteral("Fichier"));
+    addItem(
+        file, QStringLiteral("mnunew"), QStringLiteral("Nouveau"), [this] { model_.reset(); },
+        QKeySequence::New);
+    addItem(
+        file, QStringLiteral("mnusave"), QStringLiteral("Enregistrer le pseudo"),
+        [this] { model_.saveRequested(); }, QKeySequence::Save);
+    addItem(
+        file, QStringLiteral("mnuexit"), QStringLiteral("Quitter"),
+        [this] {
+            if (model_.quitRequested()) emit programEndRequested();
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* more = addMenu(QStringLiteral("mnuplus"), QStringLiteral("Plus"));
+    addItem(more, QStringLiteral("mnubascul"), QStringLiteral("Basculer à Chromanick"),
+            [this] { emit switchToMainEditorRequested(); });
+    addItem(more, QStringLiteral("mnuvisite"), QStringLiteral("Visiter Chromanick"),
+            [this] { emit siteVisitRequested(); });
+
+    QMenu* other = addMenu(QStringLiteral("mnuautre"), QStringLiteral("?"));
+    addItem(other, QStringLiteral("mnuhelp"), QStringLiteral("Aide"),
+            [this] { emit helpRequested(); });
+    addItem(other, QStringLiteral("mnuapropos"), QStringLiteral("A propos ..."),
+            [this] { emit aboutRequested(); });
+}
+
+void GradientWindow::buildHeader(QWidget* client) {
+    auto* version = place(plainLabel(GradientEditorModel::kVersionText, client),
+                          QStringLiteral("lblversion"), QRect());
+    version->adjustSize();
+    version->move(0, 0);
+
+    text1_ = place(new QLineEdit(client), QStringLiteral("Text1"), twipsRect(3840, 0, 4335, 285));
+    text1_->setAlignment(Qt::AlignCenter);
+    text1_->setMaxLength(kGradientMaxLength);
+    text1_->installEventFilter(this);
+
+    label1_ = place(plainLabel(QString(), client), QStringLiteral("Label1"),
+                    twipsRect(9000, 0, 3375, 375));
+    label1_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label1_->setWordWrap(true);
+}
+
+void GradientWindow::buildStyles(QWidget* client) {
+    auto* frame = place(new QGroupBox(QStringLiteral("Mise en forme"), client),
+                        QStringLiteral("Frame1"), twipsRect(1920, 360, 8535, 735));
+    bold_ = place(styledBox(QStringLiteral("Gras"), frame, &QFont::setBold),
+                  QStringLiteral("chkgras"), twipsRect(120, 300, 1695, 255));
+    underline_ = place(styledBox(QStringLiteral("Souligné"), frame, &QFont::setUnderline),
+                       QStringLiteral("chksouligne"), twipsRect(1920, 300, 2055, 255));
+    italic_ = place(styledBox(QStringLiteral("Italique"), frame, &QFont::setItalic),
+                    QStringLiteral("chkita"), twipsRect(4080, 300, 2175, 255));
+    strikethrough_ = place(styledBox(QStringLiteral("Barré"), frame, &QFont::setStrikeOut),
+                           QStringLiteral("chkbarre"), twipsRect(6360, 300, 2055, 255));
+}
+
+void GradientWindow::buildPreview(QWidget* client) {
+    auto* frame =
+        place(new QGroupBox(QStringLiteral("Différents dégradés pour votre pseudo."), client),
+              QStringLiteral("Frame2"), twipsRect(0, 1200, 12375, 7215));
+    grid_ = new GradientPreviewGrid(frame, this);
+    connect(grid_, &GradientPreviewGrid::rowClicked, this,
+            [this](int row) { model_.selectRow(row); });
+
+    static const QString kCaptions[] = {
+        QStringLiteral("Couleur n°1"), QStringLiteral("Couleurn° 2"), QStringLiteral("Couleur n°3"),
+        QStringLiteral("Couleur n°4"), QStringLiteral("Couleur n°5"),
+    };
+    for (int slot = 0; slot < 5; ++slot) {
+        auto* button = place(new QPushButton(kCaptions[slot], frame),
+                             QStringLiteral("cmdcolorperso%1").arg(slot + 1),
+                             twipsRect(4320 + slot * 960, 6840, 975, 255));
+        connect(button, &QPushButton::clicked, this,
+                [this, slot] { model_.pickCustomColour(slot); });
+    }
+}
+
+void GradientWindow::buildFooter(QWidget* client) {
+    auto* frame = place(new QGroupBox(QStringLiteral("Ajouter une couleur d'arrière plan"), client),
+                        QStringLiteral("Frame3"), twipsRect(0, 8520, 4455, 975));
+    backgroundBox_ = place(new QCheckBox(QStringLiteral("Couleur d'arrière plan"), frame),
+                           QStringLiteral("chkcolorap"), twipsRect(120, 360, 2895, 255));
+    backgroundBox_->setAutoFillBackground(true);
+    selectBackground_ = place(new QPushButton(QStringLiteral("Sélectionner"), frame),
+                              QStringLiteral("cmdselectcolorap"), twipsRect(3120, 360, 1215, 315));
+
+    autoCopy_ = place(new QCheckBox(QStringLiteral("Copie automatique"), client),
+                      QStringLiteral("chkcopiauto"), twipsRect(4560, 8640, 1800, 255));
+    generate_ = place(new QPushButton(QStringLiteral("Générer le pseudo."), client),
+                      QStringLiteral("cmdgenerer"), twipsRect(4680, 9000, 1575, 255));
+    generate_->setDefault(true);
+    auto* back = place(new QPushButton(QStringLiteral("Basculer vers Chromanick."), client),
+                       QStringLiteral("cmdgochromanick"), twipsRect(4440, 9360, 1935, 255));
+    connect(back, &QPushButton::clicked, this, &GradientWindow::switchToMainEditorRequested);
+
+    text2_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"),
+                   twipsRect(6360, 8640, 6015, 975));
+}
+
+void GradientWindow::connectModel() {
+    connect(&model_, &GradientEditorModel::changed, this, &GradientWindow::refresh);
+    connect(text1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_.setNickname(text); });
+    connect(bold_, &QCheckBox::clicked, this, [this](bool on) { model_.setBold(on); });
+    connect(underline_, &QCheckBox::clicked, this, [this](bool on) { model_.setUnderline(on); });
+    connect(italic_, &QCheckBox::clicked, this, [this](bool on) { model_.setItalic(on); });
+    connect(strikethrough_, &QCheckBox::clicked, this,
+            [this](bool on) { model_.setStrikethrough(on); });
+    connect(backgroundBox_, &QCheckBox::clicked, this,
+            [this](bool on) { model_.setBackgroundEnabled(on); });
+    connect(selectBackground_, &QPushButton::clicked, this,
+            [this] { model_.selectBackgroundColour(); });
+    connect(autoCopy_, &QCheckBox::clicked, this, [this](bool on) { model_.setAutoCopy(on); });
+    connect(generate_, &QPushButton::clicked, this, [this] { model_.generate(); });
+    connect(text2_, &QPlainTextEdit::textChanged, this,
+            [this] { model_.editOutput(text2_->toPlainText()); });
+}
+
+// Syncs every control from the model; signals are blocked so that showing
+// the state never runs a handler again.
+void GradientWindow::refresh() {
+    const GradientSettings& settings = model_.settings();
+    {
+        const QSignalBlocker block(text1_);
+        // Typing stops at 50 characters, but a longer nickname handed over by
+        // the main editor is shown whole.
+        text1_->setMaxLength(std::max<int>(kGradientMaxLength, settings.nickname.size()));
+        if (text1_->text() != settings.nickname) text1_->setText(settings.nickname);
+    }
+    label1_->setText(model_.countText());
+    for (auto [box, on] : {std::pair{bold_, settings.bold},
+                           {underline_, settings.underline},
+                           {italic_, settings.italic},
+                           {strikethrough_, settings.strikethrough},
+                           {backgroundBox_, settings.backgroundEnabled},
+                           {autoCopy_, settings.autoCopy}}) {
+        const QSignalBlocker block(box);
+        box->setChecked(on);
+    }
+    selectBackground_->setEnabled(model_.selectBackgroundEnabled());
+    refreshBackgroundBox();
+    grid_->show(model_);
+    if (text2_->toPlainText() != model_.output()) {
+        const QSignalBlocker block(text2_);
+        text2_->setPlainText(model_.output());
+    }
+}
+
+void GradientWindow::refreshBackgroundBox() {
+    QPalette palette = backgroundBox_->palette();
+    palette.setColor(QPalette::Window,
+                     toQColor(model_.previewBackground().value_or(kSystemButtonFace), this));
+    backgroundBox_->setPalette(palette);
+}
+
+void GradientWindow::closeEvent(QCloseEvent* event) {
+    if (model_.closeRequested()) {
+        event->accept();
+        emit programEndRequested();
+    } else {
+        event->ignore();
+    }
+}
+
+// Enter generates, as the window's default button, except inside the
+// multi-line output box, which takes it as a line break.
+void GradientWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        generate_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool GradientWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_ && event->type() == QEvent::MouseButtonDblClick) {
+        model_.nicknameDoubleClicked();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace chromanick

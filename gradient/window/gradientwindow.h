@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace chromanick {
+
+class GradientEditorModel;
+class GradientPreviewGrid;
+
+// "Form3", the gradient editor's window: a view over GradientEditorModel. It
+// shows the model's state and forwards every event to it; switching windows,
+// ending the program and the help pages are left to the application through
+// its signals.
+class GradientWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit GradientWindow(GradientEditorModel& model, QWidget* parent = nullptr);
+
+    GradientEditorModel& model() const { return model_; }
+
+signals:
+    void switchToMainEditorRequested();  // cmdgochromanick, mnubascul
+    void programEndRequested();          // mnuexit or closing, once the user agreed
+    void siteVisitRequested();           // mnuvisite
+    void helpRequested();                // mnuhelp
+    void aboutRequested();               // mnuapropos
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildHeader(QWidget* client);
+    void buildStyles(QWidget* client);
+    void buildPreview(QWidget* client);
+    void buildFooter(QWidget* client);
+    void connectModel();
+    void refresh();
+    void refreshBackgroundBox();
+
+    GradientEditorModel& model_;
+    QLineEdit* text1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QCheckBox* bold_ = nullptr;
+    QCheckBox* underline_ = nullptr;
+    QCheckBox* italic_ = nullptr;
+    QCheckBox* strikethrough_ = nullptr;
+    GradientPreviewGrid* grid_ = nullptr;
+    QCheckBox* backgroundBox_ = nullptr;
+    QPushButton* selectBackground_ = nullptr;
+    QCheckBox* autoCopy_ = nullptr;
+    QPushButton* generate_ = nullptr;
+    QPlainTextEdit* text2_ = nullptr;
+};
+
+}  // namespace chromanick

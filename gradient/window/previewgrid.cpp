@@ -1,0 +1,143 @@
+#include "previewgrid.h"
+
+#include "gradient/gradient.h"
+#include "gradientmodel.h"
+#include "twips.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace chromanick {
+
+namespace {
+
+// Where a row's option button and first label sit, in twips. The preset
+// families fill two columns of three blocks of six rows; the custom row sits
+// alone above its five colour buttons.
+struct RowPlace {
+    int optionLeft;
+    int labelLeft;
+    int top;
+};
+
+RowPlace rowPlace(int row) {
+    if (row == kGradientCustomRow) return {4320, 4560, 6600};
+    static constexpr int kBlockLineTops[] = {720, 2760, 4800};
+    const int block = row / 6;
+    const bool rightColumn = block % 2 == 1;
+    return {rightColumn ? 6960 : 240, rightColumn ? 7200 : 480,
+            kBlockLineTops[block / 2] + (row % 6) * 240};
+}
+
+// The family titles Label5(0)..Label5(5): which family each shows and where.
+struct TitlePlace {
+    int family;  // index into GradientFamilyTitles()
+    int left;
+    int top;
+};
+
+constexpr TitlePlace kTitles[] = {
+    {1, 6840, 360},   // bleu
+    {0, 120, 360},    // rouge
+    {2, 120, 2280},   // vert
+    {3, 6840, 2400},  // jaune
+    {4, 120, 4320},   // rose
+    {5, 6840, 4320},  // autre
+};
+
+constexpr int kOptionSize = 255;
+constexpr int kLabelHeight = 195;
+
+}  // namespace
+
+QColor toQColor(BgrColor colour, const QWidget* context) {
+    if (colour == kSystemButtonFace) return context->palette().color(QPalette::Button);
+    if (colour == kSystemButtonText) return context->palette().color(QPalette::ButtonText);
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+GradientPreviewGrid::GradientPreviewGrid(QGroupBox* frame, QObject* parent)
+    : QObject(parent), group_(new QButtonGroup(frame)) {
+    group_->setExclusive(true);
+    buildTitles(frame);
+    buildRows(frame);
+    connect(group_, &QButtonGroup::idClicked, this, &GradientPreviewGrid::rowClicked);
+}
+
+void GradientPreviewGrid::buildTitles(QGroupBox* frame) {
+    for (int i = 0; i < int(std::size(kTitles)); ++i) {
+        const TitlePlace& place = kTitles[i];
+        auto* title = new QLabel(GradientFamilyTitles().at(place.family), frame);
+        title->setObjectName(QStringLiteral("Label5_%1").arg(i));
+        title->setTextFormat(Qt::PlainText);
+        title->setGeometry(twipsRect(place.left, place.top, 2655, 255));
+    }
+}
+
+void GradientPreviewGrid::buildRows(QGroupBox* frame) {
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        const RowPlace place = rowPlace(row);
+        auto* option = new QRadioButton(frame);
+        option->setObjectName(QStringLiteral("opt_%1").arg(row));
+        // Centred on the row's labels, which are a little lower than the button.
+        option->setGeometry(twipsRect(place.optionLeft,
+                                      place.top - (kOptionSize - kLabelHeight) / 2, kOptionSize,
+                                      kOptionSize));
+        group_->addButton(option, row);
+        options_.append(option);
+
+        std::array<QLabel*, 5> row_labels{};
+        for (int slot = 0; slot < 5; ++slot) {
+            auto* label = new QLabel(frame);
+            label->setObjectName(QStringLiteral("lbl%1_%2").arg(slot + 1).arg(row));
+            label->setTextFormat(Qt::PlainText);
+            label->setAutoFillBackground(true);
+            label->setGeometry(twipsRect(place.labelLeft, place.top, 480, kLabelHeight));
+            row_labels[slot] = label;
+        }
+        labels_.append(row_labels);
+    }
+}
+
+void GradientPreviewGrid::show(const GradientEditorModel& model) {
+    const GradientSettings& settings = model.settings();
+    const SegmentSplit& split = model.split();
+    QFont font = labels_[0][0]->parentWidget()->font();
+    font.setBold(settings.bold);
+    font.setItalic(settings.italic);
+    font.setUnderline(settings.underline);
+    font.setStrikeOut(settings.strikethrough);
+    const QWidget* frame = labels_[0][0]->parentWidget();
+    const QColor background =
+        toQColor(model.previewBackground().value_or(kSystemButtonFace), frame);
+
+    if (QAbstractButton* selected = group_->button(model.presetRow()); !selected->isChecked())
+        selected->setChecked(true);
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        for (int slot = 0; slot < 5; ++slot) {
+            QLabel* label = labels_[row][slot];
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, toQColor(model.previewColour(row, slot), frame));
+            palette.setColor(QPalette::Window, background);
+            if (palette != label->palette()) label->setPalette(palette);
+            if (label->font() != font) label->setFont(font);
+            label->setText(split.segments[slot]);
+        }
+        layOutRow(row);
+    }
+}
+
+// Each label is as wide as its text and starts where the one before ends,
+// so the row reads as the whole nickname.
+void GradientPreviewGrid::layOutRow(int row) {
+    int left = px(rowPlace(row).labelLeft);
+    for (QLabel* label : labels_[row]) {
+        const QSize size = label->sizeHint();
+        label->setGeometry(left, label->y(), size.width(), size.height());
+        left += size.width();
+    }
+}
+
+}  // namespace chromanick

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/bgrcolor.h"
+
+#include <QList>
+#include <QObject>
+
+#include <array>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+
+namespace chromanick {
+
+class GradientEditorModel;
+
+// The preview grid of the gradient window, inside its frame "Frame2": six
+// family titles, the 37 scheme buttons opt(0)..opt(36) in one group, and the
+// 185 labels lbl1(i)..lbl5(i) that show each row as the whole nickname in five
+// colours, laid side by side.
+class GradientPreviewGrid : public QObject {
+    Q_OBJECT
+public:
+    GradientPreviewGrid(QGroupBox* frame, QObject* parent = nullptr);
+
+    // Re-reads the model: captions, colours, fonts, background and layout.
+    void show(const GradientEditorModel& model);
+
+    QRadioButton* option(int row) const { return options_.at(row); }
+    QLabel* label(int row, int slot) const { return labels_.at(row).at(slot); }
+
+signals:
+    void rowClicked(int row);
+
+private:
+    void buildTitles(QGroupBox* frame);
+    void buildRows(QGroupBox* frame);
+    void layOutRow(int row);
+
+    QButtonGroup* group_;
+    QList<QRadioButton*> options_;
+    QList<std::array<QLabel*, 5>> labels_;
+};
+
+// The desktop colour for a BgrColor, system colours included.
+QColor toQColor(BgrColor colour, const QWidget* context);
+
+}  // namespace chromanick

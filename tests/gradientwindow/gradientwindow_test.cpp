@@ -1,0 +1,224 @@
+// The gradient window's widgets, found by name and driven as a user would.
+#include "gradient/window/gradientwindow.h"
+#include "gradient/gradient.h"
+#include "gradient/window/gradientmodel.h"
+#include "tests/support/scriptedplatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace chromanick;
+using chromanick::testing::ScriptedPlatform;
+
+namespace {
+
+class GradientWindowTest : public ::testing::Test {
+protected:
+    GradientWindowTest() { window.show(); }
+
+    template <typename T>
+    T* find(const QString& name) {
+        T* widget = window.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QLabel* segment(int row, int slot) {
+        return find<QLabel>(QStringLiteral("lbl%1_%2").arg(slot + 1).arg(row));
+    }
+    QString rowText(int row) {
+        QString text;
+        for (int slot = 0; slot < 5; ++slot) text += segment(row, slot)->text();
+        return text;
+    }
+    // Each label starts where the one before ends.
+    void expectRowLaidOut(int row) {
+        for (int slot = 1; slot < 5; ++slot)
+            EXPECT_EQ(segment(row, slot)->x(), segment(row, slot - 1)->geometry().right() + 1)
+                << "row " << row << " slot " << slot;
+    }
+    void type(const QString& text) {
+        auto* edit = find<QLineEdit>(QStringLiteral("Text1"));
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    }
+    void clickMenu(const QString& name) { find<QAction>(name)->trigger(); }
+
+    ScriptedPlatform platform;
+    GradientEditorModel model{platform};
+    GradientWindow window{model};
+};
+
+}  // namespace
+
+TEST_F(GradientWindowTest, ShowsItsControlsInTheirStartState) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Chromanick Dégradé !"));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(829, 643));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lblversion"))->text(),
+              QStringLiteral("Version : 1.0.0"));
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->maxLength(), 50);
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->geometry(), QRect(256, 0, 289, 19));
+    EXPECT_EQ(find<QGroupBox>(QStringLiteral("Frame2"))->geometry(), QRect(0, 80, 825, 481));
+    EXPECT_EQ(find<QPushButton>(QStringLiteral("cmdcolorperso2"))->text(),
+              QStringLiteral("Couleurn° 2"));
+    EXPECT_EQ(find<QPushButton>(QStringLiteral("cmdcolorperso5"))->geometry(),
+              QRect(544, 456, 65, 17));
+    EXPECT_FALSE(find<QPushButton>(QStringLiteral("cmdselectcolorap"))->isEnabled());
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("chkcopiauto"))->isChecked());
+    EXPECT_FALSE(find<QCheckBox>(QStringLiteral("chkcolorap"))->isChecked());
+    EXPECT_TRUE(find<QPushButton>(QStringLiteral("cmdgenerer"))->isDefault());
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("chkgras"))->font().bold());
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("chkbarre"))->font().strikeOut());
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label5_0"))->text(),
+              QStringLiteral("Dégradé de bleu :"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label5_1"))->text(),
+              QStringLiteral("Dégradé de rouge :"));
+    EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText(),
+              GradientEditorModel::creditNote());
+
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        auto* option = find<QRadioButton>(QStringLiteral("opt_%1").arg(row));
+        EXPECT_EQ(option->isChecked(), row == 0);
+        EXPECT_TRUE(option->text().isEmpty());
+        for (int slot = 0; slot < 5; ++slot) ASSERT_NE(segment(row, slot), nullptr);
+    }
+    EXPECT_EQ(find<QAction>(QStringLiteral("mnubascul"))->text(),
+              QStringLiteral("Basculer à Chromanick"));
+    EXPECT_EQ(find<QAction>(QStringLiteral("mnuapropos"))->text(), QStringLiteral("A propos ..."));
+}
+
+TEST_F(GradientWindowTest, TypingPreviewsEveryRowAsTheWholeNickname) {
+    type(QStringLiteral("<b>Tiwakan</b>"));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Nombre de caractère dans votre pseudo :14 (Limité à 50 caractères)"));
+    for (int row : {0, 11, 17, 35, 36}) {
+        EXPECT_EQ(rowText(row), QStringLiteral("<b>Tiwakan</b>"));
+        expectRowLaidOut(row);
+    }
+    EXPECT_EQ(segment(0, 0)->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
+    EXPECT_EQ(segment(6, 1)->palette().color(QPalette::WindowText), QColor(0xC0, 0xC0, 0xFF));
+}
+
+TEST_F(GradientWindowTest, TypingStopsAtFiftyCharacters) {
+    type(QString(60, QLatin1Char('x')));
+    EXPECT_EQ(model.nickname().size(), 50);
+}
+
+TEST_F(GradientWindowTest, ALongerHandedOverNicknameIsShownWhole) {
+    const QString text = QString(60, QLatin1Char('y'));
+    model.receiveFromMainEditor(text);
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->text(), text);
+    EXPECT_EQ(rowText(20), text);
+}
+
+TEST_F(GradientWindowTest, BoldAndItalicWidenTheLabelsAndTheRowsStayJoined) {
+    type(QStringLiteral("WWWWWWWWWW"));
+    const int plainWidth = segment(0, 0)->width();
+    find<QCheckBox>(QStringLiteral("chkgras"))->click();
+    find<QCheckBox>(QStringLiteral("chkita"))->click();
+    EXPECT_TRUE(segment(0, 0)->font().bold());
+    EXPECT_TRUE(segment(0, 0)->font().italic());
+    EXPECT_GE(segment(0, 0)->width(), plainWidth);
+    expectRowLaidOut(0);
+    expectRowLaidOut(36);
+}
+
+TEST_F(GradientWindowTest, SchemeButtonsSelectWithoutRegenerating) {
+    type(QStringLiteral("abc"));
+    find<QRadioButton>(QStringLiteral("opt_24"))->click();
+    EXPECT_EQ(model.presetRow(), 24);
+    EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText(),
+              GradientEditorModel::creditNote());
+    find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
+    EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText(),
+              QStringLiteral("·$47a·$29b·$13c·$38·$20·0"));
+}
+
+TEST_F(GradientWindowTest, EnterGeneratesFromTheNicknameBox) {
+    type(QStringLiteral("abcde"));
+    QTest::keyClick(find<QLineEdit>(QStringLiteral("Text1")), Qt::Key_Return);
+    EXPECT_EQ(model.output(), QStringLiteral("·$55a·$46b·$37c·$19d·$18e·0"));
+    EXPECT_EQ(platform.clipboard, model.output());
+}
+
+TEST_F(GradientWindowTest, BackgroundBoxEnablesItsButtonAndPaintsThePreview) {
+    find<QCheckBox>(QStringLiteral("chkcolorap"))->click();
+    auto* select = find<QPushButton>(QStringLiteral("cmdselectcolorap"));
+    EXPECT_TRUE(select->isEnabled());
+    platform.colours.push_back(BgrColor(0x0000FF));
+    select->click();
+    EXPECT_EQ(segment(3, 2)->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkcolorap"))->palette().color(QPalette::Window),
+              QColor(255, 0, 0));
+
+    find<QCheckBox>(QStringLiteral("chkcolorap"))->click();
+    EXPECT_FALSE(select->isEnabled());
+    EXPECT_EQ(segment(3, 2)->palette().color(QPalette::Window),
+              window.palette().color(QPalette::Button));
+}
+
+TEST_F(GradientWindowTest, CustomColourButtonsColourTheCustomRow) {
+    platform.colours.push_back(BgrColor(0x00FF00));
+    find<QPushButton>(QStringLiteral("cmdcolorperso3"))->click();
+    EXPECT_EQ(platform.colourRequests.last().dialog, QStringLiteral("cmdialcouleurperso3"));
+    EXPECT_EQ(segment(36, 2)->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+}
+
+TEST_F(GradientWindowTest, DoubleClickEmptiesTheNickname) {
+    type(QStringLiteral("abc"));
+    QTest::mouseDClick(find<QLineEdit>(QStringLiteral("Text1")), Qt::LeftButton);
+    EXPECT_TRUE(find<QLineEdit>(QStringLiteral("Text1"))->text().isEmpty());
+    EXPECT_TRUE(model.nickname().isEmpty());
+}
+
+TEST_F(GradientWindowTest, NouveauUnticksAndShowsThePlaceholder) {
+    find<QCheckBox>(QStringLiteral("chksouligne"))->click();
+    find<QRadioButton>(QStringLiteral("opt_30"))->click();
+    clickMenu(QStringLiteral("mnunew"));
+    EXPECT_FALSE(find<QCheckBox>(QStringLiteral("chksouligne"))->isChecked());
+    EXPECT_FALSE(segment(0, 0)->font().underline());
+    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("opt_0"))->isChecked());
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->text(), kGradientPlaceholder);
+    EXPECT_TRUE(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText().isEmpty());
+}
+
+TEST_F(GradientWindowTest, EditingTheOutputBoxIsWhatGetsSaved) {
+    find<QPlainTextEdit>(QStringLiteral("Text2"))->setPlainText(QStringLiteral("mon code"));
+    EXPECT_EQ(model.output(), QStringLiteral("mon code"));
+}
+
+TEST_F(GradientWindowTest, ClosingAnsweredCancelKeepsTheWindowOpen) {
+    QSignalSpy ended(&window, &GradientWindow::programEndRequested);
+    platform.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ended.count(), 0);
+
+    platform.answers = {MessageAnswer::No};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(GradientWindowTest, MenusForwardToTheApplication) {
+    QSignalSpy back(&window, &GradientWindow::switchToMainEditorRequested);
+    QSignalSpy ended(&window, &GradientWindow::programEndRequested);
+    find<QPushButton>(QStringLiteral("cmdgochromanick"))->click();
+    clickMenu(QStringLiteral("mnubascul"));
+    EXPECT_EQ(back.count(), 2);
+
+    platform.answers = {MessageAnswer::Cancel, MessageAnswer::No};
+    clickMenu(QStringLiteral("mnuexit"));
+    EXPECT_EQ(ended.count(), 0);
+    clickMenu(QStringLiteral("mnuexit"));
+    EXPECT_EQ(ended.count(), 1);
+}
