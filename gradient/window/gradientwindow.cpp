@@ -247,12 +247,19 @@ void GradientWindow::refresh() {
 void GradientWindow::refreshBackgroundBox() {
     QPalette palette = backgroundBox_->palette();
     palette.setColor(QPalette::Window,
-                     toQColor(model_.previewBackground().value_or(kSystemButtonFace), this));
+                     shownColour(model_.previewBackground().value_or(kSystemButtonFace), this));
     backgroundBox_->setPalette(palette);
 }
 
+void GradientWindow::closeForProgramEnd() {
+    endAgreed_ = true;
+    close();
+}
+
 void GradientWindow::closeEvent(QCloseEvent* event) {
-    if (model_.closeRequested()) {
+    if (endAgreed_) {
+        event->accept();
+    } else if (model_.closeRequested()) {
         event->accept();
         emit programEndRequested();
     } else {

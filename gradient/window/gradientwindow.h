@@ -24,6 +24,8 @@ public:
     explicit GradientWindow(GradientEditorModel& model, QWidget* parent = nullptr);
 
     GradientEditorModel& model() const { return model_; }
+    // Ends the window as part of ending the program: closes without asking.
+    void closeForProgramEnd();
 
 signals:
     void switchToMainEditorRequested();  // cmdgochromanick, mnubascul
@@ -48,6 +50,7 @@ private:
     void refreshBackgroundBox();
 
     GradientEditorModel& model_;
+    bool endAgreed_ = false;
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;
     QCheckBox* bold_ = nullptr;

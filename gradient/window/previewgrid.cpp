@@ -52,7 +52,7 @@ constexpr int kLabelHeight = 195;
 
 }  // namespace
 
-QColor toQColor(BgrColor colour, const QWidget* context) {
+QColor shownColour(BgrColor colour, const QWidget* context) {
     if (colour == kSystemButtonFace) return context->palette().color(QPalette::Button);
     if (colour == kSystemButtonText) return context->palette().color(QPalette::ButtonText);
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -111,7 +111,7 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
     font.setStrikeOut(settings.strikethrough);
     const QWidget* frame = labels_[0][0]->parentWidget();
     const QColor background =
-        toQColor(model.previewBackground().value_or(kSystemButtonFace), frame);
+        shownColour(model.previewBackground().value_or(kSystemButtonFace), frame);
 
     if (QAbstractButton* selected = group_->button(model.presetRow()); !selected->isChecked())
         selected->setChecked(true);
@@ -119,7 +119,7 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
         for (int slot = 0; slot < 5; ++slot) {
             QLabel* label = labels_[row][slot];
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, toQColor(model.previewColour(row, slot), frame));
+            palette.setColor(QPalette::WindowText, shownColour(model.previewColour(row, slot), frame));
             palette.setColor(QPalette::Window, background);
             if (palette != label->palette()) label->setPalette(palette);
             if (label->font() != font) label->setFont(font);

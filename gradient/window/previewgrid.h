@@ -45,6 +45,6 @@ private:
 };
 
 // The desktop colour for a BgrColor, system colours included.
-QColor toQColor(BgrColor colour, const QWidget* context);
+QColor shownColour(BgrColor colour, const QWidget* context);
 
 }  // namespace chromanick

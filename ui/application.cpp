@@ -1,0 +1,126 @@
+#include "application.h"
+
+#include "gradient/window/gradientmodel.h"
+#include "gradient/window/gradientwindow.h"
+#include "ui/mainmodel.h"
+#include "ui/mainwindow.h"
+#include "ui/splashwindow.h"
+#include "ui/weblinks.h"
+
+#include <QCoreApplication>
+#include <QtGlobal>
+
+namespace chromanick {
+
+Application::Application(Platform& platform, Options options, QObject* parent)
+    : QObject(parent), platform_(platform), options_(std::move(options)) {}
+
+Application::~Application() = default;
+
+// The main editor comes first and stays hidden while the splash loads; the
+// main editor's own loading then hands the splash its welcome message.
+void Application::start() {
+    createMainEditor();
+    createSplash();
+    splashWindow_->show();
+    splashModel_->loadWelcomeMessage();
+}
+
+void Application::createMainEditor() {
+    mainModel_ = std::make_unique<MainEditorModel>(platform_);
+    mainWindow_ = std::make_unique<MainWindow>(*mainModel_, platform_);
+    connect(mainWindow_.get(), &MainWindow::switchToGradientRequested, this,
+            &Application::switchToGradientEditor);
+    connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &Application::endProgram);
+}
+
+void Application::createSplash() {
+    splashModel_ = std::make_unique<SplashModel>(
+        platform_, SettingsFolder(options_.settingsDir),
+        [this](const QStringList& prefixes, const QStringList& suffixes) {
+            mainModel_->fillDecorationLists(prefixes, suffixes);
+        },
+        options_.messengerPlusProgram);
+    connect(splashModel_.get(), &SplashModel::launchRequested, this,
+            &Application::launchMainEditor);
+    connect(splashModel_.get(), &SplashModel::gradientEditorRequested, this,
+            &Application::openGradientFromSplash);
+    splashModel_->load();
+    splashWindow_ = std::make_unique<SplashWindow>(*splashModel_);
+    connect(splashWindow_.get(), &SplashWindow::programEndRequested, this,
+            &Application::endProgram);
+}
+
+GradientWindow& Application::gradientEditor() {
+    if (!gradientWindow_) {
+        gradientModel_ = std::make_unique<GradientEditorModel>(platform_);
+        gradientWindow_ = std::make_unique<GradientWindow>(*gradientModel_);
+        GradientWindow* window = gradientWindow_.get();
+        connect(window, &GradientWindow::switchToMainEditorRequested, this,
+                &Application::switchToMainEditor);
+        connect(window, &GradientWindow::programEndRequested, this, &Application::endProgram);
+        connect(window, &GradientWindow::siteVisitRequested, this,
+                [this] { links::announceVisitSite(platform_); });
+        connect(window, &GradientWindow::helpRequested, this,
+                [this] { links::showContact(platform_); });
+        connect(window, &GradientWindow::aboutRequested, this,
+                [this] { mainWindow_->showAbout(); });
+    }
+    return *gradientWindow_;
+}
+
+void Application::switchToGradientEditor(const QString& nickname) {
+    GradientWindow& gradient = gradientEditor();
+    gradient.show();
+    gradient.activateWindow();
+    mainWindow_->hide();
+    gradientModel_->receiveFromMainEditor(nickname);
+}
+
+void Application::switchToMainEditor() {
+    mainWindow_->show();
+    mainWindow_->activateWindow();
+    gradientWindow_->hide();
+    mainModel_->setNickname(gradientModel_->handOverToMainEditor());
+}
+
+void Application::openGradientFromSplash() {
+    GradientWindow& gradient = gradientEditor();
+    gradient.show();
+    gradient.activateWindow();
+}
+
+void Application::launchMainEditor() {
+    mainWindow_->show();
+    mainWindow_->activateWindow();
+    splashWindow_->hide();
+}
+
+void Application::endProgram() {
+    if (ended_) return;
+    ended_ = true;
+    if (gradientWindow_) gradientWindow_->closeForProgramEnd();
+    mainWindow_->closeForProgramEnd();
+    splashWindow_->closeForProgramEnd();
+    emit programEnded();
+    QCoreApplication::exit(0);
+}
+
+bool displayAvailable() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+QString noDisplayMessage() {
+    return QStringLiteral(
+        "Chromanick ne peut pas s'ouvrir : aucun affichage graphique n'est disponible "
+        "(ni DISPLAY ni WAYLAND_DISPLAY n'est défini), lancez-le depuis une session de bureau "
+        "ou dans un écran virtuel avec « xvfb-run build/bin/chromanick ».");
+}
+
+}  // namespace chromanick

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "storage/settingsfiles.h"
+#include "ui/platform.h"
+#include "ui/splashmodel.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace chromanick {
+
+class GradientEditorModel;
+class GradientWindow;
+class MainEditorModel;
+class MainWindow;
+class SplashWindow;
+
+// The program's windows and how they meet: the start order (main editor
+// first and hidden, then the splash), switching between the two editors with
+// the nickname handed over, and the end, which closes every window at once.
+// Windows are created on first use, then only shown and hidden.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        QString settingsDir = defaultInstallDir();
+        QString messengerPlusProgram = SplashModel::kMessengerPlusProgram;
+    };
+
+    explicit Application(Platform& platform, Options options = Options(),
+                         QObject* parent = nullptr);
+    ~Application() override;
+
+    // Creates the main editor (hidden), then loads and shows the splash.
+    void start();
+
+    MainEditorModel& mainModel() const { return *mainModel_; }
+    MainWindow& mainWindow() const { return *mainWindow_; }
+    SplashModel& splashModel() const { return *splashModel_; }
+    SplashWindow& splashWindow() const { return *splashWindow_; }
+    // Nothing until the gradient editor is first opened.
+    GradientEditorModel* gradientModel() const { return gradientModel_.get(); }
+    GradientWindow* gradientWindow() const { return gradientWindow_.get(); }
+    bool ended() const { return ended_; }
+
+    // The main editor's switch: the gradient editor takes `nickname`.
+    void switchToGradientEditor(const QString& nickname);
+    // The gradient editor's switch back, with its nickname handed over.
+    void switchToMainEditor();
+    // The splash's "Ouvrir Chromanick dégradé": the splash stays.
+    void openGradientFromSplash();
+    // The splash's launch: the main editor replaces it.
+    void launchMainEditor();
+    // Closes every window, hidden ones included, without another question.
+    void endProgram();
+
+signals:
+    void programEnded();
+
+private:
+    void createMainEditor();
+    void createSplash();
+    GradientWindow& gradientEditor();
+
+    Platform& platform_;
+    Options options_;
+    bool ended_ = false;
+    std::unique_ptr<MainEditorModel> mainModel_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<SplashModel> splashModel_;
+    std::unique_ptr<SplashWindow> splashWindow_;
+    std::unique_ptr<GradientEditorModel> gradientModel_;
+    std::unique_ptr<GradientWindow> gradientWindow_;
+};
+
+// True when a windowing system can be reached: a display, a Wayland socket
+// or a Qt platform chosen explicitly.
+bool displayAvailable();
+// The sentence printed when none is.
+QString noDisplayMessage();
+
+}  // namespace chromanick
