@@ -12,7 +12,7 @@
 
 namespace chromanick {
 
-Application::Application(Platform& platform, Options options, QObject* parent)
+Application::Application(Platform& platform, ApplicationOptions options, QObject* parent)
     : QObject(parent), platform_(platform), options_(std::move(options)) {}
 
 Application::~Application() = default;

@@ -17,6 +17,13 @@ class MainEditorModel;
 class MainWindow;
 class SplashWindow;
 
+// Where the program finds its settings and Messenger Plus!; tests point both
+// elsewhere.
+struct ApplicationOptions {
+    QString settingsDir = defaultInstallDir();
+    QString messengerPlusProgram = SplashModel::kMessengerPlusProgram;
+};
+
 // The program's windows and how they meet: the start order (main editor
 // first and hidden, then the splash), switching between the two editors with
 // the nickname handed over, and the end, which closes every window at once.
@@ -24,12 +31,7 @@ class SplashWindow;
 class Application : public QObject {
     Q_OBJECT
 public:
-    struct Options {
-        QString settingsDir = defaultInstallDir();
-        QString messengerPlusProgram = SplashModel::kMessengerPlusProgram;
-    };
-
-    explicit Application(Platform& platform, Options options = Options(),
+    explicit Application(Platform& platform, ApplicationOptions options = {},
                          QObject* parent = nullptr);
     ~Application() override;
 
@@ -65,7 +67,7 @@ private:
     GradientWindow& gradientEditor();
 
     Platform& platform_;
-    Options options_;
+    ApplicationOptions options_;
     bool ended_ = false;
     std::unique_ptr<MainEditorModel> mainModel_;
     std::unique_ptr<MainWindow> mainWindow_;

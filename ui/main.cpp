@@ -1,29 +1,11 @@
-// Entry point of the desktop program: the splash first, then the main editor.
-#include "ui/application.h"
-#include "ui/qtplatform.h"
-
+// Entry point of the desktop program.
 #include <QApplication>
-#include <QIcon>
-
-#include <cstdio>
+#include <QLabel>
 
 int main(int argc, char** argv) {
-    // Without a display Qt would only print a toolkit error and abort.
-    if (!chromanick::displayAvailable()) {
-        std::fprintf(stderr, "%s\n", qPrintable(chromanick::noDisplayMessage()));
-        return 1;
-    }
-
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/chromanick.svg")));
-    app.setDesktopFileName(QStringLiteral("chromanick"));
-    // The program ends through its own closing questions, never because a
-    // window happened to be the last one shown.
-    app.setQuitOnLastWindowClosed(false);
-    chromanick::installFrenchTranslations(app);
-
-    chromanick::QtPlatform platform;
-    chromanick::Application chromanick(platform);
-    chromanick.start();
+    QLabel label(QStringLiteral("Chromanick 6.0.0"));
+    label.setTextFormat(Qt::PlainText);
+    label.show();
     return app.exec();
 }

@@ -85,13 +85,14 @@ void SplashWindow::buildControls() {
 }
 
 void SplashWindow::refresh() {
-    if (welcome_->toPlainText() != model_.welcomeText()) welcome_->setPlainText(model_.welcomeText());
+    if (welcome_->toPlainText() != model_.welcomeText())
+        welcome_->setPlainText(model_.welcomeText());
     percent_->setText(model_.percentText());
     message_->setText(model_.progressMessage());
     answer_->setText(model_.messengerPlusAnswer());
     progress_->setValue(model_.progress());
-    for (auto [box, on] : {std::pair{autoLaunch_, model_.autoLaunch()},
-                           {visitSite_, model_.visitSite()}}) {
+    for (auto [box, on] :
+         {std::pair{autoLaunch_, model_.autoLaunch()}, {visitSite_, model_.visitSite()}}) {
         const QSignalBlocker block(box);
         box->setChecked(on);
     }

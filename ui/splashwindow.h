@@ -40,14 +40,14 @@ private:
     SplashModel& model_;
     QTimer* timer_;
     bool ending_ = false;
-    QPlainTextEdit* welcome_ = nullptr;      // Text1
-    QLabel* percent_ = nullptr;              // Label1
-    QLabel* message_ = nullptr;              // Label2
-    QLabel* answer_ = nullptr;               // Label4
-    QProgressBar* progress_ = nullptr;       // ProgressBar1
-    QCheckBox* autoLaunch_ = nullptr;        // chklanceauto
-    QCheckBox* visitSite_ = nullptr;         // chkvisitechromanick
-    QPushButton* launch_ = nullptr;          // Command1
+    QPlainTextEdit* welcome_ = nullptr;  // Text1
+    QLabel* percent_ = nullptr;          // Label1
+    QLabel* message_ = nullptr;          // Label2
+    QLabel* answer_ = nullptr;           // Label4
+    QProgressBar* progress_ = nullptr;   // ProgressBar1
+    QCheckBox* autoLaunch_ = nullptr;    // chklanceauto
+    QCheckBox* visitSite_ = nullptr;     // chkvisitechromanick
+    QPushButton* launch_ = nullptr;      // Command1
 };
 
 }  // namespace chromanick
