@@ -244,9 +244,14 @@ bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* 
 
 std::optional<NickProject> readProject(const QString& path, int combo1Count, int combo2Count) {
     if (path.isEmpty()) return std::nullopt;
-    std::optional<QStringList> raw = textfile::readLines(path);
+    const std::optional<QStringList> raw = textfile::readLines(path);
     if (!raw) return std::nullopt;
-    const ProjectLines lines(std::move(*raw));
+    return parseProject(*raw, combo1Count, combo2Count);
+}
+
+std::optional<NickProject> parseProject(const QStringList& rawLines, int combo1Count,
+                                        int combo2Count) {
+    const ProjectLines lines(rawLines);
 
     NickProject project;
     project.ForegroundOption = lines.value(2);

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
@@ -61,6 +62,8 @@ struct NickProject {
 // -1..count-1 of its list, or an empty present line 8 or 10. Channels above
 // 255 count as 255; a missing line 8 or 10 gives index 0.
 std::optional<NickProject> readProject(const QString& path, int combo1Count, int combo2Count);
+// The same validation over the lines of a project file already read.
+std::optional<NickProject> parseProject(const QStringList& lines, int combo1Count, int combo2Count);
 
 // "Bob(7 12 26)": nickname, "(", day without leading zero, month and year on two digits, ")".
 QString proposedProjectName(const QString& nickname, const QDate& today);

@@ -85,7 +85,12 @@ QByteArray encode(const QString& text) {
 }
 
 QString decode(const QByteArray& data) {
-    if (data.startsWith(kUtf8Bom)) return QString::fromUtf8(data.mid(kUtf8Bom.size()));
+    if (data.startsWith(kUtf8Bom)) {
+        // Only the file's own mark is dropped: a U+FEFF that belongs to the text
+        // right behind it is kept (QString::fromUtf8 would drop it too).
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        return utf8.decode(QByteArrayView(data).sliced(kUtf8Bom.size()));
+    }
     return fromWindows1252(data);
 }
 
