@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArrayView>
+
+// What each fuzz target does with one input. The libFuzzer executables call
+// these, and the regression test replays the seed corpus and every input that
+// once crashed through the same functions in the ordinary build.
+namespace chromanick::fuzz {
+
+// Windows-1252 / UTF-8 decoding and line splitting.
+void textDecoding(QByteArrayView data);
+// The field syntax of combo1.dll, combo2.dll and intmsg.dll.
+void fieldFile(QByteArrayView data);
+// Reading and validating a project file.
+void projectFile(QByteArrayView data);
+
+}  // namespace chromanick::fuzz
