@@ -2,7 +2,9 @@
 
 #include "core/appinfo.h"
 #include "ui/clickablelabel.h"
+#include "ui/fonts.h"
 #include "ui/picture.h"
+#include "ui/textfit.h"
 #include "ui/weblinks.h"
 
 #include <QPlainTextEdit>
@@ -50,7 +52,9 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform) {
     setObjectName(QStringLiteral("Form2"));
     setFixedSize(px(5625), px(3825));
+    setFont(windowFont());
     buildControls();
+    fitCaptions(this);
     // Loading: the design caption followed by the version, once per window.
     setWindowTitle(QStringLiteral("A propos de Chromanick ") + appinfo::versionDotted());
 }
@@ -59,9 +63,7 @@ void AboutWindow::buildControls() {
     QLabel* title = addLabel(this, QStringLiteral("Label2"), QStringLiteral("Chromanick"),
                              twipRect(0, 120, 5655, 375));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont titleFont(QStringLiteral("MS Sans Serif"));
-    titleFont.setStyleHint(QFont::SansSerif);
-    titleFont.setPointSize(12);
+    QFont titleFont = msSansSerif(12);
     titleFont.setBold(true);
     titleFont.setUnderline(true);
     title->setFont(titleFont);

@@ -2,6 +2,7 @@
 
 #include "ui/aboutwindow.h"
 #include "ui/emoticonpanel.h"
+#include "ui/fonts.h"
 #include "ui/paletteframe.h"
 #include "ui/picture.h"
 #include "ui/weblinks.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     : QMainWindow(parent), model_(model), platform_(platform) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Chromanick, par Tiwakan."));
+    setFont(windowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

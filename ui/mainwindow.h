@@ -58,6 +58,7 @@ private:
     void buildStyleAndOptions(QWidget* client);
     void buildOutputArea(QWidget* client);
     void buildInformation(QWidget* client);
+    void fitVersionBox();
     void buildMenus();
     void wireControls();
     void wireMenus();

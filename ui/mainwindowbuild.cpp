@@ -6,6 +6,8 @@
 #include "ui/mainwindow.h"
 #include "ui/paletteframe.h"
 #include "ui/picture.h"
+#include "ui/textfit.h"
+#include "ui/wrappingcheckbox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -81,6 +83,9 @@ void MainWindow::buildControls(QWidget* client) {
     buildInformation(client);
     // The version box reaches under the switch button; the button stays whole.
     gradientButton_->raise();
+    // The preview's font is the model's; everything else must read whole.
+    fitCaptions(client, {QStringLiteral("Label5")});
+    fitVersionBox();
 }
 
 void MainWindow::buildDecorationRow(QWidget* client) {
@@ -107,6 +112,17 @@ void MainWindow::buildDecorationRow(QWidget* client) {
     gradientButton_ =
         addButton(client, QStringLiteral("Command3"),
                   QStringLiteral("Basculer vers Chromanick Dégradé."), QRect(808, 24, 209, 17));
+}
+
+void MainWindow::fitVersionBox() {
+    // One line, above the switch button that covers the box's lower part.
+    QFont font = versionBox_->font();
+    const int room = versionBox_->width() - 8;
+    while (QFontMetrics(font).horizontalAdvance(model_.versionText()) > room &&
+           font.pointSizeF() > 6.5) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    versionBox_->setFont(font);
 }
 
 void MainWindow::buildPalettes(QWidget* client) {
@@ -145,10 +161,10 @@ void MainWindow::buildStyleAndOptions(QWidget* client) {
     auto* special = place(new QGroupBox(client), QStringLiteral("Frame1_4"), 848, 336, 161, 57);
     ditSuppressBox_ =
         addCheck(special, QStringLiteral("chkoptspecial"),
-                 QStringLiteral("Supprimer le mot \"Dit : \" ."), QRect(6, 10, 152, 19));
+                 QStringLiteral("Supprimer le mot \"Dit : \" ."), QRect(3, 10, 157, 19));
     ditColourBox_ =
         addCheck(special, QStringLiteral("chkcolordi"),
-                 QStringLiteral("Changer la couleur du mot Dit"), QRect(6, 32, 152, 19));
+                 QStringLiteral("Changer la couleur du mot Dit"), QRect(3, 32, 157, 19));
 }
 
 void MainWindow::buildOutputArea(QWidget* client) {
@@ -159,6 +175,7 @@ void MainWindow::buildOutputArea(QWidget* client) {
     sizeBox_->addItems(PreviewFontSizes());
     sizeBox_->setCurrentIndex(-1);
     sizeBox_->setEditText(kPreviewSizePrompt);
+    sizeBox_->lineEdit()->setCursorPosition(0);
     sizeBox_->setToolTip(QStringLiteral(
         "Permet de modifier la taille de la police pour permetre l'aperçu complet de votre "
         "pseudo. Cela ne modifie en aucun cas la taille de votre pseudo sur Msn Messenger."));
@@ -171,9 +188,9 @@ void MainWindow::buildOutputArea(QWidget* client) {
     generateButton_->setToolTip(
         QStringLiteral("Génére le code du pseudo. Il vous restera à le copier dans la fenêtre "
                        "propriété de Msn."));
-    autoCopyBox_ =
-        addCheck(client, QStringLiteral("chkcopiauto"),
-                 QStringLiteral("Activer la copie automatique"), QRect(904, 408, 105, 25));
+    // A two-line caption, as the box is narrow and tall.
+    autoCopyBox_ = new WrappingCheckBox(QStringLiteral("Activer la copie automatique"), client);
+    place(autoCopyBox_, QStringLiteral("chkcopiauto"), 904, 408, 105, 25);
     autoCopyBox_->setToolTip(
         QStringLiteral("Active la fonction copier lorsque le pseudo est généré."));
 
@@ -206,6 +223,7 @@ void MainWindow::buildInformation(QWidget* client) {
     auto* info = place(new QPlainTextEdit(client), QStringLiteral("Text4"), 816, 544, 193, 97);
     info->setReadOnly(true);
     info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     useButtonFace(info);
     info->setPlainText(QStringList{QStringLiteral("Information importante sur Chromanick :"),
                                    QStringLiteral("Date : 2005 / 2006"),

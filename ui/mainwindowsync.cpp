@@ -1,9 +1,11 @@
 // Copying the model's state into the main editor's widgets.
 #include "ui/emoticonpanel.h"
+#include "ui/fonts.h"
 #include "ui/mainwindow.h"
 #include "ui/paletteframe.h"
 #include "ui/widgetcolours.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 
 namespace chromanick {
 
@@ -31,7 +34,13 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 // Typing leaves the list's own position alone as long as the text matches.
 void showDecorations(QComboBox* box, const DecorationList& list) {
     if (box->count() > list.count()) box->clear();
-    for (int i = box->count(); i < list.count(); ++i) box->addItem(list.entries().at(i));
+    if (box->count() < list.count()) {
+        for (int i = box->count(); i < list.count(); ++i) box->addItem(list.entries().at(i));
+        // The drop-down shows every ornament whole, wider than the box if need be.
+        QAbstractItemView* view = box->view();
+        view->setMinimumWidth(view->sizeHintForColumn(0) +
+                              view->verticalScrollBar()->sizeHint().width() + 4);
+    }
     const int index = list.currentIndex();
     if (index >= 0 && box->currentIndex() != index) {
         box->setCurrentIndex(index);
@@ -43,9 +52,7 @@ void showDecorations(QComboBox* box, const DecorationList& list) {
 
 // "MS Sans Serif" where the desktop has it, else the closest sans-serif.
 QFont previewFont(const PreviewState& state) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(state.fontSize);
+    QFont font = msSansSerif(state.fontSize);
     font.setBold(state.bold);
     font.setItalic(state.italic);
     font.setUnderline(state.underline);

@@ -18,6 +18,10 @@ void PaletteOption::mouseDoubleClickEvent(QMouseEvent* event) {
     QRadioButton::mouseDoubleClickEvent(event);
 }
 
+bool PaletteOption::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
 PaletteFrame::PaletteFrame(Kind kind, const QList<PaletteEntry>& entries, const Grid& grid,
                            QWidget* parent)
     : QGroupBox(parent), kind_(kind), group_(new QButtonGroup(this)) {
@@ -84,6 +88,7 @@ void PaletteFrame::setFillColour(const QString& name, BgrColor colour) {
     QPalette palette = button->palette();
     palette.setColor(QPalette::Window, toQColor(colour, palette));
     button->setPalette(palette);
+    button->setBackgroundRole(QPalette::Window);
     button->setAutoFillBackground(true);
 }
 

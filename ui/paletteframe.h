@@ -22,6 +22,8 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // The whole swatch answers a click, not only the caption.
+    bool hitButton(const QPoint& pos) const override;
 };
 
 // A frame holding the option buttons of one palette, one exclusive group,

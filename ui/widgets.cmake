@@ -7,9 +7,12 @@ target_link_libraries(chromanick_links PUBLIC chromanick_platform)
 add_library(chromanick_widgets STATIC
     aboutwindow.cpp aboutwindow.h
     clickablelabel.cpp clickablelabel.h
+    fonts.cpp fonts.h
     picture.cpp picture.h
     qtplatform.cpp qtplatform.h
+    textfit.cpp textfit.h
     widgetcolours.cpp widgetcolours.h
+    wrappingcheckbox.cpp wrappingcheckbox.h
 )
 target_link_libraries(chromanick_widgets
     PUBLIC chromanick_links chromanick_platform Qt6::Widgets Qt6::Svg)
