@@ -11,8 +11,13 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace chromanick {
+
+struct NickProject;
+enum class ExportSignature;
 
 // The main editor ("Form1") without its widgets: it owns every choice and
 // runs every handler. Setting a control from the program (a project being
@@ -24,6 +29,7 @@ public:
     using Clock = std::function<QDateTime()>;
 
     MainEditorModel(Platform& platform, Clock clock = {}, QObject* parent = nullptr);
+    ~MainEditorModel() override;
 
     // --- State, as the controls show it ---
     const QString& nickname() const;          // Text1
@@ -53,6 +59,7 @@ public:
     bool emoticonsVisible() const;                     // activemoti check mark / Frame5
     QString versionText() const;                       // "Version : 6.0.0"
     NickSettings settings() const;                     // what generation reads
+    QStringList previewSizes() const;                  // entries of Combo3
 
     // --- Handlers ---
     void setNickname(const QString& text, int caret = -1);  // Text1_Change (caret -1: at the end)
@@ -104,7 +111,16 @@ signals:
 
 private:
     struct State;
-    // Implementation detail left to the model's source file.
+    class ChangeScope;
+
+    void nicknameChanged();
+    void writeBackNickname(const QString& text);
+    void applyProject(const NickProject& project);
+    bool exportTo(ExportSignature signature);
+    bool askToSaveThenExport(ExportSignature signature);
+    void reportSaveFailure(const QString& path);
+
+    std::unique_ptr<State> d;
 };
 
 }  // namespace chromanick
