@@ -2,7 +2,7 @@
 
 // A main editor as the splash leaves it (decoration lists filled), driven
 // through a scripted platform and a fixed clock.
-#include "support/scriptedplatform.h"
+#include "tests/support/scriptedplatform.h"
 #include "ui/mainmodel.h"
 
 #include <QDateTime>
