@@ -3,6 +3,7 @@
 #include "core/decorations.h"
 #include "output.h"
 #include "registry.h"
+#include "userdecorations.h"
 
 namespace chromanick::cli {
 
@@ -15,7 +16,9 @@ int run(const QStringList& args) {
             return parseComposeOption(option, scanner, options);
         });
     options.settings.Nickname = singlePositional(positionals, QStringLiteral("le pseudo"));
-    applyDecorationEntries(options, BuiltinPrefixes(), BuiltinSuffixes());
+    const UserDecorations user = readUserDecorations();
+    applyDecorationEntries(options, BuiltinPrefixes() + user.prefixes,
+                           BuiltinSuffixes() + user.suffixes);
     printResult(ComposeNickCode(options.settings));
     return 0;
 }

@@ -3,15 +3,9 @@
 #include "core/decorations.h"
 #include "core/palettes.h"
 #include "output.h"
-#include "storage/settingsfiles.h"
+#include "userdecorations.h"
 
 namespace chromanick::cli {
-
-UserDecorations readUserDecorations() {
-    const SettingsFolder folder(defaultInstallDir());
-    return {folder.readFields(QStringLiteral("combo1.dll")),
-            folder.readFields(QStringLiteral("combo2.dll"))};
-}
 
 EditorCommandLine parseEditorCommandLine(const QStringList& args, const QString& fileWhat) {
     EditorCommandLine line;

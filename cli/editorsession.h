@@ -13,14 +13,6 @@
 
 namespace chromanick::cli {
 
-// The user's own decoration entries: combo1.dll and combo2.dll of the
-// settings folder, in file order.
-struct UserDecorations {
-    QStringList prefixes;
-    QStringList suffixes;
-};
-UserDecorations readUserDecorations();
-
 // Dialogs without a window: file dialogs give the path set beforehand (or
 // are cancelled), colour dialogs the colour set for them, the clipboard
 // lives in memory, and critical messages are kept for the command to report.
