@@ -4,16 +4,17 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace chromanick::textfile {
 
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
-constexpr const char* kCodePage = "windows-1252";
 
 // Characters of the bytes 0x80 to 0x9F; the rest of the code page is Latin-1.
+// The table is the whole conversion: it gives the same characters as the
+// system's converters (the five unassigned bytes map to the C1 controls of
+// the same number) without opening a converter for every file.
 constexpr char16_t kHighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
@@ -21,23 +22,7 @@ constexpr char16_t kHighControls[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-// Qt's converter when the build has one (ICU), else the table above.
-bool haveCodec() {
-    static const bool valid =
-        QStringEncoder(kCodePage).isValid() && QStringDecoder(kCodePage).isValid();
-    return valid;
-}
-
 std::optional<QByteArray> toWindows1252(const QString& text) {
-    if (haveCodec()) {
-        QStringEncoder encoder(kCodePage);
-        QByteArray bytes = encoder.encode(text);
-        // A converter may map some characters to look-alikes; only an exact
-        // round trip counts as fitting.
-        if (encoder.hasError() || QStringDecoder(kCodePage).decode(bytes) != text)
-            return std::nullopt;
-        return bytes;
-    }
     QByteArray bytes;
     bytes.reserve(text.size());
     for (QChar c : text) {
@@ -49,7 +34,6 @@ std::optional<QByteArray> toWindows1252(const QString& text) {
 }
 
 QString fromWindows1252(const QByteArray& bytes) {
-    if (haveCodec()) return QStringDecoder(kCodePage).decode(bytes);
     QString text;
     text.reserve(bytes.size());
     for (char byte : bytes) text.append(windows1252ToUnicode(uchar(byte)));
