@@ -23,7 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.chromanick.example/")
 # renderer (icon engine and image format).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), qt6-qpa-plugins (>= 6.4)")
-# French texts of Qt's own buttons and dialogs ("Oui", "Non", "Annuler").
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# French texts of Qt's own buttons and dialogs ("Oui", "Non", "Annuler"), and a
+# sans-serif as narrow as the classic one the windows are laid out for.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
 
 include(CPack)

@@ -7,7 +7,8 @@
 #include "ui/splashwindow.h"
 #include "ui/weblinks.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScreen>
 #include <QtGlobal>
 
 namespace chromanick {
@@ -22,6 +23,8 @@ Application::~Application() = default;
 void Application::start() {
     createMainEditor();
     createSplash();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        splashWindow_->move(screen->availableGeometry().center() - splashWindow_->rect().center());
     splashWindow_->show();
     splashModel_->loadWelcomeMessage();
 }
@@ -103,7 +106,22 @@ void Application::endProgram() {
     mainWindow_->closeForProgramEnd();
     splashWindow_->closeForProgramEnd();
     emit programEnded();
-    QCoreApplication::exit(0);
+    QApplication::exit(0);
+}
+
+QFont classicFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+void useClassicFont() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("DejaVu Sans Condensed")});
+    QApplication::setFont(classicFont());
 }
 
 bool displayAvailable() {

@@ -4,6 +4,7 @@
 #include "ui/platform.h"
 #include "ui/splashmodel.h"
 
+#include <QFont>
 #include <QObject>
 #include <QString>
 
@@ -76,6 +77,11 @@ private:
     std::unique_ptr<GradientEditorModel> gradientModel_;
     std::unique_ptr<GradientWindow> gradientWindow_;
 };
+
+// The program's font: MS Sans Serif 8 pt where installed, elsewhere the
+// closest sans-serif of similar width, so captions fit their controls.
+QFont classicFont();
+void useClassicFont();
 
 // True when a windowing system can be reached: a display, a Wayland socket
 // or a Qt platform chosen explicitly.

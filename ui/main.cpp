@@ -1,11 +1,30 @@
-// Entry point of the desktop program.
+// Entry point of the desktop program: the splash first, then the main editor.
+#include "ui/application.h"
+#include "ui/qtplatform.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
+    // Without a display Qt would only print a toolkit error and abort.
+    if (!chromanick::displayAvailable()) {
+        std::fprintf(stderr, "%s\n", qPrintable(chromanick::noDisplayMessage()));
+        return 1;
+    }
+
     QApplication app(argc, argv);
-    QLabel label(QStringLiteral("Chromanick 6.0.0"));
-    label.setTextFormat(Qt::PlainText);
-    label.show();
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/chromanick.svg")));
+    app.setDesktopFileName(QStringLiteral("chromanick"));
+    // The program ends through its own closing questions, never because a
+    // window happened to be the last one shown.
+    app.setQuitOnLastWindowClosed(false);
+    chromanick::installFrenchTranslations(app);
+    chromanick::useClassicFont();
+
+    chromanick::QtPlatform platform;
+    chromanick::Application chromanick(platform);
+    chromanick.start();
     return app.exec();
 }

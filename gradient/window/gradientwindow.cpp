@@ -23,19 +23,6 @@ namespace {
 constexpr int kClientWidth = 12435;
 constexpr int kClientHeight = 9645;
 
-// MS Sans Serif 8 pt where installed; elsewhere a sans-serif of similar
-// width, so the captions fit the controls' sizes.
-QFont windowFont() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                                QStringLiteral("DejaVu Sans Condensed")});
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
 template <typename Widget>
 Widget* place(Widget* widget, const QString& name, const QRect& geometry) {
     widget->setObjectName(name);
@@ -63,7 +50,6 @@ GradientWindow::GradientWindow(GradientEditorModel& model, QWidget* parent)
     : QMainWindow(parent), model_(model) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Chromanick Dégradé !"));
-    setFont(windowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form3_client"));
@@ -178,7 +164,6 @@ void GradientWindow::buildFooter(QWidget* client) {
                         QStringLiteral("Frame3"), twipsRect(0, 8520, 4455, 975));
     backgroundBox_ = place(new QCheckBox(QStringLiteral("Couleur d'arrière plan"), frame),
                            QStringLiteral("chkcolorap"), twipsRect(120, 360, 2895, 255));
-    backgroundBox_->setAutoFillBackground(true);
     selectBackground_ = place(new QPushButton(QStringLiteral("Sélectionner"), frame),
                               QStringLiteral("cmdselectcolorap"), twipsRect(3120, 360, 1215, 315));
 
@@ -187,12 +172,15 @@ void GradientWindow::buildFooter(QWidget* client) {
     generate_ = place(new QPushButton(QStringLiteral("Générer le pseudo."), client),
                       QStringLiteral("cmdgenerer"), twipsRect(4680, 9000, 1575, 255));
     generate_->setDefault(true);
+    generate_->setStyleSheet(QStringLiteral("padding: 0px"));
     auto* back = place(new QPushButton(QStringLiteral("Basculer vers Chromanick."), client),
                        QStringLiteral("cmdgochromanick"), twipsRect(4440, 9360, 1935, 255));
+    back->setStyleSheet(QStringLiteral("padding: 0px"));
     connect(back, &QPushButton::clicked, this, &GradientWindow::switchToMainEditorRequested);
 
     text2_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"),
                    twipsRect(6360, 8640, 6015, 975));
+    back->raise();  // its caption reaches the output box's edge
 }
 
 void GradientWindow::connectModel() {
@@ -226,6 +214,9 @@ void GradientWindow::refresh() {
         if (text1_->text() != settings.nickname) text1_->setText(settings.nickname);
     }
     label1_->setText(model_.countText());
+    // Two lines of the count; a font taller than the design's grows the box
+    // rather than cut the second line.
+    label1_->resize(label1_->width(), std::max(px(375), label1_->heightForWidth(label1_->width())));
     for (auto [box, on] : {std::pair{bold_, settings.bold},
                            {underline_, settings.underline},
                            {italic_, settings.italic},
@@ -244,11 +235,14 @@ void GradientWindow::refresh() {
     }
 }
 
+// The box shows the chosen background colour, or its frame's face.
 void GradientWindow::refreshBackgroundBox() {
+    const std::optional<BgrColor> chosen = model_.previewBackground();
     QPalette palette = backgroundBox_->palette();
-    palette.setColor(QPalette::Window,
-                     shownColour(model_.previewBackground().value_or(kSystemButtonFace), this));
+    palette.setColor(backgroundBox_->backgroundRole(),
+                     shownColour(chosen.value_or(kSystemButtonFace), this));
     backgroundBox_->setPalette(palette);
+    backgroundBox_->setAutoFillBackground(chosen.has_value());
 }
 
 void GradientWindow::closeForProgramEnd() {

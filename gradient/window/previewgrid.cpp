@@ -93,7 +93,6 @@ void GradientPreviewGrid::buildRows(QGroupBox* frame) {
             auto* label = new QLabel(frame);
             label->setObjectName(QStringLiteral("lbl%1_%2").arg(slot + 1).arg(row));
             label->setTextFormat(Qt::PlainText);
-            label->setAutoFillBackground(true);
             label->setGeometry(twipsRect(place.labelLeft, place.top, 480, kLabelHeight));
             row_labels[slot] = label;
         }
@@ -110,8 +109,9 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
     font.setUnderline(settings.underline);
     font.setStrikeOut(settings.strikethrough);
     const QWidget* frame = labels_[0][0]->parentWidget();
-    const QColor background =
-        shownColour(model.previewBackground().value_or(kSystemButtonFace), frame);
+    // Without a chosen background the labels show the frame's own face.
+    const std::optional<BgrColor> chosen = model.previewBackground();
+    const QColor background = shownColour(chosen.value_or(kSystemButtonFace), frame);
 
     if (QAbstractButton* selected = group_->button(model.presetRow()); !selected->isChecked())
         selected->setChecked(true);
@@ -119,9 +119,11 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
         for (int slot = 0; slot < 5; ++slot) {
             QLabel* label = labels_[row][slot];
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, shownColour(model.previewColour(row, slot), frame));
+            palette.setColor(QPalette::WindowText,
+                             shownColour(model.previewColour(row, slot), frame));
             palette.setColor(QPalette::Window, background);
             if (palette != label->palette()) label->setPalette(palette);
+            label->setAutoFillBackground(chosen.has_value());
             if (label->font() != font) label->setFont(font);
             label->setText(split.segments[slot]);
         }
@@ -134,9 +136,10 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
 void GradientPreviewGrid::layOutRow(int row) {
     int left = px(rowPlace(row).labelLeft);
     for (QLabel* label : labels_[row]) {
-        const QSize size = label->sizeHint();
-        label->setGeometry(left, label->y(), size.width(), size.height());
-        left += size.width();
+        const QSize hint = label->sizeHint();
+        const int width = label->text().isEmpty() ? 0 : hint.width();
+        label->setGeometry(left, label->y(), width, hint.height());
+        left += width;
     }
 }
 

@@ -115,7 +115,7 @@ TEST_F(ApplicationTest, ListsHoldTheBuiltInsAndUserEntriesAfterThe80Tick) {
     ticks(15);
     EXPECT_EQ(app->mainModel().prefixes().count(), 0);
     ticks(1);  // the tick that shows "80%"
-    EXPECT_EQ(app->mainModel().prefixes().count(), builtIns + 2);
+    EXPECT_EQ(app->mainModel().prefixes().count(), builtIns + 3);
     EXPECT_EQ(app->mainModel().suffixes().count(), builtIns + 1);
     EXPECT_EQ(app->mainModel().prefixes().entries().at(builtIns), QStringLiteral("¨°o.O"));
     EXPECT_EQ(app->mainModel().prefixes().entries().mid(0, builtIns), BuiltinPrefixes());

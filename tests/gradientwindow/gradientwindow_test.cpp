@@ -158,11 +158,13 @@ TEST_F(GradientWindowTest, BackgroundBoxEnablesItsButtonAndPaintsThePreview) {
     platform.colours.push_back(BgrColor(0x0000FF));
     select->click();
     EXPECT_EQ(segment(3, 2)->palette().color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkcolorap"))->palette().color(QPalette::Window),
-              QColor(255, 0, 0));
+    auto* box = find<QCheckBox>(QStringLiteral("chkcolorap"));
+    EXPECT_TRUE(box->autoFillBackground());
+    EXPECT_EQ(box->palette().color(box->backgroundRole()), QColor(255, 0, 0));
 
-    find<QCheckBox>(QStringLiteral("chkcolorap"))->click();
+    box->click();
     EXPECT_FALSE(select->isEnabled());
+    EXPECT_FALSE(box->autoFillBackground());
     EXPECT_EQ(segment(3, 2)->palette().color(QPalette::Window),
               window.palette().color(QPalette::Button));
 }
