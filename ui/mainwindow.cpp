@@ -122,7 +122,7 @@ void MainWindow::wireControls() {
             forward([this] { requestGradientSwitch(); }));
     connect(emoticonPanel_, &EmoticonPanel::emoticonClicked, this,
             forward([this](int index) { insertEmoticon(index); }));
-    connect(static_cast<Picture*>(siteImage_), &Picture::clicked, this,
+    connect(siteImage_, &Picture::clicked, this,
             forward([this] { links::announceVisitSite(platform_); }));
 }
 

@@ -20,6 +20,7 @@ namespace chromanick {
 class AboutWindow;
 class EmoticonPanel;
 class PaletteFrame;
+class Picture;
 
 // "Form1", the main editor window. It only shows MainEditorModel and forwards
 // the user's actions to it: every decision (what a click does, which message
@@ -116,7 +117,7 @@ private:
     QCheckBox* autoCopyBox_ = nullptr;            // chkcopiauto
     QPlainTextEdit* outputBox_ = nullptr;         // Text2
     QLabel* previewLabel_ = nullptr;              // Label5
-    QWidget* siteImage_ = nullptr;                // Image1
+    Picture* siteImage_ = nullptr;                // Image1
 
     QAction* emoticonsAction_ = nullptr;  // activemoti
 };

@@ -124,6 +124,19 @@ TEST_F(MainWindowTest, TypingTheNicknameRefreshesThePreviewAsPlainText) {
     EXPECT_EQ(preview()->textFormat(), Qt::PlainText);
 }
 
+TEST_F(MainWindowTest, LookAlikeLettersRewriteTheBoxAndPutTheCaretAtTheEnd) {
+    typeNickname(QStringLiteral("Mon"));
+    click(QStringLiteral("chkcaracspe"));
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|\\/|øñ"));
+    nicknameBox()->setCursorPosition(1);
+    QTest::keyClicks(nicknameBox(), QStringLiteral("a"));
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|å\\/|øñ"));
+    EXPECT_EQ(nicknameBox()->cursorPosition(), nicknameBox()->text().size());
+    EXPECT_EQ(preview()->text(), nicknameBox()->text());
+    EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkcaracspe"))->text(),
+              QStringLiteral("Ðé§å¢tív€r l€§ ¢årå¢tèr€§ §Þé¢íåµ¤"));
+}
+
 TEST_F(MainWindowTest, BlueBoldGenerateFillsTheOutputAndTheClipboard) {
     typeNickname(QStringLiteral("abc"));
     click(QStringLiteral("Option2"));
