@@ -127,19 +127,27 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
             if (label->font() != font) label->setFont(font);
             label->setText(split.segments[slot]);
         }
-        layOutRow(row);
     }
+    layOut();
 }
 
 // Each label is as wide as its text and starts where the one before ends,
-// so the row reads as the whole nickname.
-void GradientPreviewGrid::layOutRow(int row) {
-    int left = px(rowPlace(row).labelLeft);
-    for (QLabel* label : labels_[row]) {
+// so a row reads as the whole nickname. Every row shows the same segments in
+// the same font, so the first row's sizes serve them all.
+void GradientPreviewGrid::layOut() {
+    std::array<QSize, 5> sizes;
+    for (int slot = 0; slot < 5; ++slot) {
+        const QLabel* label = labels_[0][slot];
         const QSize hint = label->sizeHint();
-        const int width = label->text().isEmpty() ? 0 : hint.width();
-        label->setGeometry(left, label->y(), width, hint.height());
-        left += width;
+        sizes[slot] = QSize(label->text().isEmpty() ? 0 : hint.width(), hint.height());
+    }
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        int left = px(rowPlace(row).labelLeft);
+        for (int slot = 0; slot < 5; ++slot) {
+            QLabel* label = labels_[row][slot];
+            label->setGeometry(left, label->y(), sizes[slot].width(), sizes[slot].height());
+            left += sizes[slot].width();
+        }
     }
 }
 

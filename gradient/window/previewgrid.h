@@ -37,7 +37,7 @@ signals:
 private:
     void buildTitles(QGroupBox* frame);
     void buildRows(QGroupBox* frame);
-    void layOutRow(int row);
+    void layOut();
 
     QButtonGroup* group_;
     QList<QRadioButton*> options_;
