@@ -53,14 +53,49 @@ QString channel(int value) {
     return QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0'));
 }
 
-// The working file, whose lines are replaced one at a time.
+// What SupprLigne leaves of a file holding `content`.
+QString withoutLine(const QString& content, qint16 lineNumber) {
+    const QStringList lines = textfile::splitLines(content);
+    QString text;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (i + 1 != lineNumber) text += lines.at(i) + kCrLf;
+    return text + kCrLf;
+}
+
+// What Insere_FicTxt leaves of a file holding `content`.
+QString withLineInserted(const QString& content, const QString& text, qint16 lineNumber) {
+    // Lone LF line ends count as CR LF.
+    QString t = textfile::joinLines(textfile::splitLines(content));
+    if (!content.isEmpty() && !content.endsWith(QLatin1Char('\n'))) t.chop(kCrLf.size());
+    if (lineNumber == 1) {
+        t = text + kCrLf + t;
+    } else {
+        int count = 0;
+        for (qsizetype pos = t.indexOf(kCrLf); pos >= 0; pos = t.indexOf(kCrLf, pos + 2)) {
+            if (++count == lineNumber - 1) {
+                t.insert(pos + 2, text + kCrLf);
+                break;
+            }
+        }
+    }
+    return t + kCrLf;
+}
+
+// The working file, created or emptied on construction, whose lines are
+// replaced one at a time with the line procedures. Every step reads the whole
+// file and writes it back, as SupprLigne and Insere_FicTxt do, but through
+// one open descriptor: reopening with O_TRUNC at every step makes ext4 start
+// writing the file back at each close (auto_da_alloc), and the next
+// truncation then waits for the disk, some milliseconds per step.
 class WorkingFile {
 public:
-    explicit WorkingFile(QString path) : path_(std::move(path)) {}
+    explicit WorkingFile(const QString& path) : file_(path) {
+        if (!file_.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) fail();
+    }
 
     bool replace(qint16 line, const QString& text) {
-        return ok_ && (ok_ = SupprLigne(line, path_, &error_) &&
-                             Insere_FicTxt(text, path_, line, &error_));
+        return apply([&](const QString& content) { return withoutLine(content, line); }) &&
+               apply([&](const QString& content) { return withLineInserted(content, text, line); });
     }
     // A label line followed by its value line.
     bool replace(qint16 line, const QString& label, const QString& value) {
@@ -72,11 +107,41 @@ public:
                replace(firstLine + 4, labels[2], channel(blueOf(c)));
     }
 
+    // The file's whole text as it now stands.
+    std::optional<QString> read() {
+        if (!ok_) return std::nullopt;
+        if (!file_.seek(0)) return fail();
+        const QByteArray data = file_.readAll();
+        if (file_.error() != QFileDevice::NoError) return fail();
+        return textfile::decode(data);
+    }
+
     bool ok() const { return ok_; }
     const QString& error() const { return error_; }
 
 private:
-    QString path_;
+    template <class Change>
+    bool apply(Change change) {
+        const std::optional<QString> content = read();
+        return content && write(change(*content));
+    }
+
+    bool write(const QString& text) {
+        const QByteArray data = textfile::encode(text);
+        if (!file_.seek(0) || file_.write(data) != data.size() || !file_.resize(data.size())) {
+            fail();
+            return false;
+        }
+        return true;
+    }
+
+    std::nullopt_t fail() {
+        ok_ = false;
+        error_ = file_.errorString();
+        return std::nullopt;
+    }
+
+    QFile file_;
     bool ok_ = true;
     QString error_;
 };
@@ -172,7 +237,8 @@ public:
     std::optional<std::optional<BgrColor>> colour(int firstLine) const {
         std::array<int, 3> channels{};
         for (int i = 0; i < 3; ++i)
-            if (value(firstLine + 2 * i).isEmpty()) return std::optional<BgrColor>();
+            if (value(firstLine + 2 * i).isEmpty())  // built in place: no copy of an empty value
+                return std::optional<std::optional<BgrColor>>(std::in_place);
         for (int i = 0; i < 3; ++i) {
             const std::optional<qint64> parsed = parseInteger(value(firstLine + 2 * i));
             if (!parsed || *parsed < 0) return std::nullopt;
@@ -188,32 +254,14 @@ private:
 }  // namespace
 
 bool SupprLigne(qint16 lineNumber, const QString& path, QString* error) {
-    const std::optional<QStringList> lines = textfile::readLines(path, error);
-    if (!lines) return false;
-    QString text;
-    for (qsizetype i = 0; i < lines->size(); ++i)
-        if (i + 1 != lineNumber) text += lines->at(i) + kCrLf;
-    return textfile::overwriteText(path, text + kCrLf, error);
+    const std::optional<QString> content = textfile::readText(path, error);
+    return content && textfile::overwriteText(path, withoutLine(*content, lineNumber), error);
 }
 
 bool Insere_FicTxt(const QString& text, const QString& path, qint16 lineNumber, QString* error) {
-    std::optional<QString> content = textfile::readText(path, error);
-    if (!content) return false;
-    // Lone LF line ends count as CR LF.
-    QString t = textfile::joinLines(textfile::splitLines(*content));
-    if (!content->isEmpty() && !content->endsWith(QLatin1Char('\n'))) t.chop(kCrLf.size());
-    if (lineNumber == 1) {
-        t = text + kCrLf + t;
-    } else {
-        int count = 0;
-        for (qsizetype pos = t.indexOf(kCrLf); pos >= 0; pos = t.indexOf(kCrLf, pos + 2)) {
-            if (++count == lineNumber - 1) {
-                t.insert(pos + 2, text + kCrLf);
-                break;
-            }
-        }
-    }
-    return textfile::overwriteText(path, t + kCrLf, error);
+    const std::optional<QString> content = textfile::readText(path, error);
+    return content &&
+           textfile::overwriteText(path, withLineInserted(*content, text, lineNumber), error);
 }
 
 QString projectWorkingPath(const QString& path) {
@@ -226,18 +274,19 @@ bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* 
         return false;
     }
     const QString workingPath = projectWorkingPath(path);
-    // A working file left by an interrupted save must not leak into this one.
-    bool ok = textfile::overwriteText(workingPath, QString(), error);
-    if (ok) {
+    std::optional<QString> working;
+    {
+        // Opening the working file empties it: a file left by an interrupted
+        // save must not leak into this one.
         WorkingFile work(workingPath);
         fillWorkingFile(work, snapshot);
-        ok = work.ok();
-        if (!ok) setError(error, work.error());
+        working = work.read();
+        if (!working) setError(error, work.error());
     }
-    std::optional<QStringList> working;
-    if (ok) ok = (working = textfile::readLines(workingPath, error)).has_value();
+    bool ok = working.has_value();
     if (ok)
-        ok = textfile::writeLines(path, finalLines(*working, snapshot.settings.DitColourOn), error);
+        ok = textfile::writeLines(
+            path, finalLines(textfile::splitLines(*working), snapshot.settings.DitColourOn), error);
     QFile::remove(workingPath);
     return ok;
 }
