@@ -1,5 +1,9 @@
 #include "specialchars.h"
 
+#include <QHash>
+
+#include <array>
+
 namespace chromanick {
 
 namespace {
@@ -58,11 +62,54 @@ const QList<SpecialCharRow>& SpecialCharMap() {
     return rows;
 }
 
-// Each row is one plain case-sensitive replace-all over the whole text; 29
-// passes of linear replacements keep the whole transform linear in the text.
+namespace {
+
+// The look-alike of each letter by its code: a flat table for Latin-1, where
+// every letter of the map is, and a hash for anything beyond. Null views for
+// characters that stay as they are.
+class LookalikeIndex {
+public:
+    LookalikeIndex() {
+        for (const SpecialCharRow& row : SpecialCharMap()) {
+            const char16_t code = row.letter.front().unicode();
+            QStringView& slot = code < latin1_.size() ? latin1_[code] : other_[code];
+            if (slot.isNull()) slot = row.lookalike;  // the first row wins
+        }
+    }
+    QStringView of(char16_t code) const {
+        return code < latin1_.size() ? latin1_[code] : other_.value(code);
+    }
+
+private:
+    std::array<QStringView, 256> latin1_{};  // views into the static map
+    QHash<char16_t, QStringView> other_;
+};
+
+}  // namespace
+
+// Each row is a case-sensitive replace-all of one letter, applied in row
+// order. No look-alike contains any of the letters, so a later row never
+// rewrites what an earlier one wrote, and the 29 passes come down to one
+// lookup per character: the result is measured, then filled, whatever the
+// length of the text (this runs on every keystroke in the nickname box).
 QString Applique_CaracSpe(const QString& text) {
-    QString result = text;
-    for (const SpecialCharRow& row : SpecialCharMap()) result.replace(row.letter, row.lookalike);
+    static const LookalikeIndex index;
+    qsizetype length = 0;
+    for (const QChar c : text) {
+        const QStringView lookalike = index.of(c.unicode());
+        length += lookalike.isNull() ? 1 : lookalike.size();
+    }
+    QString result(length, Qt::Uninitialized);
+    QChar* out = result.data();
+    for (const QChar c : text) {
+        const QStringView lookalike = index.of(c.unicode());
+        if (lookalike.isNull()) {
+            *out++ = c;
+        } else {
+            std::copy(lookalike.begin(), lookalike.end(), out);
+            out += lookalike.size();
+        }
+    }
     return result;
 }
 
