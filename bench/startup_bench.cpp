@@ -1,0 +1,52 @@
+// Whole-process start-up of the program against a bare Qt Widgets program:
+// wall time and peak resident memory of each child, through the launcher.
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <benchmark/benchmark.h>
+
+namespace chromanick::bench {
+
+namespace {
+
+QString siblingProgram(const char* name) {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
+}
+
+void startUp(benchmark::State& state, const char* program) {
+    const QString path = siblingProgram(program);
+    if (!QFileInfo(path).isExecutable()) {
+        state.SkipWithError((path + QStringLiteral(" absent")).toStdString().c_str());
+        return;
+    }
+    double peakKiB = 0;
+    for (auto _ : state) {
+        QProcess launcher;
+        launcher.start(siblingProgram("chromanick_bench_launch"), {path});
+        launcher.waitForFinished(60'000);
+        const QList<QByteArray> fields = launcher.readAllStandardOutput().simplified().split(' ');
+        if (fields.size() != 3 || fields[2] != "0") {
+            state.SkipWithError("le programme mesuré a échoué");
+            return;
+        }
+        state.SetIterationTime(fields[0].toDouble());
+        peakKiB += fields[1].toDouble();
+    }
+    state.counters["rss_max_kio"] = benchmark::Counter(peakKiB, benchmark::Counter::kAvgIterations);
+}
+
+BENCHMARK_CAPTURE(startUp, bare, "chromanick_bench_bare")
+    ->Name("Demarrage/Qt_nu")
+    ->UseManualTime()
+    ->MinTime(2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startUp, app, "chromanick_bench_start")
+    ->Name("Demarrage/Chromanick")
+    ->UseManualTime()
+    ->MinTime(2)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+}  // namespace chromanick::bench

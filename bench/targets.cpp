@@ -1,0 +1,160 @@
+#include "targets.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace chromanick::bench {
+
+namespace {
+
+using Figure = CollectingReporter::Figure;
+
+// Work done inside this process is counted in processor time, which the
+// other programs of a busy machine do not inflate; the project save counts
+// in wall time, since waiting for the disk is part of its cost.
+enum class Clock { Cpu, Wall };
+
+double timeOf(const Figure& f, Clock clock) {
+    return clock == Clock::Cpu ? f.cpuSeconds : f.seconds;
+}
+
+QString clockName(Clock clock) {
+    return clock == Clock::Cpu ? QStringLiteral(" (processeur)") : QStringLiteral(" (réel)");
+}
+
+struct Verdict {
+    QString value;  // what was measured, readable
+    QString target;
+    bool met = false;
+};
+
+struct Row {
+    QString label;
+    std::function<std::optional<Verdict>(const CollectingReporter&)> check;
+};
+
+QString duration(double seconds) {
+    if (seconds >= 1e-3) return QString::number(seconds * 1e3, 'f', 2) + QStringLiteral(" ms");
+    if (seconds >= 1e-6) return QString::number(seconds * 1e6, 'f', 2) + QStringLiteral(" µs");
+    return QString::number(seconds * 1e9, 'f', 1) + QStringLiteral(" ns");
+}
+
+QString ratio(double r) {
+    return QStringLiteral("×") + QString::number(r, 'f', 2);
+}
+
+// An absolute time limit on one benchmark.
+Row atMost(const QString& label, const std::string& name, double limitSeconds, Clock clock) {
+    return {label, [=](const CollectingReporter& r) -> std::optional<Verdict> {
+                const Figure f = r.figure(name);
+                if (!f.found) return std::nullopt;
+                const double t = timeOf(f, clock);
+                return Verdict{duration(t) + clockName(clock),
+                               QStringLiteral("≤ ") + duration(limitSeconds), t <= limitSeconds};
+            }};
+}
+
+// Linear growth: the long text may cost at most `limit` times the short one.
+Row growth(const QString& label, const std::string& family, double limit) {
+    return {label, [=](const CollectingReporter& r) -> std::optional<Verdict> {
+                const Figure small = r.figure(family + "/40");
+                const Figure large = r.figure(family + "/10000");
+                if (!small.found || !large.found || small.cpuSeconds <= 0) return std::nullopt;
+                const double k = large.cpuSeconds / small.cpuSeconds;
+                return Verdict{duration(small.cpuSeconds) + QStringLiteral(" → ") +
+                                   duration(large.cpuSeconds) + QStringLiteral(" (") + ratio(k) +
+                                   QStringLiteral(", processeur)"),
+                               QStringLiteral("≤ ") + ratio(limit), k <= limit};
+            }};
+}
+
+// The application's start-up against the bare Qt program, on wall time or
+// on the peak memory counter.
+Row againstBare(const QString& label, const std::string& counter, double limit) {
+    return {label, [=](const CollectingReporter& r) -> std::optional<Verdict> {
+                const Figure bare = r.figure("Demarrage/Qt_nu");
+                const Figure app = r.figure("Demarrage/Chromanick");
+                if (!bare.found || !app.found) return std::nullopt;
+                double a = app.seconds, b = bare.seconds;
+                QString shown =
+                    duration(a) + QStringLiteral(" / ") + duration(b) + QStringLiteral(" (réel)");
+                if (!counter.empty()) {
+                    a = app.counters.count(counter) ? app.counters.at(counter) : 0;
+                    b = bare.counters.count(counter) ? bare.counters.at(counter) : 0;
+                    shown = QString::number(a / 1024, 'f', 1) + QStringLiteral(" Mo / ") +
+                            QString::number(b / 1024, 'f', 1) + QStringLiteral(" Mo");
+                }
+                if (b <= 0) return std::nullopt;
+                return Verdict{shown + QStringLiteral(" (") + ratio(a / b) + QLatin1Char(')'),
+                               QStringLiteral("≤ ") + ratio(limit) + QStringLiteral(" Qt nu"),
+                               a / b <= limit};
+            }};
+}
+
+std::vector<Row> rows() {
+    return {
+        growth(QStringLiteral("ComposeNickCode 40 → 10 000 car."), "ComposeNickCode", 250),
+        growth(QStringLiteral("Decoupe_Pseudo + Genere_Degrade 40 → 10 000 car."), "Genere_Degrade",
+               250),
+        growth(QStringLiteral("Applique_CaracSpe 40 → 10 000 car."), "Applique_CaracSpe", 250),
+        growth(QStringLiteral("Retire_CaracSpe 40 → 10 000 car."), "Retire_CaracSpe", 250),
+        atMost(QStringLiteral("Enregistrement d'un projet"), "saveProject", 20e-3, Clock::Wall),
+        atMost(QStringLiteral("Pseudo modifié, éditeur principal, 50 car."), "Text1_Change/50",
+               1e-3, Clock::Cpu),
+        atMost(QStringLiteral("Pseudo modifié, éditeur principal, 10 000 car."),
+               "Text1_Change/10000", 1e-3, Clock::Cpu),
+        atMost(QStringLiteral("Pseudo modifié, fenêtre Dégradé, 50 car."), "Degrade_Text1/50", 2e-3,
+               Clock::Cpu),
+        againstBare(QStringLiteral("Démarrage : durée"), {}, 1.5),
+        againstBare(QStringLiteral("Démarrage : mémoire maximale"), "rss_max_kio", 1.5),
+    };
+}
+
+// Left-aligned in `width` characters, counted as the terminal shows them.
+std::string pad(const QString& text, int width) {
+    return (text + QString(std::max<qsizetype>(0, width - text.size()), QLatin1Char(' ')))
+        .toStdString();
+}
+
+}  // namespace
+
+int printTargetTable(const CollectingReporter& results) {
+    struct Line {
+        QString label, value, target, verdict;
+    };
+    std::vector<Line> lines;
+    int missed = 0;
+    for (const Row& row : rows()) {
+        const std::optional<Verdict> v = row.check(results);
+        if (!v) {
+            ++missed;
+            lines.push_back(
+                {row.label, QStringLiteral("non mesuré"), QString(), QStringLiteral("MANQUÉ")});
+            continue;
+        }
+        if (!v->met) ++missed;
+        lines.push_back({row.label, v->value, v->target,
+                         v->met ? QStringLiteral("OK") : QStringLiteral("MANQUÉ")});
+    }
+    int w[3] = {6, 6, 5};
+    for (const Line& l : lines) {
+        w[0] = std::max<int>(w[0], l.label.size());
+        w[1] = std::max<int>(w[1], l.value.size());
+        w[2] = std::max<int>(w[2], l.target.size());
+    }
+    std::printf("\n%s  %s  %s  Résultat\n", pad(QStringLiteral("Mesure"), w[0]).c_str(),
+                pad(QStringLiteral("Valeur"), w[1]).c_str(),
+                pad(QStringLiteral("Cible"), w[2]).c_str());
+    for (const Line& l : lines)
+        std::printf("%s  %s  %s  %s\n", pad(l.label, w[0]).c_str(), pad(l.value, w[1]).c_str(),
+                    pad(l.target, w[2]).c_str(), l.verdict.toStdString().c_str());
+    std::fflush(stdout);
+    return missed;
+}
+
+}  // namespace chromanick::bench

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and runs them all: the usual Google
+# Benchmark output, then a table of each figure beside its target ("OK" or
+# "MANQUÉ"). Exits with 1 when a target is missed. Extra arguments go to the
+# benchmark program (e.g. --benchmark_filter=saveProject).
+# The raw figures are kept in build-release/bench-results.json.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release --target chromanick_bench -j2
+cd build-release
+export QT_QPA_PLATFORM=offscreen
+exec bin/chromanick_bench \
+    --benchmark_repetitions=3 \
+    --benchmark_display_aggregates_only=true \
+    --benchmark_out=bench-results.json --benchmark_out_format=json \
+    "$@"
