@@ -25,6 +25,7 @@ void setChecked(QCheckBox* box, bool on) {
 
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
+    if (palette.color(QPalette::WindowText) == colour) return;
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
     widget->setPalette(palette);
@@ -141,11 +142,12 @@ void MainWindow::showModelOutput() {
 void MainWindow::syncPreview() {
     const PreviewState& state = model_.preview();
     if (previewLabel_->text() != state.text) previewLabel_->setText(state.text);
-    previewLabel_->setFont(previewFont(state));
+    const QFont font = previewFont(state);
+    if (previewLabel_->font() != font) previewLabel_->setFont(font);
     QPalette palette = previewLabel_->palette();
     palette.setColor(QPalette::WindowText, toQColor(state.textColour, this->palette()));
     palette.setColor(QPalette::Window, toQColor(state.backgroundColour, this->palette()));
-    previewLabel_->setPalette(palette);
+    if (previewLabel_->palette() != palette) previewLabel_->setPalette(palette);
 }
 
 }  // namespace chromanick

@@ -77,6 +77,7 @@ void PaletteFrame::setCaptionColour(const QString& name, BgrColor colour) {
     if (button == nullptr) return;
     QPalette palette = button->palette();
     const QColor shown = toQColor(colour, palette);
+    if (palette.color(QPalette::WindowText) == shown) return;
     palette.setColor(QPalette::WindowText, shown);
     palette.setColor(QPalette::ButtonText, shown);
     button->setPalette(palette);
@@ -86,7 +87,9 @@ void PaletteFrame::setFillColour(const QString& name, BgrColor colour) {
     PaletteOption* button = options_.value(name);
     if (button == nullptr) return;
     QPalette palette = button->palette();
-    palette.setColor(QPalette::Window, toQColor(colour, palette));
+    const QColor shown = toQColor(colour, palette);
+    if (button->autoFillBackground() && palette.color(QPalette::Window) == shown) return;
+    palette.setColor(QPalette::Window, shown);
     button->setPalette(palette);
     button->setBackgroundRole(QPalette::Window);
     button->setAutoFillBackground(true);
