@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     QWidget window;
     window.resize(1018, 636);
     window.show();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    // exit() ends the event loop without asking the windows to close.
+    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     return app.exec();
 }

@@ -3,14 +3,29 @@
 // resident KiB> <exit status>". This launcher stays small on purpose: Linux
 // counts a parent's resident memory at fork/exec time in the child's peak,
 // so the child must not be started straight from a large process.
+#include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 
 extern char** environ;
+
+namespace {
+
+// A program that hangs (a dialog waiting for an answer) is ended after this
+// long, and its run reported as failed.
+constexpr unsigned kTimeoutSeconds = 60;
+volatile pid_t child = 0;
+
+void endChild(int) {
+    if (child > 0) kill(child, SIGKILL);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -23,6 +38,9 @@ int main(int argc, char** argv) {
         std::perror(argv[1]);
         return 2;
     }
+    child = pid;
+    signal(SIGALRM, endChild);
+    alarm(kTimeoutSeconds);
     int status = 0;
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid) {

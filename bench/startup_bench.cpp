@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -20,11 +21,14 @@ void startUp(benchmark::State& state, const char* program) {
         state.SkipWithError((path + QStringLiteral(" absent")).toStdString().c_str());
         return;
     }
+    // The program's settings folder, kept from one start to the next as a
+    // user's is.
+    const QTemporaryDir settings;
     double peakKiB = 0;
     for (auto _ : state) {
         QProcess launcher;
-        launcher.start(siblingProgram("chromanick_bench_launch"), {path});
-        launcher.waitForFinished(60'000);
+        launcher.start(siblingProgram("chromanick_bench_launch"), {path, settings.path()});
+        launcher.waitForFinished(90'000);  // the launcher ends a hung child at 60 s
         const QList<QByteArray> fields = launcher.readAllStandardOutput().simplified().split(' ');
         if (fields.size() != 3 || fields[2] != "0") {
             state.SkipWithError("le programme mesuré a échoué");

@@ -1,0 +1,31 @@
+// chromanick_bench_start SETTINGS_FOLDER
+// The program's start-up as the start-up benchmark measures it: the
+// application object, the main editor with everything the splash fills in
+// (its ticks run at once instead of every 50 ms), the main editor shown, and
+// the end as soon as the event loop has run.
+#include "ui/application.h"
+#include "ui/qtplatform.h"
+#include "ui/splashmodel.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) return 2;
+    chromanick::installFrenchTranslations(app);
+    chromanick::QtPlatform platform;
+    chromanick::ApplicationOptions options;
+    options.settingsDir = QString::fromLocal8Bit(argv[1]);
+    // An existing file stands for Messenger Plus!, so that no question waits
+    // for an answer.
+    options.messengerPlusProgram = QString::fromLocal8Bit(argv[0]);
+    chromanick::Application application(platform, options);
+    application.start();
+    chromanick::SplashModel& splash = application.splashModel();
+    while (!splash.settled()) splash.tick();
+    splash.launch();
+    // exit() ends the event loop without asking the windows to close.
+    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+    return app.exec();
+}

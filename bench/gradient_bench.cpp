@@ -1,0 +1,50 @@
+// A nickname change in the gradient window: the key reaches Text1, the
+// nickname is split again, the 37 preview rows (185 labels) are refilled and
+// laid out, and the window is repainted offscreen.
+#include "sampletext.h"
+#include "typing.h"
+
+#include "gradient/gradient.h"
+#include "gradient/window/gradientmodel.h"
+#include "gradient/window/gradientwindow.h"
+#include "ui/application.h"
+#include "ui/qtplatform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace chromanick::bench {
+
+namespace {
+
+void gradientNicknameChange(benchmark::State& state) {
+    useClassicFont();  // as the program does
+    QtPlatform platform;
+    GradientEditorModel model(platform);
+    GradientWindow window(model);
+    window.show();
+    model.setNickname(sampleNickname(int(state.range(0))));
+    auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    text1->setFocus();
+    text1->end(false);
+    QApplication::processEvents();
+    bool letter = false;
+    for (auto _ : state) {
+        typeAlternately(text1, letter);
+        letter = !letter;
+    }
+    if (model.nickname().size() < state.range(0) - 1)
+        state.SkipWithError("la saisie n'a pas atteint l'éditeur");
+}
+
+BENCHMARK(gradientNicknameChange)
+    ->Name("Degrade_Text1")
+    ->Arg(kGradientMaxLength)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+}  // namespace chromanick::bench
