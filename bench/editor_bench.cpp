@@ -10,9 +10,12 @@
 #include "ui/qtplatform.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
+
+#include <limits>
 
 namespace chromanick::bench {
 
@@ -39,9 +42,43 @@ void nicknameChange(benchmark::State& state) {
         state.SkipWithError("la saisie n'a pas atteint l'éditeur");
 }
 
+// The yardstick of the figure above: a bare QLineEdit of Text1's size and a
+// word-wrapped QLabel of Label5's size showing the same text, with no
+// program code at all, in the same font.
+void bareLineEdit(benchmark::State& state) {
+    useClassicFont();
+    QWidget window;
+    window.resize(1018, 636);
+    QLineEdit text1(&window);
+    text1.setGeometry(224, 0, 545, 21);
+    text1.setAlignment(Qt::AlignCenter);
+    text1.setMaxLength(std::numeric_limits<int>::max());
+    QLabel label5(&window);
+    label5.setGeometry(6, 118, 213, 81);
+    label5.setTextFormat(Qt::PlainText);
+    label5.setAlignment(Qt::AlignCenter);
+    label5.setWordWrap(true);
+    QObject::connect(&text1, &QLineEdit::textEdited, &label5, &QLabel::setText);
+    text1.setText(sampleNickname(int(state.range(0))));
+    window.show();
+    text1.setFocus();
+    text1.end(false);
+    QApplication::processEvents();
+    bool letter = false;
+    for (auto _ : state) {
+        typeAlternately(&text1, letter);
+        letter = !letter;
+    }
+}
+
 BENCHMARK(nicknameChange)
     ->Name("Text1_Change")
     ->Arg(50)
+    ->Arg(10000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(bareLineEdit)
+    ->Name("Qt_nu_QLineEdit")
     ->Arg(10000)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);

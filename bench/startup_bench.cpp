@@ -15,7 +15,8 @@ QString siblingProgram(const char* name) {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
 }
 
-void startUp(benchmark::State& state, const char* program) {
+// `argument` replaces the settings folder for the programs that take none.
+void startUp(benchmark::State& state, const char* program, const char* argument = nullptr) {
     const QString path = siblingProgram(program);
     if (!QFileInfo(path).isExecutable()) {
         state.SkipWithError((path + QStringLiteral(" absent")).toStdString().c_str());
@@ -27,7 +28,8 @@ void startUp(benchmark::State& state, const char* program) {
     double peakKiB = 0;
     for (auto _ : state) {
         QProcess launcher;
-        launcher.start(siblingProgram("chromanick_bench_launch"), {path, settings.path()});
+        launcher.start(siblingProgram("chromanick_bench_launch"),
+                       {path, argument ? QString::fromLatin1(argument) : settings.path()});
         launcher.waitForFinished(90'000);  // the launcher ends a hung child at 60 s
         const QList<QByteArray> fields = launcher.readAllStandardOutput().simplified().split(' ');
         if (fields.size() != 3 || fields[2] != "0") {
@@ -42,6 +44,11 @@ void startUp(benchmark::State& state, const char* program) {
 
 BENCHMARK_CAPTURE(startUp, bare, "chromanick_bench_bare")
     ->Name("Demarrage/Qt_nu")
+    ->UseManualTime()
+    ->MinTime(2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(startUp, bareWithText, "chromanick_bench_bare", "texte")
+    ->Name("Demarrage/Qt_nu_texte")
     ->UseManualTime()
     ->MinTime(2)
     ->Unit(benchmark::kMillisecond);
