@@ -8,26 +8,38 @@
 namespace chromanick {
 
 Picture::Picture(const QString& resource, const QString& fallbackText, QWidget* parent)
-    : QWidget(parent), fallbackText_(fallbackText) {
-    if (QFile::exists(resource)) {
-        renderer_ = new QSvgRenderer(resource, this);
-        if (!renderer_->isValid()) {
-            delete renderer_;
-            renderer_ = nullptr;
-        }
-    }
-    if (renderer_ != nullptr) renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
-}
+    : QWidget(parent), resource_(resource), fallbackText_(fallbackText) {}
 
 bool Picture::hasArtwork() const {
-    return renderer_ != nullptr;
+    if (!valid_) valid_ = QFile::exists(resource_) && QSvgRenderer(resource_).isValid();
+    return *valid_;
+}
+
+bool Picture::renderArtwork() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (!rendered_.isNull() && rendered_.size() == pixels) return true;
+    if (valid_ == false || pixels.isEmpty()) return false;
+    QSvgRenderer renderer;
+    valid_ = QFile::exists(resource_) && renderer.load(resource_) && renderer.isValid();
+    if (!*valid_) return false;
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QPixmap pixmap(pixels);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(rect()));
+    painter.end();
+    rendered_ = pixmap;
+    return true;
 }
 
 void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (renderer_ != nullptr) {
-        renderer_->render(&painter, QRectF(rect()));
+    if (renderArtwork()) {
+        painter.drawPixmap(0, 0, rendered_);
     } else {
         paintFallback(painter);
     }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
-class QSvgRenderer;
+#include <optional>
 
 namespace chromanick {
 
@@ -11,6 +12,9 @@ namespace chromanick {
 // scaled to the control and sharp at any screen density. When the picture
 // is not built in, it draws `fallbackText` instead so the control stays
 // recognisable. Reports left clicks.
+// The picture is read only to draw it, into a pixmap of the control's size
+// that is kept; the parsed document is let go at once, so that the 67
+// emoticons of the main editor do not each hold a document tree.
 class Picture : public QWidget {
     Q_OBJECT
 public:
@@ -27,10 +31,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Draws the artwork into `rendered_` at the control's size; false when
+    // there is no valid artwork.
+    bool renderArtwork();
     void paintFallback(QPainter& painter);
 
-    QSvgRenderer* renderer_ = nullptr;
+    QString resource_;
     QString fallbackText_;
+    mutable std::optional<bool> valid_;  // unknown until read once
+    QPixmap rendered_;
 };
 
 }  // namespace chromanick
