@@ -83,3 +83,24 @@ TEST(SpecialChars, LongTextIsTransformedWhole) {
     EXPECT_EQ(forward.size(), 13 * 1000);
     EXPECT_EQ(Retire_CaracSpe(forward), text);
 }
+
+// The forward transform is one replace-all per row, in row order; whatever
+// way it is computed, it must give what those replacements give, on any mix
+// of letters, look-alikes and other characters.
+TEST(SpecialChars, ForwardEqualsTheRowByRowReplacements) {
+    QString alphabet = QStringLiteral(" .,é€|\\/_0");
+    for (const SpecialCharRow& row : SpecialCharMap()) alphabet += row.letter + row.lookalike;
+    for (char16_t c = u'A'; c <= u'z'; ++c) alphabet += QChar(c);
+    quint32 seed = 12345;
+    for (int sample = 0; sample < 200; ++sample) {
+        QString text;
+        for (int i = 0; i < sample; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += alphabet[(seed >> 16) % alphabet.size()];
+        }
+        QString expected = text;
+        for (const SpecialCharRow& row : SpecialCharMap())
+            expected.replace(row.letter, row.lookalike);
+        EXPECT_EQ(Applique_CaracSpe(text), expected) << text.toStdString();
+    }
+}
