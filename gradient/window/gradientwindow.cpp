@@ -4,6 +4,7 @@
 #include "gradientmodel.h"
 #include "previewgrid.h"
 #include "twips.h"
+#include "ui/textfit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -61,6 +62,11 @@ GradientWindow::GradientWindow(GradientEditorModel& model, QWidget* parent)
     buildStyles(client);
     buildPreview(client);
     buildFooter(client);
+    // Fixed captions shrink rather than be cut. The count (still empty here)
+    // grows its box instead, and the preview labels size themselves.
+    fitCaptions(client, {QStringLiteral("Label1")});
+    // Grown for its second line, the count reaches over the top of Frame1.
+    label1_->raise();
     connectModel();
     refresh();
     setFixedSize(sizeHint());

@@ -8,6 +8,7 @@
 #include "gradient/window/gradientmodel.h"
 #include "gradient/window/gradientwindow.h"
 #include "storage/textfile.h"
+#include "tests/support/captions.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/mainmodel.h"
 #include "ui/mainwindow.h"
@@ -15,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +32,7 @@
 #include <memory>
 
 using namespace chromanick;
+using chromanick::testing::readsWhole;
 using chromanick::testing::ScriptedPlatform;
 
 namespace {
@@ -210,6 +214,30 @@ TEST_F(ApplicationTest, TheGradientEditorOpensFromTheSplashWhileItLoads) {
     ticks(17);
     EXPECT_TRUE(
         app->splashWindow().findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
+}
+
+// In the font the program sets for itself, every window, as the user sees it
+// once loading has finished, shows each caption and fixed text whole.
+TEST_F(ApplicationTest, EveryWindowReadsWholeInTheProgramsFont) {
+    const QFont testFont = QApplication::font();
+    useClassicFont();
+    platform.answers = {MessageAnswer::No};
+    start();
+    ticks(21);
+    EXPECT_TRUE(readsWhole(&app->splashWindow()));
+    launch();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("apropos"))->trigger();
+    switchToGradient();
+
+    EXPECT_TRUE(readsWhole(&app->mainWindow(), {QStringLiteral("Label5")}));
+    EXPECT_TRUE(readsWhole(app->gradientWindow()));
+    QWidget* about = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("Form2")) about = window;
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(readsWhole(about));
+    QApplication::setFont(testFont);
 }
 
 TEST_F(ApplicationTest, QuittingTheMainEditorClosesEveryWindowWithoutAnotherQuestion) {

@@ -2,6 +2,7 @@
 #include "gradient/window/gradientwindow.h"
 #include "gradient/gradient.h"
 #include "gradient/window/gradientmodel.h"
+#include "tests/support/captions.h"
 #include "tests/support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <QTest>
 
 using namespace chromanick;
+using chromanick::testing::readsWhole;
 using chromanick::testing::ScriptedPlatform;
 
 namespace {
@@ -107,6 +109,16 @@ TEST_F(GradientWindowTest, TypingPreviewsEveryRowAsTheWholeNickname) {
     }
     EXPECT_EQ(segment(0, 0)->palette().color(QPalette::WindowText), QColor(0x80, 0, 0));
     EXPECT_EQ(segment(6, 1)->palette().color(QPalette::WindowText), QColor(0xC0, 0xC0, 0xFF));
+}
+
+TEST_F(GradientWindowTest, MarkupInTheNicknameIsShownAsItsCharacters) {
+    type(QStringLiteral("<b>x</b>"));
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        EXPECT_EQ(rowText(row), QStringLiteral("<b>x</b>"));
+        for (int slot = 0; slot < 5; ++slot)
+            EXPECT_EQ(segment(row, slot)->textFormat(), Qt::PlainText);
+    }
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->text(), QStringLiteral("<b>x</b>"));
 }
 
 TEST_F(GradientWindowTest, TypingStopsAtFiftyCharacters) {
@@ -223,4 +235,13 @@ TEST_F(GradientWindowTest, MenusForwardToTheApplication) {
     EXPECT_EQ(ended.count(), 0);
     clickMenu(QStringLiteral("mnuexit"));
     EXPECT_EQ(ended.count(), 1);
+}
+
+// Captions shrink rather than be cut; the switch button stays whole above the
+// output box that its right edge reaches.
+TEST_F(GradientWindowTest, EveryCaptionReadsWhole) {
+    EXPECT_TRUE(readsWhole(&window));
+    type(QStringLiteral("Tiwakan"));
+    clickMenu(QStringLiteral("mnunew"));
+    EXPECT_TRUE(readsWhole(&window));
 }

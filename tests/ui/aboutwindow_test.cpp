@@ -1,5 +1,6 @@
 #include "ui/aboutwindow.h"
 #include "core/appinfo.h"
+#include "tests/support/captions.h"
 #include "tests/support/scriptedplatform.h"
 
 #include <QLabel>
@@ -36,4 +37,11 @@ TEST(AboutWindow, LinkLabelsOpenTheirPagesAtOnce) {
     EXPECT_TRUE(platform.messages.isEmpty());
     EXPECT_EQ(platform.openedUrls,
               (QStringList{appinfo::kMessengerPlusSite, appinfo::kProductSite}));
+}
+
+TEST(AboutWindow, EveryTextReadsWhole) {
+    ScriptedPlatform platform;
+    AboutWindow about(platform);
+    about.open();
+    EXPECT_TRUE(chromanick::testing::readsWhole(&about));
 }

@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 #include "core/palettes.h"
+#include "tests/support/captions.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/mainmodel.h"
 
@@ -112,6 +113,12 @@ TEST_F(MainWindowTest, EveryPaletteOptionIsReadableInsideItsFrame) {
     auto* black = find<QRadioButton>(QStringLiteral("Option9"));
     EXPECT_EQ(black->palette().color(QPalette::WindowText),
               window.palette().color(QPalette::ButtonText));
+}
+
+// Captions, the size list's prompt and the information box read whole; the
+// preview shows the model's font and is left out.
+TEST_F(MainWindowTest, EveryCaptionReadsWhole) {
+    EXPECT_TRUE(chromanick::testing::readsWhole(&window, {QStringLiteral("Label5")}));
 }
 
 TEST_F(MainWindowTest, TypingTheNicknameRefreshesThePreviewAsPlainText) {
