@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
@@ -43,8 +44,38 @@ bool installFrenchTranslations(QApplication& app) {
 
 namespace {
 
+// Boxes and dialogs belong to the window the user is working in.
 QWidget* dialogParent() {
     return QApplication::activeWindow();
+}
+
+bool alwaysOnTopWindowShown(const QWidget* except) {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != except && window->isVisible() &&
+            window->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The about window stays above every other window. While it shows, a box or
+// dialog must stay on top as well, or it could open hidden behind it.
+void keepInFront(QWidget* dialog) {
+    const bool onTop = alwaysOnTopWindowShown(dialog);
+    if (dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    }
+}
+
+// A file dialog opens in the folder last confirmed in it; the first time, in
+// the user's documents folder, or at home when there is none.
+QString startFolder(const QString& lastFolder) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    for (const QString& folder : {lastFolder, documents}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    }
+    return QDir::homePath();
 }
 
 QMessageBox::Icon toQtIcon(MessageIcon icon) {
@@ -107,6 +138,7 @@ MessageAnswer QtPlatform::message(const QString& text, const QString& title, Mes
                     toQtButtons(buttons), dialogParent());
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    keepInFront(&box);
     return fromQtAnswer(box.exec(), buttons);
 }
 
@@ -122,6 +154,7 @@ QColorDialog& QtPlatform::colourDialog(const QString& dialog) {
 std::optional<BgrColor> QtPlatform::pickColour(const QString& dialog, BgrColor current) {
     QColorDialog& box = colourDialog(dialog);
     box.setCurrentColor(toQColor(current));
+    keepInFront(&box);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return toBgr(box.selectedColor());
 }
@@ -133,8 +166,8 @@ std::optional<QString> QtPlatform::askFile(const QString& dialog, const QString&
     box.setNameFilter(qtFileFilter(filter));
     // Never append an extension to the name the user typed.
     box.setDefaultSuffix(QString());
-    const QString folder = lastFolders_.value(dialog);
-    if (!folder.isEmpty()) box.setDirectory(folder);
+    box.setDirectory(startFolder(lastFolders_.value(dialog)));
+    keepInFront(&box);
     if (save) {
         box.setAcceptMode(QFileDialog::AcceptSave);
         box.setFileMode(QFileDialog::AnyFile);

@@ -4,8 +4,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+
+#include <functional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -86,4 +94,159 @@ TEST(QtClipboard, HoldsTheCodeCharactersUnchanged) {
     platform.setClipboardText(code);
     ASSERT_TRUE(platform.clipboardHasText());
     EXPECT_EQ(platform.clipboardText(), code);
+}
+
+namespace {
+
+// Hands the next modal dialog, once it shows, to `handle`, which must close it.
+template <typename Dialog>
+void onNextDialog(std::function<void(Dialog*)> handle) {
+    QTimer::singleShot(0, [handle] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "not the expected dialog";
+            if (modal != nullptr) modal->close();
+            return;
+        }
+        handle(dialog);
+    });
+}
+
+bool onTop(const QWidget* dialog) {
+    return dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+// As text that a failing check prints readably.
+std::string canonical(const QString& path) {
+    return QFileInfo(path).canonicalFilePath().toStdString();
+}
+
+// Points an environment variable elsewhere for the life of the object.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const QString& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedVariable() {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+}  // namespace
+
+// The about window stays above all others: while it shows, message boxes,
+// colour and file dialogs must stay above it too, and they belong to the
+// window the user works in.
+TEST(QtDialogs, StayInFrontOfAnAlwaysOnTopWindowWhileItShows) {
+    QtPlatform platform;
+    QWidget about(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    about.show();
+    QWidget editor;
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+
+    bool boxOnTop = false;
+    QWidget* boxParent = nullptr;
+    onNextDialog<QMessageBox>([&](QMessageBox* box) {
+        boxOnTop = onTop(box);
+        boxParent = box->parentWidget();
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.message(QStringLiteral("Aide"), QString(), MessageIcon::None, MessageButtons::Ok);
+    EXPECT_TRUE(boxOnTop);
+    EXPECT_EQ(boxParent, &editor);
+
+    bool colourOnTop = false;
+    onNextDialog<QColorDialog>([&](QColorDialog* dialog) {
+        colourOnTop = onTop(dialog);
+        dialog->reject();
+    });
+    EXPECT_EQ(platform.pickColour(QStringLiteral("cmdialcolor1"), 0), std::nullopt);
+    EXPECT_TRUE(colourOnTop);
+
+    bool fileOnTop = false;
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        fileOnTop = onTop(dialog);
+        dialog->reject();
+    });
+    platform.saveFileName(QStringLiteral("cmdialsave"), QStringLiteral("Fichier Texte.|*.txt"),
+                          QString());
+    EXPECT_TRUE(fileOnTop);
+
+    // Once it is closed, the same dialogs open as ordinary windows again.
+    about.hide();
+    onNextDialog<QMessageBox>([&](QMessageBox* box) {
+        boxOnTop = onTop(box);
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.message(QStringLiteral("Aide"), QString(), MessageIcon::None, MessageButtons::Ok);
+    EXPECT_FALSE(boxOnTop);
+    onNextDialog<QColorDialog>([&](QColorDialog* dialog) {
+        colourOnTop = onTop(dialog);
+        dialog->reject();
+    });
+    platform.pickColour(QStringLiteral("cmdialcolor1"), 0);
+    EXPECT_FALSE(colourOnTop);
+}
+
+// A file dialog first opens in the documents folder (home when there is
+// none), and afterwards where a file was last chosen in that same dialog.
+TEST(QtDialogs, FileDialogsStartInDocumentsThenInTheFolderLastUsed) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const ScopedVariable homeVariable("HOME", home.path());
+    const ScopedVariable configVariable("XDG_CONFIG_HOME",
+                                        home.filePath(QStringLiteral(".config")));
+    const QString filter = QStringLiteral("Fichier Chromanick.|*.nkp");
+    QtPlatform platform;
+
+    QString folder;
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    EXPECT_EQ(platform.openFileName(QStringLiteral("cmdopenprojet"), filter), std::nullopt);
+    EXPECT_EQ(canonical(folder), canonical(home.path()));
+
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("ailleurs")));
+    const QString chosen = home.filePath(QStringLiteral("ailleurs/mon pseudo.nkp"));
+    QString proposed;
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->selectFile(chosen);
+        static_cast<QDialog*>(dialog)->accept();  // as its Save button
+    });
+    const std::optional<QString> path =
+        platform.saveFileName(QStringLiteral("cmdsaveprojet"), filter, QStringLiteral("Bob"));
+    EXPECT_EQ(canonical(folder), canonical(home.filePath(QStringLiteral("Documents"))));
+    EXPECT_EQ(proposed, QStringLiteral("Bob"));
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(QFileInfo(*path).fileName(), QStringLiteral("mon pseudo.nkp"));
+
+    auto startOf = [&](const QString& dialogName) {
+        onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+            folder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        platform.saveFileName(dialogName, filter, QString());
+        return canonical(folder);
+    };
+    EXPECT_EQ(startOf(QStringLiteral("cmdsaveprojet")),
+              canonical(home.filePath(QStringLiteral("ailleurs"))));
+    EXPECT_EQ(startOf(QStringLiteral("cmdialsave")),
+              canonical(home.filePath(QStringLiteral("Documents"))));
 }
