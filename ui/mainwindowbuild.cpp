@@ -248,22 +248,21 @@ void MainWindow::buildMenus() {
         action->setObjectName(name);
         return action;
     };
-    auto addMenu = [](QMenu* parentMenu, QMenuBar* bar, const QString& name,
-                      const QString& caption) {
-        QMenu* menu = parentMenu != nullptr ? parentMenu->addMenu(caption) : bar->addMenu(caption);
+    // A menu and the action that opens it both carry the menu's name.
+    auto named = [](QMenu* menu, const QString& name) {
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
         return menu;
     };
 
     QMenuBar* bar = menuBar();
-    QMenu* file = addMenu(nullptr, bar, QStringLiteral("fichier"), QStringLiteral("Fichier"));
+    QMenu* file = named(bar->addMenu(QStringLiteral("Fichier")), QStringLiteral("fichier"));
     addAction(file, QStringLiteral("nouveau"), QStringLiteral("Nouveau"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     addAction(file, QStringLiteral("openprojet"), QStringLiteral("Ouvrir un projet"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QMenu* save = addMenu(file, nullptr, QStringLiteral("mnucaptionenregistrer"),
-                          QStringLiteral("Enregistrer"));
+    QMenu* save = named(file->addMenu(QStringLiteral("Enregistrer")),
+                        QStringLiteral("mnucaptionenregistrer"));
     addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un projet (.nkp)"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.txt)"));
@@ -271,7 +270,7 @@ void MainWindow::buildMenus() {
     addAction(file, QStringLiteral("quitter"), QStringLiteral("Quitter"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* more = addMenu(nullptr, bar, QStringLiteral("plus"), QStringLiteral("Plus"));
+    QMenu* more = named(bar->addMenu(QStringLiteral("Plus")), QStringLiteral("plus"));
     emoticonsAction_ = addAction(more, QStringLiteral("activemoti"),
                                  QStringLiteral("Activer la fonction émoticone."));
     emoticonsAction_->setCheckable(true);
@@ -279,7 +278,7 @@ void MainWindow::buildMenus() {
               QStringLiteral("Basculer Vers Chromanick Dégradée"));
     addAction(more, QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?"));
 
-    QMenu* help = addMenu(nullptr, bar, QStringLiteral("aide"), QStringLiteral("?"));
+    QMenu* help = named(bar->addMenu(QStringLiteral("?")), QStringLiteral("aide"));
     addAction(help, QStringLiteral("aide2"), QStringLiteral("Aide"));
     addAction(help, QStringLiteral("apropos"), QStringLiteral("A propos de ..."));
 }

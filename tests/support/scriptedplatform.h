@@ -52,7 +52,8 @@ public:
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override {
         messages.append({text, title, icon, buttons});
-        if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        if (answers.empty())
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         const MessageAnswer a = answers.front();
         answers.pop_front();
         return a;
@@ -84,7 +85,7 @@ public:
 private:
     std::optional<QString> nextPath() {
         if (paths.empty()) return std::nullopt;
-        auto p = paths.front();
+        std::optional<QString> p = std::move(paths.front());
         paths.pop_front();
         return p;
     }
