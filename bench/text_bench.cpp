@@ -2,7 +2,7 @@
 #include "sampletext.h"
 
 #include "core/nicksettings.h"
-#include "core/specialchars.h"
+#include "core/lookalikes.h"
 #include "gradient/gradient.h"
 
 #include <benchmark/benchmark.h>

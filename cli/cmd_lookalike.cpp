@@ -1,6 +1,6 @@
 // chromanick-cli lookalike: the special-character transform, both ways.
 #include "args.h"
-#include "core/specialchars.h"
+#include "core/lookalikes.h"
 #include "output.h"
 #include "registry.h"
 

@@ -4,7 +4,7 @@
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "core/preview.h"
-#include "core/specialchars.h"
+#include "core/lookalikes.h"
 #include "ui/mainmodel.h"
 
 #include <optional>

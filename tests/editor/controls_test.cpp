@@ -2,7 +2,7 @@
 // runs its handler, and handlers set from the program chain like user actions.
 #include "core/decorations.h"
 #include "core/emoticons.h"
-#include "core/specialchars.h"
+#include "core/lookalikes.h"
 #include "editorfixture.h"
 
 using namespace chromanick;

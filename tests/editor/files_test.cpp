@@ -1,6 +1,6 @@
 // The main editor's file commands: project save and open, text export, and
 // the save question of "Quitter" and of closing the window.
-#include "core/specialchars.h"
+#include "core/lookalikes.h"
 #include "editorfixture.h"
 #include "storage/textfile.h"
 

@@ -1,5 +1,5 @@
 // "Nouveau": every choice back to its start, through the controls' handlers.
-#include "core/specialchars.h"
+#include "core/lookalikes.h"
 #include "editorfixture.h"
 
 using namespace chromanick;

@@ -1,4 +1,4 @@
-#include "specialchars.h"
+#include "lookalikes.h"
 
 #include <QHash>
 

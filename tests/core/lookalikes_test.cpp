@@ -1,4 +1,4 @@
-#include "core/specialchars.h"
+#include "core/lookalikes.h"
 
 #include <QStringEncoder>
 
