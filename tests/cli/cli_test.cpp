@@ -6,14 +6,6 @@ namespace {
 
 using Args = QStringList;
 
-void expectUsageError(const Args& args, const QString& named) {
-    const CliRun run = runCli(args);
-    EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
-    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-    EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
-    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
-}
-
 }  // namespace
 
 TEST(CliCompose, ReproducesTheEditorsCodeLines) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 // Runs the built chromanick-cli and collects what it printed.
 struct CliRun {
     QString out;
@@ -27,4 +29,14 @@ inline QString cliLine(const QStringList& args) {
     const CliRun run = runCli(args);
     if (run.status != 0 || !run.out.endsWith(QLatin1Char('\n'))) return QStringLiteral("<failed>");
     return run.out.chopped(1);
+}
+
+// A refused command line: status 2, nothing on stdout, and one French line on
+// stderr that names the offending value.
+inline void expectUsageError(const QStringList& args, const QString& named) {
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
 }

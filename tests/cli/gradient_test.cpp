@@ -2,19 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-using Args = QStringList;
-
-void expectUsageError(const Args& args, const QString& named) {
-    const CliRun run = runCli(args);
-    EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
-    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-    EXPECT_TRUE(run.err.contains(named)) << run.err.toStdString();
-}
-
-}  // namespace
-
 TEST(CliGradient, ReproducesTheGradientEditorsCodeLines) {
     EXPECT_EQ(cliLine({"gradient", "--bold", "--background", "#0000FF", "abcdefg"}),
               QStringLiteral("·#·$,(000,000,255)·$55ab·$46cd·$37ef·$19g·$18·0"));
