@@ -6,6 +6,7 @@
 #include "ui/mainwindow.h"
 #include "ui/paletteframe.h"
 #include "ui/picture.h"
+#include "ui/previewlabel.h"
 #include "ui/textfit.h"
 #include "ui/wrappingcheckbox.h"
 
@@ -196,8 +197,7 @@ void MainWindow::buildOutputArea(QWidget* client) {
 
     auto* previewFrame = place(new QGroupBox(QStringLiteral("Aperçu de votre pseudo."), client),
                                QStringLiteral("Frame1_0"), 544, 432, 225, 105);
-    previewLabel_ = place(new QLabel(previewFrame), QStringLiteral("Label5"), 6, 18, 213, 81);
-    previewLabel_->setTextFormat(Qt::PlainText);
+    previewLabel_ = place(new PreviewLabel(previewFrame), QStringLiteral("Label5"), 6, 18, 213, 81);
     previewLabel_->setAlignment(Qt::AlignCenter);
     previewLabel_->setWordWrap(true);
     previewLabel_->setAutoFillBackground(true);

@@ -33,6 +33,7 @@ if(TARGET chromanick_editor)
         mainwindowbuild.cpp
         mainwindowsync.cpp
         paletteframe.cpp paletteframe.h
+        previewlabel.cpp previewlabel.h
     )
     target_link_libraries(chromanick_widgets PUBLIC chromanick_editor)
 endif()
