@@ -155,6 +155,10 @@ void MainEditorModel::setNickname(const QString& text, int caret) {
     nicknameChanged();
 }
 
+QString MainEditorModel::nicknameFor(const QString& text) const {
+    return d->specialChars ? Applique_CaracSpe(text) : text;
+}
+
 // Text1_Change: the look-alike letters when they are on (the caret goes to
 // the end), then the preview. The forward transform is idempotent, so its
 // own write-back needs no second pass.

@@ -63,8 +63,11 @@ public:
 
     // --- Handlers ---
     void setNickname(const QString& text, int caret = -1);  // Text1_Change (caret -1: at the end)
-    void nicknameDoubleClicked();                           // Text1_DblClick
-    void pickForeground(const QString& option);             // option click
+    // The nickname setNickname(text) would leave (the look-alikes applied
+    // when they are on), so that the box can show it in the same change.
+    QString nicknameFor(const QString& text) const;
+    void nicknameDoubleClicked();                // Text1_DblClick
+    void pickForeground(const QString& option);  // option click
     void pickBackground(
         const QString& option);  // option click ("Option20" resets the preview background)
     void customForegroundDoubleClicked();  // optcouleurperso1_DblClick

@@ -14,6 +14,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
 #include <type_traits>
 
@@ -38,6 +39,30 @@ auto unlessSyncing(const bool& syncing, Call call) {
     };
 }
 
+// Text1 shows a typed change as the model will take it, look-alike letters
+// included, in the same change of the box: the box lays out its text once
+// and the model's write-back finds the text already there.
+class NicknameValidator : public QValidator {
+public:
+    NicknameValidator(const MainEditorModel& model, const bool& syncing, QObject* parent)
+        : QValidator(parent), model_(model), syncing_(syncing) {}
+
+    State validate(QString& input, int& pos) const override {
+        if (syncing_) return Acceptable;
+        QString shown = model_.nicknameFor(input);
+        if (shown != input) {
+            // As when the model writes the box back: the caret at the end.
+            input = std::move(shown);
+            pos = int(input.size());
+        }
+        return Acceptable;
+    }
+
+private:
+    const MainEditorModel& model_;
+    const bool& syncing_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* parent)
@@ -55,6 +80,7 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     // The client area keeps its size; the window is as tall as menu + client.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    nicknameBox_->setValidator(new NicknameValidator(model_, syncing_, nicknameBox_));
     wireControls();
     wireMenus();
     connect(&model_, &MainEditorModel::changed, this, &MainWindow::syncFromModel);
