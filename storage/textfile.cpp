@@ -143,7 +143,10 @@ bool writeAll(const QString& path, const QByteArray& data, QString* error) {
         setError(error, file.errorString());
         return false;
     }
-    if (file.write(data) != data.size()) {
+    // The bytes are flushed here, not left to commit(): commit() flushes its
+    // buffer too but does not see that flush fail (a full disk), and would
+    // then rename a short file over the previous one.
+    if (file.write(data) != data.size() || !file.flush()) {
         setError(error, file.errorString());
         file.cancelWriting();
         return false;

@@ -1,6 +1,6 @@
 #include "storage/projectfile.h"
 #include "storage/textfile.h"
-#include "tmpfs.h"
+#include "tests/support/tmpfs.h"
 
 #include <QDir>
 #include <QFile>
