@@ -1,0 +1,111 @@
+// Very long nicknames: a project of a million characters saved and opened
+// through the real editor model, and typing in the real main window with ten
+// thousand characters already in the box.
+#include "stopwatch.h"
+#include "tests/support/scriptedplatform.h"
+#include "ui/mainmodel.h"
+#include "ui/mainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace chromanick;
+using chromanick::testing::ScriptedPlatform;
+using chromanick::testing::Stopwatch;
+
+namespace {
+
+QDateTime fixedNow() {
+    return QDateTime(QDate(2026, 12, 7), QTime(17, 45, 12));
+}
+
+// `length` characters cycling through `alphabet`.
+QString repeated(const QString& alphabet, qsizetype length) {
+    QString text;
+    text.reserve(length);
+    while (text.size() < length) text += alphabet.left(length - text.size());
+    return text;
+}
+
+}  // namespace
+
+TEST(NicknameStress, AMillionCharacterProjectSavesAndOpensUnchanged) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Windows-1252 text, then text only UTF-8 can hold.
+    const QStringList alphabets = {QStringLiteral("Tiwakan é€¨°o.O, \"x\" "),
+                                   QStringLiteral("Pseudo ☺ ♥ ДЖ 漢字 ")};
+    for (const QString& alphabet : alphabets) {
+        SCOPED_TRACE(alphabet.toStdString());
+        const QString nickname = repeated(alphabet, 1000000);
+        const QString path = dir.filePath(QStringLiteral("long.nkp"));
+        Stopwatch watch;
+
+        ScriptedPlatform platform;
+        MainEditorModel saved(platform, fixedNow);
+        saved.fillDecorationLists({}, {});
+        saved.setNickname(nickname);
+        saved.setBold(true);
+        saved.pickPrefix(3);
+        saved.pickSuffix(3);
+        watch.lap("enter the nickname");
+        platform.paths = {path};
+        saved.saveProject();
+        const qint64 saveMs = watch.lap("save the project");
+        EXPECT_TRUE(platform.messages.isEmpty());
+
+        MainEditorModel opened(platform, fixedNow);
+        opened.fillDecorationLists({}, {});
+        platform.paths = {path};
+        opened.openProject();
+        const qint64 openMs = watch.lap("open the project");
+        EXPECT_TRUE(platform.messages.isEmpty());
+        EXPECT_EQ(opened.nickname(), nickname);
+        EXPECT_EQ(opened.settings(), saved.settings());
+        EXPECT_EQ(opened.prefixes().currentIndex(), 3);
+        EXPECT_LT(saveMs, 10000);
+        EXPECT_LT(openMs, 10000);
+    }
+}
+
+TEST(NicknameStress, TypingAfterTenThousandCharactersStaysResponsive) {
+    ScriptedPlatform platform;
+    MainEditorModel model(platform, fixedNow);
+    model.fillDecorationLists({}, {});
+    MainWindow window(model, platform);
+    window.show();
+    auto* box = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* lookAlikes = window.findChild<QCheckBox*>(QStringLiteral("chkcaracspe"));
+    ASSERT_TRUE(box && lookAlikes);
+
+    // The box behaves as after a paste of 10,000 characters.
+    const QString pasted = repeated(QStringLiteral("Tiwakan les couleurs "), 10000);
+    box->setText(pasted);
+    emit box->textEdited(box->text());
+    lookAlikes->click();
+    ASSERT_TRUE(model.specialChars());
+    ASSERT_EQ(box->text().size(), pasted.size());
+
+    Stopwatch watch;
+    qint64 slowest = 0;
+    const QString typed = QStringLiteral("salut");
+    for (const QChar c : typed) {
+        box->setCursorPosition(int(box->text().size()));
+        QTest::keyClick(box, c.toLatin1());
+        QCoreApplication::processEvents();
+        slowest = std::max(slowest, watch.lap("type one character"));
+    }
+    // Each letter went through the look-alike rewriting.
+    EXPECT_EQ(box->text().size(), pasted.size() + typed.size());
+    EXPECT_EQ(model.nickname(), box->text());
+    EXPECT_NE(model.nickname().right(typed.size()), typed);
+    EXPECT_LT(slowest, 1000);
+
+    model.generate();
+    EXPECT_LT(watch.lap("generate the code"), 2000);
+    EXPECT_FALSE(model.output().isEmpty());
+}
