@@ -36,7 +36,8 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 void showDecorations(QComboBox* box, const DecorationList& list) {
     if (box->count() > list.count()) box->clear();
     if (box->count() < list.count()) {
-        for (int i = box->count(); i < list.count(); ++i) box->addItem(list.entries().at(i));
+        // One insertion for all the new entries: the list may hold many thousands.
+        box->addItems(list.entries().mid(box->count()));
         // The drop-down shows every ornament whole, wider than the box if need be.
         QAbstractItemView* view = box->view();
         view->setMinimumWidth(view->sizeHintForColumn(0) +
