@@ -1,5 +1,8 @@
 #include "ui/picture.h"
 
+#include "ui/prerendered.h"
+#include "ui/svgpicture.h"
+
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,23 +18,18 @@ bool Picture::hasArtwork() const {
     return *valid_;
 }
 
+// The pictures the windows show at start-up were drawn when the program was
+// built (ui/prerendered.h); any other size or density is drawn here, once.
 bool Picture::renderArtwork() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (!rendered_.isNull() && rendered_.size() == pixels) return true;
     if (valid_ == false || pixels.isEmpty()) return false;
-    QSvgRenderer renderer;
-    valid_ = QFile::exists(resource_) && renderer.load(resource_) && renderer.isValid();
+    QImage image = prerenderedPicture(resource_, size(), ratio);
+    if (image.isNull()) image = renderSvgPicture(resource_, size(), ratio);
+    valid_ = !image.isNull();
     if (!*valid_) return false;
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-    QPixmap pixmap(pixels);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(rect()));
-    painter.end();
-    rendered_ = pixmap;
+    rendered_ = image;
     return true;
 }
 
@@ -39,7 +37,7 @@ void Picture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     if (renderArtwork()) {
-        painter.drawPixmap(0, 0, rendered_);
+        painter.drawImage(0, 0, rendered_);
     } else {
         paintFallback(painter);
     }

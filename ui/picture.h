@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -12,15 +12,18 @@ namespace chromanick {
 // scaled to the control and sharp at any screen density. When the picture
 // is not built in, it draws `fallbackText` instead so the control stays
 // recognisable. Reports left clicks.
-// The picture is read only to draw it, into a pixmap of the control's size
-// that is kept; the parsed document is let go at once, so that the 67
-// emoticons of the main editor do not each hold a document tree.
+// The picture is drawn once into an image of the control's size that is
+// kept: taken from the pictures drawn when the program was built when they
+// hold it at this size and density, else read and drawn from the SVG, whose
+// parsed document is let go at once so that the 67 emoticons of the main
+// editor do not each hold a document tree.
 class Picture : public QWidget {
     Q_OBJECT
 public:
     Picture(const QString& resource, const QString& fallbackText, QWidget* parent = nullptr);
 
     bool hasArtwork() const;
+    const QString& resource() const { return resource_; }
     const QString& fallbackText() const { return fallbackText_; }
 
 signals:
@@ -39,7 +42,7 @@ private:
     QString resource_;
     QString fallbackText_;
     mutable std::optional<bool> valid_;  // unknown until read once
-    QPixmap rendered_;
+    QImage rendered_;
 };
 
 }  // namespace chromanick

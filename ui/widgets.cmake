@@ -17,7 +17,9 @@ add_library(chromanick_widgets STATIC
     clickablelabel.cpp clickablelabel.h
     fonts.cpp fonts.h
     picture.cpp picture.h
+    prerendered.cpp prerendered.h
     qtplatform.cpp qtplatform.h
+    svgpicture.cpp svgpicture.h
     widgetcolours.cpp widgetcolours.h
 )
 target_link_libraries(chromanick_widgets

@@ -1,0 +1,141 @@
+#include "ui/prerendered.h"
+
+#include <QHash>
+#include <QResource>
+
+#include <cstring>
+
+namespace chromanick {
+
+namespace {
+
+// A set: "CNPR", version, ratio, count, then for each picture its resource
+// name's length and UTF-8 bytes (padded to 4), its size, its size in device
+// pixels and its rows of premultiplied ARGB pixels. Every number is a 32-bit
+// word in the machine's byte order, and every field starts on a multiple of 4.
+constexpr char kMagic[4] = {'C', 'N', 'P', 'R'};
+constexpr quint32 kVersion = 1;
+
+void appendWord(QByteArray& out, quint32 word) {
+    out.append(reinterpret_cast<const char*>(&word), sizeof word);
+}
+
+void padToWord(QByteArray& out) {
+    while (out.size() % 4 != 0) out.append('\0');
+}
+
+// Reads the set front to back, refusing anything that runs past its end.
+class Reader {
+public:
+    Reader(const char* data, qsizetype length) : data_(data), length_(length) {}
+
+    bool word(quint32& value) {
+        if (!has(4)) return false;
+        std::memcpy(&value, data_ + offset_, 4);
+        offset_ += 4;
+        return true;
+    }
+    const char* take(qsizetype bytes) {
+        if (bytes < 0 || !has(bytes)) return nullptr;
+        const char* start = data_ + offset_;
+        offset_ += (bytes + 3) / 4 * 4;
+        return start;
+    }
+
+private:
+    bool has(qsizetype bytes) const { return length_ - offset_ >= bytes; }
+
+    const char* data_;
+    qsizetype length_;
+    qsizetype offset_ = 0;
+};
+
+bool readPicture(Reader& reader, int ratio, PrerenderedPicture& picture) {
+    quint32 nameLength = 0, width = 0, height = 0, pixelWidth = 0, pixelHeight = 0;
+    if (!reader.word(nameLength) || nameLength > 4096) return false;
+    const char* name = reader.take(nameLength);
+    if (name == nullptr || !reader.word(width) || !reader.word(height) ||
+        !reader.word(pixelWidth) || !reader.word(pixelHeight) || pixelWidth > 16384 ||
+        pixelHeight > 16384 || pixelWidth != width * ratio || pixelHeight != height * ratio) {
+        return false;
+    }
+    const qsizetype bytes = qsizetype(pixelWidth) * pixelHeight * 4;
+    const char* pixels = reader.take(bytes);
+    if (pixels == nullptr) return false;
+    picture.resource = QString::fromUtf8(name, nameLength);
+    picture.size = QSize(int(width), int(height));
+    const auto* bits = reinterpret_cast<const uchar*>(pixels);
+    picture.image = QImage(bits, int(pixelWidth), int(pixelHeight), int(pixelWidth) * 4,
+                           QImage::Format_ARGB32_Premultiplied);
+    // Pixels must start on a 32-bit boundary to be used where they lie.
+    if (reinterpret_cast<quintptr>(bits) % 4 != 0) picture.image = picture.image.copy();
+    picture.image.setDevicePixelRatio(ratio);
+    return true;
+}
+
+// The set for `ratio` built into the program, read once.
+const QList<PrerenderedPicture>& builtInSet(int ratio) {
+    static QHash<int, QList<PrerenderedPicture>> sets;
+    auto found = sets.find(ratio);
+    if (found != sets.end()) return *found;
+    QList<PrerenderedPicture> pictures;
+    const QResource resource(QStringLiteral(":/prerendered/pictures@%1x.bin").arg(ratio));
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        pictures =
+            decodePrerendered(reinterpret_cast<const char*>(resource.data()), resource.size());
+    }
+    return *sets.insert(ratio, pictures);
+}
+
+}  // namespace
+
+QByteArray encodePrerendered(int ratio, const QList<PrerenderedPicture>& pictures) {
+    QByteArray out(kMagic, sizeof kMagic);
+    appendWord(out, kVersion);
+    appendWord(out, quint32(ratio));
+    appendWord(out, quint32(pictures.size()));
+    for (const PrerenderedPicture& picture : pictures) {
+        const QImage image = picture.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QByteArray name = picture.resource.toUtf8();
+        appendWord(out, quint32(name.size()));
+        out.append(name);
+        padToWord(out);
+        appendWord(out, quint32(picture.size.width()));
+        appendWord(out, quint32(picture.size.height()));
+        appendWord(out, quint32(image.width()));
+        appendWord(out, quint32(image.height()));
+        for (int y = 0; y < image.height(); ++y) {
+            out.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+        }
+    }
+    return out;
+}
+
+QList<PrerenderedPicture> decodePrerendered(const char* data, qsizetype length) {
+    Reader reader(data, length);
+    const char* magic = reader.take(sizeof kMagic);
+    quint32 version = 0, ratio = 0, count = 0;
+    if (magic == nullptr || std::memcmp(magic, kMagic, sizeof kMagic) != 0 ||
+        !reader.word(version) || version != kVersion || !reader.word(ratio) || ratio < 1 ||
+        ratio > 8 || !reader.word(count)) {
+        return {};
+    }
+    QList<PrerenderedPicture> pictures;
+    for (quint32 i = 0; i < count; ++i) {
+        PrerenderedPicture picture;
+        if (!readPicture(reader, int(ratio), picture)) return {};
+        pictures.append(picture);
+    }
+    return pictures;
+}
+
+QImage prerenderedPicture(const QString& resource, QSize size, qreal ratio) {
+    const int whole = qRound(ratio);
+    if (whole < 1 || !qFuzzyCompare(ratio, qreal(whole))) return {};
+    for (const PrerenderedPicture& picture : builtInSet(whole)) {
+        if (picture.size == size && picture.resource == resource) return picture.image;
+    }
+    return {};
+}
+
+}  // namespace chromanick
