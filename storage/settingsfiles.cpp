@@ -65,10 +65,14 @@ NkpAnswers SettingsFolder::readNkp() const {
 bool SettingsFolder::writeNkp(const QString& messengerPlusAnswer, bool autoLaunch,
                               QString* error) const {
     QDir().mkpath(dir_);
-    return textfile::writeLines(path(kNkpFile),
-                                {kNkpMessengerLabel, messengerPlusAnswer, kNkpLaunchLabel,
-                                 autoLaunch ? QStringLiteral("auto") : QStringLiteral("non")},
-                                error);
+    const QByteArray data = textfile::encode(
+        textfile::joinLines({kNkpMessengerLabel, messengerPlusAnswer, kNkpLaunchLabel,
+                             autoLaunch ? QStringLiteral("auto") : QStringLiteral("non")}));
+    // Most launches write back the answers the file already holds. The file
+    // is then left as it is: replacing it safely means waiting for the disk,
+    // which would be most of the program's start-up time.
+    if (textfile::readAll(path(kNkpFile)) == data) return true;
+    return textfile::writeAll(path(kNkpFile), data, error);
 }
 
 QStringList SettingsFolder::readFields(const QString& fileName) const {

@@ -1,8 +1,10 @@
 #include "storage/settingsfiles.h"
 #include "storage/textfile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -79,6 +81,42 @@ TEST(SettingsFolder, NkpRoundTripAndExactAnswers) {
     answers = folder.readNkp();
     EXPECT_FALSE(answers.doNotAskAgain());
     EXPECT_FALSE(answers.launchesAutomatically());
+}
+
+// A launch that writes back the answers already kept leaves the file alone;
+// other answers, or a file changed by hand, are written.
+TEST(SettingsFolder, NkpIsOnlyReplacedWhenItsContentChanges) {
+    QTemporaryDir root;
+    const SettingsFolder folder(root.path());
+    const QString path = folder.path(QStringLiteral("nkp.dll"));
+    const QDateTime longAgo(QDate(2006, 1, 1), QTime(12, 0), Qt::UTC);
+    auto age = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) &&
+               file.setFileTime(longAgo, QFileDevice::FileModificationTime);
+    };
+    auto modified = [&] { return QFileInfo(path).lastModified(); };
+
+    ASSERT_TRUE(folder.writeNkp(QStringLiteral("Ok"), true));
+    const std::optional<QByteArray> written = textfile::readAll(path);
+    ASSERT_TRUE(age());
+    ASSERT_TRUE(folder.writeNkp(QStringLiteral("Ok"), true));
+    EXPECT_EQ(modified(), longAgo);
+    EXPECT_EQ(textfile::readAll(path), written);
+
+    ASSERT_TRUE(folder.writeNkp(QStringLiteral("Ok"), false));
+    EXPECT_NE(modified(), longAgo);
+    EXPECT_TRUE(folder.readNkp().doNotAskAgain());
+    EXPECT_FALSE(folder.readNkp().launchesAutomatically());
+
+    // The same answers over a file whose line ends were changed by hand.
+    ASSERT_TRUE(textfile::writeAll(path,
+                                   "L'utilisateur poss\xE8"
+                                   "de Msn Plus?\nOk\nLancement automatique?\nnon\n"));
+    ASSERT_TRUE(folder.writeNkp(QStringLiteral("Ok"), false));
+    EXPECT_EQ(textfile::readAll(path),
+              QByteArray("L'utilisateur poss\xE8"
+                         "de Msn Plus?\r\nOk\r\nLancement automatique?\r\nnon\r\n"));
 }
 
 TEST(SettingsFolder, UnusableFolderMeansNoAnswers) {
