@@ -9,12 +9,15 @@ namespace chromanick {
 
 namespace {
 
-// A set: "CNPR", version, ratio, count, then for each picture its resource
-// name's length and UTF-8 bytes (padded to 4), its size, its size in device
-// pixels and its rows of premultiplied ARGB pixels. Every number is a 32-bit
-// word in the machine's byte order, and every field starts on a multiple of 4.
+// A set: "CNPR", version, ratio, count, then an index with, for each
+// picture, its resource name's length and UTF-8 bytes (padded to 4), its
+// size, its size in device pixels and where its pixels start in the set;
+// then the pictures' rows of premultiplied ARGB pixels. Every number is a
+// 32-bit word in the machine's byte order, and every field starts on a
+// multiple of 4. The index comes first so that finding a picture does not
+// touch the pixels of all the others.
 constexpr char kMagic[4] = {'C', 'N', 'P', 'R'};
-constexpr quint32 kVersion = 1;
+constexpr quint32 kVersion = 2;
 
 void appendWord(QByteArray& out, quint32 word) {
     out.append(reinterpret_cast<const char*>(&word), sizeof word);
@@ -42,6 +45,14 @@ public:
         return start;
     }
 
+    // `bytes` bytes at `offset` from the start, without moving on.
+    const char* at(quint32 offset, qsizetype bytes) const {
+        if (offset % 4 != 0 || qsizetype(offset) > length_ || length_ - offset < bytes) {
+            return nullptr;
+        }
+        return data_ + offset;
+    }
+
 private:
     bool has(qsizetype bytes) const { return length_ - offset_ >= bytes; }
 
@@ -51,16 +62,17 @@ private:
 };
 
 bool readPicture(Reader& reader, int ratio, PrerenderedPicture& picture) {
-    quint32 nameLength = 0, width = 0, height = 0, pixelWidth = 0, pixelHeight = 0;
+    quint32 nameLength = 0, width = 0, height = 0, pixelWidth = 0, pixelHeight = 0, start = 0;
     if (!reader.word(nameLength) || nameLength > 4096) return false;
     const char* name = reader.take(nameLength);
     if (name == nullptr || !reader.word(width) || !reader.word(height) ||
-        !reader.word(pixelWidth) || !reader.word(pixelHeight) || pixelWidth > 16384 ||
-        pixelHeight > 16384 || pixelWidth != width * ratio || pixelHeight != height * ratio) {
+        !reader.word(pixelWidth) || !reader.word(pixelHeight) || !reader.word(start) ||
+        pixelWidth > 16384 || pixelHeight > 16384 || pixelWidth != width * ratio ||
+        pixelHeight != height * ratio) {
         return false;
     }
     const qsizetype bytes = qsizetype(pixelWidth) * pixelHeight * 4;
-    const char* pixels = reader.take(bytes);
+    const char* pixels = reader.at(start, bytes);
     if (pixels == nullptr) return false;
     picture.resource = QString::fromUtf8(name, nameLength);
     picture.size = QSize(int(width), int(height));
@@ -90,20 +102,34 @@ const QList<PrerenderedPicture>& builtInSet(int ratio) {
 }  // namespace
 
 QByteArray encodePrerendered(int ratio, const QList<PrerenderedPicture>& pictures) {
+    QList<QImage> images;
+    QByteArray index;
+    for (const PrerenderedPicture& picture : pictures) {
+        images.append(picture.image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        const QByteArray name = picture.resource.toUtf8();
+        appendWord(index, quint32(name.size()));
+        index.append(name);
+        padToWord(index);
+        appendWord(index, quint32(picture.size.width()));
+        appendWord(index, quint32(picture.size.height()));
+        appendWord(index, quint32(images.last().width()));
+        appendWord(index, quint32(images.last().height()));
+        appendWord(index, 0);  // where the pixels start, filled in below
+    }
     QByteArray out(kMagic, sizeof kMagic);
     appendWord(out, kVersion);
     appendWord(out, quint32(ratio));
     appendWord(out, quint32(pictures.size()));
-    for (const PrerenderedPicture& picture : pictures) {
-        const QImage image = picture.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const QByteArray name = picture.resource.toUtf8();
-        appendWord(out, quint32(name.size()));
-        out.append(name);
-        padToWord(out);
-        appendWord(out, quint32(picture.size.width()));
-        appendWord(out, quint32(picture.size.height()));
-        appendWord(out, quint32(image.width()));
-        appendWord(out, quint32(image.height()));
+    const qsizetype indexStart = out.size();
+    out.append(index);
+    qsizetype entry = indexStart;
+    for (const QImage& image : images) {
+        quint32 nameLength = 0;
+        std::memcpy(&nameLength, out.constData() + entry, 4);
+        entry += 4 + (nameLength + 3) / 4 * 4 + 4 * 4;
+        const auto start = quint32(out.size());
+        std::memcpy(out.data() + entry, &start, 4);
+        entry += 4;
         for (int y = 0; y < image.height(); ++y) {
             out.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
         }

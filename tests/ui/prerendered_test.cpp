@@ -11,6 +11,8 @@
 #include "ui/picture.h"
 #include "ui/svgpicture.h"
 
+#include <QResource>
+
 #include <gtest/gtest.h>
 
 using namespace chromanick;
@@ -37,6 +39,18 @@ TEST(PrerenderedPictures, MatchTheSvgDrawnAtRunTimeForEveryEmoticonAndTheLogo) {
             expectSamePixels(prerenderedPicture(assets::logoPath(), size, ratio),
                              renderSvgPicture(assets::logoPath(), size, ratio), assets::logoPath());
         }
+    }
+}
+
+// The program's own sets are used where they lie in the program, not copied.
+TEST(PrerenderedPictures, AreUsedWithoutCopyingTheirPixels) {
+    for (int ratio : {1, 2}) {
+        const QResource set(QStringLiteral(":/prerendered/pictures@%1x.bin").arg(ratio));
+        ASSERT_TRUE(set.isValid());
+        const auto* start = reinterpret_cast<const char*>(set.data());
+        const QImage logo = prerenderedPicture(assets::logoPath(), QSize(257, 88), ratio);
+        const auto* pixels = reinterpret_cast<const char*>(logo.constBits());
+        EXPECT_TRUE(pixels > start && pixels < start + set.size()) << ratio;
     }
 }
 
