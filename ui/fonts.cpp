@@ -1,6 +1,9 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace chromanick {
 
@@ -20,11 +23,30 @@ const QStringList& sansSerifFamilies() {
     return families;
 }
 
+// The stand-ins without those leading faces that are not installed. Qt looks
+// every missing face up again, through fontconfig's aliases, for each font
+// it loads (every size, weight and slant of every window); dropping them here
+// gives the same faces, since a missing face can only lead to its own
+// substitutes, and it is only dropped when those come later in the list.
+QStringList installedFamilies() {
+    QStringList families = sansSerifFamilies();
+    while (families.size() > 1 && !QFontDatabase::hasFamily(families.first())) {
+        const QStringList rest = families.mid(1);
+        const QStringList substitutes = QFont::substitutes(families.first());
+        if (!std::all_of(substitutes.begin(), substitutes.end(),
+                         [&](const QString& face) { return rest.contains(face); })) {
+            break;
+        }
+        families = rest;
+    }
+    return families;
+}
+
 }  // namespace
 
 QFont msSansSerif(double points) {
     QFont font;
-    font.setFamilies(sansSerifFamilies());
+    font.setFamilies(installedFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
