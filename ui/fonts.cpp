@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -28,9 +29,19 @@ const QStringList& sansSerifFamilies() {
 // it loads (every size, weight and slant of every window); dropping them here
 // gives the same faces, since a missing face can only lead to its own
 // substitutes, and it is only dropped when those come later in the list.
+// Whether `family` is installed, asked once per face: the preview builds its
+// font again on every change, and each answer costs a fontconfig look-up.
+// The program adds no faces of its own while it runs.
+bool installed(const QString& family) {
+    static QHash<QString, bool> known;
+    auto found = known.constFind(family);
+    if (found == known.constEnd()) found = known.insert(family, QFontDatabase::hasFamily(family));
+    return *found;
+}
+
 QStringList installedFamilies() {
     QStringList families = sansSerifFamilies();
-    while (families.size() > 1 && !QFontDatabase::hasFamily(families.first())) {
+    while (families.size() > 1 && !installed(families.first())) {
         const QStringList rest = families.mid(1);
         const QStringList substitutes = QFont::substitutes(families.first());
         if (!std::all_of(substitutes.begin(), substitutes.end(),
