@@ -2,6 +2,7 @@
 #include "core/appinfo.h"
 #include "core/palettes.h"
 #include "core/preview.h"
+#include "ui/decorationbox.h"
 #include "ui/emoticonpanel.h"
 #include "ui/mainwindow.h"
 #include "ui/paletteframe.h"
@@ -52,8 +53,8 @@ QPushButton* addButton(QWidget* parent, const QString& name, const QString& capt
     return button;
 }
 
-QComboBox* addEditableCombo(QWidget* parent, const QString& name, const QRect& r) {
-    auto* combo = place(new QComboBox(parent), name, r.x(), r.y(), r.width(), r.height());
+QComboBox* addEditableCombo(QComboBox* combo, const QString& name, const QRect& r) {
+    place(combo, name, r.x(), r.y(), r.width(), r.height());
     combo->setEditable(true);
     // Typed text is a decoration in use, never a new list entry.
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -92,14 +93,16 @@ void MainWindow::buildControls(QWidget* client) {
 void MainWindow::buildDecorationRow(QWidget* client) {
     balancePrefixButton_ = addButton(client, QStringLiteral("cmdequilibre1"),
                                      QStringLiteral("Equilibrer"), QRect(40, 3, 57, 17));
-    prefixBox_ = addEditableCombo(client, QStringLiteral("Combo1"), QRect(96, 0, 129, 21));
+    prefixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo1"),
+                                  QRect(96, 0, 129, 21));
 
     nicknameBox_ = place(new QLineEdit(client), QStringLiteral("Text1"), 224, 0, 545, 21);
     nicknameBox_->setAlignment(Qt::AlignCenter);
     nicknameBox_->setMaxLength(std::numeric_limits<int>::max());
     nicknameBox_->installEventFilter(this);
 
-    suffixBox_ = addEditableCombo(client, QStringLiteral("Combo2"), QRect(768, 0, 121, 21));
+    suffixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo2"),
+                                  QRect(768, 0, 121, 21));
     balanceSuffixButton_ = addButton(client, QStringLiteral("cmdequilibre2"),
                                      QStringLiteral("Equilibrer"), QRect(888, 3, 57, 17));
 
@@ -172,7 +175,8 @@ void MainWindow::buildOutputArea(QWidget* client) {
     addLabel(client, QStringLiteral("Label2_1"), QStringLiteral("Pseudo final"),
              QRect(536, 392, 65, 17));
 
-    sizeBox_ = addEditableCombo(client, QStringLiteral("Combo3"), QRect(544, 408, 105, 21));
+    sizeBox_ =
+        addEditableCombo(new QComboBox(client), QStringLiteral("Combo3"), QRect(544, 408, 105, 21));
     sizeBox_->addItems(PreviewFontSizes());
     sizeBox_->setCurrentIndex(-1);
     sizeBox_->setEditText(kPreviewSizePrompt);

@@ -5,7 +5,6 @@
 #include "ui/paletteframe.h"
 #include "ui/widgetcolours.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
-#include <QScrollBar>
 
 namespace chromanick {
 
@@ -38,10 +36,6 @@ void showDecorations(QComboBox* box, const DecorationList& list) {
     if (box->count() < list.count()) {
         // One insertion for all the new entries: the list may hold many thousands.
         box->addItems(list.entries().mid(box->count()));
-        // The drop-down shows every ornament whole, wider than the box if need be.
-        QAbstractItemView* view = box->view();
-        view->setMinimumWidth(view->sizeHintForColumn(0) +
-                              view->verticalScrollBar()->sizeHint().width() + 4);
     }
     const int index = list.currentIndex();
     if (index >= 0 && box->currentIndex() != index) {

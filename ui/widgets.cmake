@@ -30,6 +30,7 @@ if(TARGET chromanick_assets)
 endif()
 if(TARGET chromanick_editor)
     target_sources(chromanick_widgets PRIVATE
+        decorationbox.cpp decorationbox.h
         emoticonpanel.cpp emoticonpanel.h
         mainwindow.cpp mainwindow.h
         mainwindowbuild.cpp

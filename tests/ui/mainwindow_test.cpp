@@ -4,6 +4,7 @@
 #include "tests/support/scriptedplatform.h"
 #include "ui/mainmodel.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -117,6 +118,27 @@ TEST_F(MainWindowTest, EveryPaletteOptionIsReadableInsideItsFrame) {
 
 // Captions, the size list's prompt and the information box read whole; the
 // preview shows the model's font and is left out.
+// Opened, a decoration list is wide enough for its widest entry, also for
+// entries that arrived after it was first opened.
+TEST_F(MainWindowTest, DecorationDropDownsShowTheirWidestEntryWhole) {
+    const QString wide = QString(60, QLatin1Char('~')) + QStringLiteral("wide");
+    for (const QString& name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")}) {
+        auto* box = find<QComboBox>(name);
+        box->showPopup();
+        box->hidePopup();
+    }
+    model.fillDecorationLists({wide}, {wide});
+    for (const QString& name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")}) {
+        auto* box = find<QComboBox>(name);
+        ASSERT_EQ(box->itemText(box->count() - 1), wide);
+        box->showPopup();
+        const QAbstractItemView* list = box->view();
+        EXPECT_GE(list->viewport()->width(), QFontMetrics(list->font()).horizontalAdvance(wide))
+            << name.toStdString();
+        box->hidePopup();
+    }
+}
+
 TEST_F(MainWindowTest, EveryCaptionReadsWhole) {
     EXPECT_TRUE(chromanick::testing::readsWhole(&window, {QStringLiteral("Label5")}));
 }
