@@ -9,7 +9,8 @@ namespace chromanick {
 
 namespace {
 
-// A set: "CNPR", version, ratio, count, then an index with, for each
+// A set: "CNPR", version, ratio, count, the set's length in bytes, then an
+// index with, for each
 // picture, its resource name's length and UTF-8 bytes (padded to 4), its
 // size, its size in device pixels and where its pixels start in the set;
 // then the pictures' rows of premultiplied ARGB pixels. Every number is a
@@ -17,7 +18,8 @@ namespace {
 // multiple of 4. The index comes first so that finding a picture does not
 // touch the pixels of all the others.
 constexpr char kMagic[4] = {'C', 'N', 'P', 'R'};
-constexpr quint32 kVersion = 2;
+constexpr quint32 kVersion = 3;
+constexpr qsizetype kHeaderBytes = 20;
 
 void appendWord(QByteArray& out, quint32 word) {
     out.append(reinterpret_cast<const char*>(&word), sizeof word);
@@ -85,16 +87,35 @@ bool readPicture(Reader& reader, int ratio, PrerenderedPicture& picture) {
     return true;
 }
 
-// The set for `ratio` built into the program, read once.
+// The set's length, from its header; 0 when `data` does not start with one.
+qsizetype setLength(const char* data, qsizetype length) {
+    quint32 words[4] = {};
+    if (length < kHeaderBytes || std::memcmp(data, kMagic, sizeof kMagic) != 0) return 0;
+    std::memcpy(words, data + 4, sizeof words);
+    return words[0] == kVersion && words[3] >= kHeaderBytes && words[3] <= length ? words[3] : 0;
+}
+
+// The set for `ratio` built into the program, read once. The program's sets
+// lie one after the other in one resource.
 const QList<PrerenderedPicture>& builtInSet(int ratio) {
     static QHash<int, QList<PrerenderedPicture>> sets;
     auto found = sets.find(ratio);
     if (found != sets.end()) return *found;
     QList<PrerenderedPicture> pictures;
-    const QResource resource(QStringLiteral(":/prerendered/pictures@%1x.bin").arg(ratio));
+    const QResource resource(QStringLiteral(":/prerendered/pictures.bin"));
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
-        pictures =
-            decodePrerendered(reinterpret_cast<const char*>(resource.data()), resource.size());
+        const auto* data = reinterpret_cast<const char*>(resource.data());
+        qsizetype left = resource.size();
+        for (qsizetype length = setLength(data, left); length > 0; length = setLength(data, left)) {
+            quint32 setRatio = 0;
+            std::memcpy(&setRatio, data + 8, 4);
+            if (int(setRatio) == ratio) {
+                pictures = decodePrerendered(data, length);
+                break;
+            }
+            data += length;
+            left -= length;
+        }
     }
     return *sets.insert(ratio, pictures);
 }
@@ -120,6 +141,7 @@ QByteArray encodePrerendered(int ratio, const QList<PrerenderedPicture>& picture
     appendWord(out, kVersion);
     appendWord(out, quint32(ratio));
     appendWord(out, quint32(pictures.size()));
+    appendWord(out, 0);  // the set's length, filled in at the end
     const qsizetype indexStart = out.size();
     out.append(index);
     qsizetype entry = indexStart;
@@ -134,18 +156,20 @@ QByteArray encodePrerendered(int ratio, const QList<PrerenderedPicture>& picture
             out.append(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
         }
     }
+    const auto length = quint32(out.size());
+    std::memcpy(out.data() + 16, &length, 4);
     return out;
 }
 
 QList<PrerenderedPicture> decodePrerendered(const char* data, qsizetype length) {
-    Reader reader(data, length);
-    const char* magic = reader.take(sizeof kMagic);
-    quint32 version = 0, ratio = 0, count = 0;
-    if (magic == nullptr || std::memcmp(magic, kMagic, sizeof kMagic) != 0 ||
-        !reader.word(version) || version != kVersion || !reader.word(ratio) || ratio < 1 ||
-        ratio > 8 || !reader.word(count)) {
-        return {};
-    }
+    const qsizetype ownLength = setLength(data, length);
+    if (ownLength == 0) return {};
+    Reader reader(data, ownLength);
+    quint32 header[5] = {};
+    for (quint32& word : header) reader.word(word);
+    const quint32 ratio = header[2];
+    const quint32 count = header[3];
+    if (ratio < 1 || ratio > 8) return {};
     QList<PrerenderedPicture> pictures;
     for (quint32 i = 0; i < count; ++i) {
         PrerenderedPicture picture;

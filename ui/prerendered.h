@@ -11,10 +11,11 @@ namespace chromanick {
 // Pictures drawn ahead of time, when the program is built, at the sizes the
 // windows show them: reading and drawing an SVG picture costs far more than
 // copying its pixels, and the main editor shows its 67 emoticons and its logo
-// as soon as it opens. The program holds one set per whole screen density
-// (":/prerendered/pictures@1x.bin", "...@2x.bin"), each the images one after
-// the other, uncompressed, in the machine's own pixel format, so that an
-// image is used where it lies without being read or decoded.
+// as soon as it opens. The program's sets, one per whole screen density it
+// holds pictures for, lie one after the other in ":/prerendered/pictures.bin"
+// (assets/CMakeLists.txt says which densities); each holds its images
+// uncompressed, in the machine's own pixel format, so that an image is used
+// where it lies without being read or decoded.
 struct PrerenderedPicture {
     QString resource;  // the picture's SVG resource, e.g. ":/logo/logo.svg"
     QSize size;        // in device-independent pixels

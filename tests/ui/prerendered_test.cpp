@@ -28,30 +28,27 @@ void expectSamePixels(const QImage& drawnAhead, const QImage& drawnNow, const QS
     EXPECT_TRUE(drawnAhead == drawnNow.convertToFormat(drawnAhead.format())) << what.toStdString();
 }
 
+// The program holds the pictures for screens of 1 device pixel per pixel.
 TEST(PrerenderedPictures, MatchTheSvgDrawnAtRunTimeForEveryEmoticonAndTheLogo) {
-    for (int ratio : {1, 2}) {
-        for (const Emoticon& emoticon : EmoticonTable()) {
-            const QString resource = assets::emoticonPath(emoticon.image);
-            expectSamePixels(prerenderedPicture(resource, QSize(20, 20), ratio),
-                             renderSvgPicture(resource, QSize(20, 20), ratio), resource);
-        }
-        for (QSize size : {QSize(257, 88), QSize(250, 100)}) {
-            expectSamePixels(prerenderedPicture(assets::logoPath(), size, ratio),
-                             renderSvgPicture(assets::logoPath(), size, ratio), assets::logoPath());
-        }
+    for (const Emoticon& emoticon : EmoticonTable()) {
+        const QString resource = assets::emoticonPath(emoticon.image);
+        expectSamePixels(prerenderedPicture(resource, QSize(20, 20), 1),
+                         renderSvgPicture(resource, QSize(20, 20), 1), resource);
+    }
+    for (QSize size : {QSize(257, 88), QSize(250, 100)}) {
+        expectSamePixels(prerenderedPicture(assets::logoPath(), size, 1),
+                         renderSvgPicture(assets::logoPath(), size, 1), assets::logoPath());
     }
 }
 
-// The program's own sets are used where they lie in the program, not copied.
+// The program's own pictures are used where they lie in the program, not copied.
 TEST(PrerenderedPictures, AreUsedWithoutCopyingTheirPixels) {
-    for (int ratio : {1, 2}) {
-        const QResource set(QStringLiteral(":/prerendered/pictures@%1x.bin").arg(ratio));
-        ASSERT_TRUE(set.isValid());
-        const auto* start = reinterpret_cast<const char*>(set.data());
-        const QImage logo = prerenderedPicture(assets::logoPath(), QSize(257, 88), ratio);
-        const auto* pixels = reinterpret_cast<const char*>(logo.constBits());
-        EXPECT_TRUE(pixels > start && pixels < start + set.size()) << ratio;
-    }
+    const QResource set(QStringLiteral(":/prerendered/pictures.bin"));
+    ASSERT_TRUE(set.isValid());
+    const auto* start = reinterpret_cast<const char*>(set.data());
+    const QImage logo = prerenderedPicture(assets::logoPath(), QSize(257, 88), 1);
+    const auto* pixels = reinterpret_cast<const char*>(logo.constBits());
+    EXPECT_TRUE(pixels > start && pixels < start + set.size());
 }
 
 TEST(PrerenderedPictures, OnlyHeldAtTheirOwnSizeAndWholeDensities) {
@@ -91,6 +88,9 @@ TEST(PrerenderedPictures, ASetReadsBackAndADamagedOneIsRefused) {
     EXPECT_EQ(read[0].size, QSize(3, 2));
     EXPECT_EQ(read[0].image.devicePixelRatio(), 2.0);
     EXPECT_TRUE(read[0].image == image);
+    // A set is read up to its own end, whatever follows it.
+    const QByteArray twoSets = set + encodePrerendered(1, {});
+    EXPECT_EQ(decodePrerendered(twoSets.constData(), twoSets.size()).size(), 1);
 
     for (qsizetype length = 0; length < set.size(); length += 7) {
         EXPECT_TRUE(decodePrerendered(set.constData(), length).isEmpty()) << length;
