@@ -30,14 +30,7 @@ void nicknameChange(benchmark::State& state) {
     model.setSpecialChars(true);
     model.setNickname(sampleNickname(int(state.range(0))));
     auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
-    text1->setFocus();
-    text1->end(false);
-    QApplication::processEvents();
-    bool letter = false;
-    for (auto _ : state) {
-        typeAlternately(text1, letter);
-        letter = !letter;
-    }
+    typeAtEndEachIteration(state, text1);
     if (!model.specialChars() || model.nickname().size() < state.range(0) - 1)
         state.SkipWithError("la saisie n'a pas atteint l'éditeur");
 }
@@ -61,14 +54,7 @@ void bareLineEdit(benchmark::State& state) {
     QObject::connect(&text1, &QLineEdit::textEdited, &label5, &QLabel::setText);
     text1.setText(sampleNickname(int(state.range(0))));
     window.show();
-    text1.setFocus();
-    text1.end(false);
-    QApplication::processEvents();
-    bool letter = false;
-    for (auto _ : state) {
-        typeAlternately(&text1, letter);
-        letter = !letter;
-    }
+    typeAtEndEachIteration(state, &text1);
 }
 
 BENCHMARK(nicknameChange)

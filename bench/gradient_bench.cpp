@@ -27,14 +27,7 @@ void gradientNicknameChange(benchmark::State& state) {
     window.show();
     model.setNickname(sampleNickname(int(state.range(0))));
     auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
-    text1->setFocus();
-    text1->end(false);
-    QApplication::processEvents();
-    bool letter = false;
-    for (auto _ : state) {
-        typeAlternately(text1, letter);
-        letter = !letter;
-    }
+    typeAtEndEachIteration(state, text1);
     if (model.nickname().size() < state.range(0) - 1)
         state.SkipWithError("la saisie n'a pas atteint l'éditeur");
 }

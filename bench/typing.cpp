@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace chromanick::bench {
@@ -19,6 +20,17 @@ void typeAlternately(QWidget* textBox, bool letter) {
         typeKey(textBox, Qt::Key_A, QStringLiteral("a"));
     else
         typeKey(textBox, Qt::Key_Backspace);
+}
+
+void typeAtEndEachIteration(benchmark::State& state, QLineEdit* textBox) {
+    textBox->setFocus();
+    textBox->end(false);
+    QApplication::processEvents();
+    bool letter = false;
+    for (auto _ : state) {
+        typeAlternately(textBox, letter);
+        letter = !letter;
+    }
 }
 
 }  // namespace chromanick::bench
