@@ -5,7 +5,7 @@
 // the end as soon as the event loop has run.
 #include "ui/application.h"
 #include "ui/qtplatform.h"
-#include "ui/splashmodel.h"
+#include "ui/splash/splashmodel.h"
 
 #include <QApplication>
 #include <QTimer>

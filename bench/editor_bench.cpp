@@ -5,8 +5,8 @@
 #include "typing.h"
 
 #include "ui/application.h"
-#include "ui/mainmodel.h"
-#include "ui/mainwindow.h"
+#include "ui/editor/mainmodel.h"
+#include "ui/editor/mainwindow.h"
 #include "ui/qtplatform.h"
 
 #include <QApplication>

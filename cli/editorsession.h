@@ -4,7 +4,7 @@
 // would: its decoration lists hold the built-in entries and the user's own,
 // and its dialogs answer with what the command line gave.
 #include "composeoptions.h"
-#include "ui/mainmodel.h"
+#include "ui/editor/mainmodel.h"
 #include "ui/platform.h"
 
 #include <QMap>

@@ -1,11 +1,7 @@
 # What `cmake --install` puts on the system: the two programs, the desktop
 # entry, the icon and the licence of the emoticon pictures. Included at the end
 # of the top-level CMakeLists.txt, once every target exists.
-foreach(program chromanick chromanick-cli)
-    if(TARGET ${program})
-        install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    endif()
-endforeach()
+install(TARGETS chromanick chromanick-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/chromanick.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

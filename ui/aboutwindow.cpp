@@ -1,11 +1,11 @@
 #include "ui/aboutwindow.h"
 
 #include "core/appinfo.h"
-#include "ui/clickablelabel.h"
-#include "ui/fonts.h"
-#include "ui/picture.h"
-#include "ui/textfit.h"
 #include "ui/weblinks.h"
+#include "ui/widgets/clickablelabel.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/picture.h"
+#include "ui/widgets/textfit.h"
 
 #include <QPlainTextEdit>
 

@@ -2,9 +2,9 @@
 
 #include "gradient/window/gradientmodel.h"
 #include "gradient/window/gradientwindow.h"
-#include "ui/mainmodel.h"
-#include "ui/mainwindow.h"
-#include "ui/splashwindow.h"
+#include "ui/editor/mainmodel.h"
+#include "ui/editor/mainwindow.h"
+#include "ui/splash/splashwindow.h"
 #include "ui/weblinks.h"
 
 #include <QApplication>

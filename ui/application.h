@@ -2,7 +2,7 @@
 
 #include "storage/settingsfiles.h"
 #include "ui/platform.h"
-#include "ui/splashmodel.h"
+#include "ui/splash/splashmodel.h"
 
 #include <QFont>
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "ui/qtplatform.h"
 
 #include "core/appinfo.h"
-#include "ui/widgetcolours.h"
+#include "ui/widgets/widgetcolours.h"
 
 #include <QApplication>
 #include <QClipboard>

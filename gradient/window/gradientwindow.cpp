@@ -3,8 +3,8 @@
 #include "gradient/gradient.h"
 #include "gradientmodel.h"
 #include "previewgrid.h"
-#include "twips.h"
-#include "ui/textfit.h"
+#include "ui/widgets/textfit.h"
+#include "ui/widgets/twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

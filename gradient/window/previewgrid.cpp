@@ -2,7 +2,7 @@
 
 #include "gradient/gradient.h"
 #include "gradientmodel.h"
-#include "twips.h"
+#include "ui/widgets/twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

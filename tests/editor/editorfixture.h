@@ -3,7 +3,7 @@
 // A main editor as the splash leaves it (decoration lists filled), driven
 // through a scripted platform and a fixed clock.
 #include "tests/support/scriptedplatform.h"
-#include "ui/mainmodel.h"
+#include "ui/editor/mainmodel.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "faultydisk.h"
 #include "storage/settingsfiles.h"
 #include "tests/support/scriptedplatform.h"
-#include "ui/splashmodel.h"
+#include "ui/splash/splashmodel.h"
 
 #include <gtest/gtest.h>
 

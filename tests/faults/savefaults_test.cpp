@@ -4,7 +4,7 @@
 #include "faultydisk.h"
 #include "storage/projectfile.h"
 #include "tests/support/scriptedplatform.h"
-#include "ui/mainmodel.h"
+#include "ui/editor/mainmodel.h"
 
 #include <gtest/gtest.h>
 

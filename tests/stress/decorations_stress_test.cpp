@@ -5,9 +5,9 @@
 #include "storage/textfile.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/application.h"
-#include "ui/mainmodel.h"
-#include "ui/mainwindow.h"
-#include "ui/splashwindow.h"
+#include "ui/editor/mainmodel.h"
+#include "ui/editor/mainwindow.h"
+#include "ui/splash/splashwindow.h"
 
 #include <gtest/gtest.h>
 

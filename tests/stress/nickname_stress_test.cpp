@@ -3,8 +3,8 @@
 // thousand characters already in the box.
 #include "stopwatch.h"
 #include "tests/support/scriptedplatform.h"
-#include "ui/mainmodel.h"
-#include "ui/mainwindow.h"
+#include "ui/editor/mainmodel.h"
+#include "ui/editor/mainwindow.h"
 
 #include <gtest/gtest.h>
 

@@ -18,7 +18,7 @@
 #include <QTextBlock>
 #include <QWidget>
 
-#include "ui/wrappingcheckbox.h"
+#include "ui/widgets/wrappingcheckbox.h"
 
 #include <gtest/gtest.h>
 

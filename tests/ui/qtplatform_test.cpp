@@ -1,6 +1,6 @@
 #include "ui/qtplatform.h"
 #include "core/bgrcolor.h"
-#include "ui/widgetcolours.h"
+#include "ui/widgets/widgetcolours.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,304 @@
+#include "ui/editor/mainwindow.h"
+#include "core/palettes.h"
+#include "tests/support/captions.h"
+#include "tests/support/scriptedplatform.h"
+#include "ui/editor/mainmodel.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace chromanick;
+using chromanick::testing::ScriptedPlatform;
+
+namespace {
+
+const QString kDot = QStringLiteral("·");
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : model(platform), window(model, platform) {
+        model.fillDecorationLists({}, {});
+        window.show();
+    }
+
+    template <typename T>
+    T* find(const QString& name) {
+        T* widget = window.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QAction* action(const QString& name) { return find<QAction>(name); }
+    QLineEdit* nicknameBox() { return find<QLineEdit>(QStringLiteral("Text1")); }
+    QLabel* preview() { return find<QLabel>(QStringLiteral("Label5")); }
+
+    // Clears the hint with a double click, as a user would, and types `text`.
+    void typeNickname(const QString& text) {
+        QTest::mouseDClick(nicknameBox(), Qt::LeftButton);
+        QTest::keyClicks(nicknameBox(), text);
+    }
+    // As a click on the button's caption.
+    void click(const QString& name) { find<QAbstractButton>(name)->click(); }
+
+    ScriptedPlatform platform;
+    MainEditorModel model;
+    MainWindow window;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Chromanick, par Tiwakan."));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(1018, 636));
+    EXPECT_EQ(nicknameBox()->geometry(), QRect(224, 0, 545, 21));
+    EXPECT_EQ(find<QWidget>(QStringLiteral("Frame1_1"))->geometry(), QRect(-8, 56, 769, 257));
+    EXPECT_EQ(find<QWidget>(QStringLiteral("Frame1_2"))->geometry(), QRect(-8, 336, 537, 297));
+    EXPECT_EQ(find<QWidget>(QStringLiteral("Frame5"))->geometry(), QRect(768, 64, 241, 193));
+    EXPECT_EQ(find<QWidget>(QStringLiteral("Command1"))->geometry(), QRect(784, 416, 113, 17));
+    EXPECT_EQ(find<QWidget>(QStringLiteral("Text2"))->geometry(), QRect(776, 440, 233, 93));
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtversion"))->text(),
+              QStringLiteral("Version : 6.0.0"));
+    EXPECT_EQ(nicknameBox()->text(),
+              QStringLiteral("Inscrit ici ton pseudo que tu désires mettre en couleur."));
+    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("Option9"))->isChecked());
+    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("Option20"))->isChecked());
+    EXPECT_TRUE(find<QCheckBox>(QStringLiteral("chkcopiauto"))->isChecked());
+    EXPECT_EQ(find<QComboBox>(QStringLiteral("Combo3"))->currentText(),
+              QStringLiteral("Taille de l'aperçu"));
+}
+
+TEST_F(MainWindowTest, EveryPaletteOptionIsReadableInsideItsFrame) {
+    for (const auto& [frameName, entries] :
+         {std::pair{QStringLiteral("Frame1_1"), &ForegroundPalette()},
+          std::pair{QStringLiteral("Frame1_2"), &BackgroundPalette()}}) {
+        QWidget* frame = find<QWidget>(frameName);
+        QList<QRect> places;
+        for (const PaletteEntry& entry : *entries) {
+            auto* option = frame->findChild<QRadioButton*>(entry.option);
+            ASSERT_NE(option, nullptr) << entry.option.toStdString();
+            EXPECT_EQ(option->text(), entry.caption);
+            // Visible part of the frame: it starts 8 pixels left of the client edge.
+            EXPECT_GE(option->x(), 8);
+            EXPECT_TRUE(frame->rect().contains(option->geometry()));
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const int indicator =
+                option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &style, option);
+            EXPECT_LE(indicator + option->fontMetrics().horizontalAdvance(entry.caption),
+                      option->width())
+                << entry.option.toStdString();
+            for (const QRect& other : places) EXPECT_FALSE(other.intersects(option->geometry()));
+            places.append(option->geometry());
+        }
+    }
+    // Caption in the text colour; backgrounds filled with theirs.
+    auto* blue = find<QRadioButton>(QStringLiteral("Option2"));
+    EXPECT_EQ(blue->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    auto* red = find<QRadioButton>(QStringLiteral("Option12"));
+    EXPECT_EQ(red->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(red->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    auto* black = find<QRadioButton>(QStringLiteral("Option9"));
+    EXPECT_EQ(black->palette().color(QPalette::WindowText),
+              window.palette().color(QPalette::ButtonText));
+}
+
+// Captions, the size list's prompt and the information box read whole; the
+// preview shows the model's font and is left out.
+// Opened, a decoration list is wide enough for its widest entry, also for
+// entries that arrived after it was first opened.
+TEST_F(MainWindowTest, DecorationDropDownsShowTheirWidestEntryWhole) {
+    const QString wide = QString(60, QLatin1Char('~')) + QStringLiteral("wide");
+    for (const QString& name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")}) {
+        auto* box = find<QComboBox>(name);
+        box->showPopup();
+        box->hidePopup();
+    }
+    model.fillDecorationLists({wide}, {wide});
+    for (const QString& name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")}) {
+        auto* box = find<QComboBox>(name);
+        ASSERT_EQ(box->itemText(box->count() - 1), wide);
+        box->showPopup();
+        const QAbstractItemView* list = box->view();
+        EXPECT_GE(list->viewport()->width(), QFontMetrics(list->font()).horizontalAdvance(wide))
+            << name.toStdString();
+        box->hidePopup();
+    }
+}
+
+TEST_F(MainWindowTest, EveryCaptionReadsWhole) {
+    EXPECT_TRUE(chromanick::testing::readsWhole(&window, {QStringLiteral("Label5")}));
+}
+
+TEST_F(MainWindowTest, TypingTheNicknameRefreshesThePreviewAsPlainText) {
+    typeNickname(QStringLiteral("abc"));
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("abc"));
+    EXPECT_EQ(preview()->text(), QStringLiteral("abc"));
+
+    typeNickname(QStringLiteral("<b>x</b>"));
+    EXPECT_EQ(preview()->text(), QStringLiteral("<b>x</b>"));
+    EXPECT_EQ(preview()->textFormat(), Qt::PlainText);
+}
+
+TEST_F(MainWindowTest, LookAlikeLettersRewriteTheBoxAndPutTheCaretAtTheEnd) {
+    typeNickname(QStringLiteral("Mon"));
+    click(QStringLiteral("chkcaracspe"));
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|\\/|øñ"));
+    nicknameBox()->setCursorPosition(1);
+    QTest::keyClicks(nicknameBox(), QStringLiteral("a"));
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|å\\/|øñ"));
+    EXPECT_EQ(nicknameBox()->cursorPosition(), nicknameBox()->text().size());
+    EXPECT_EQ(preview()->text(), nicknameBox()->text());
+    EXPECT_EQ(model.nickname(), nicknameBox()->text());
+    // The plain letter never reaches the box's history: undo cannot bring it back.
+    QTest::keyClick(nicknameBox(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|å\\/|øñ"));
+    QTest::keyClick(nicknameBox(), Qt::Key_Backspace);
+    EXPECT_EQ(model.nickname(), QStringLiteral("|å\\/|ø"));
+    EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkcaracspe"))->text(),
+              QStringLiteral("Ðé§å¢tív€r l€§ ¢årå¢tèr€§ §Þé¢íåµ¤"));
+}
+
+TEST_F(MainWindowTest, BlueBoldGenerateFillsTheOutputAndTheClipboard) {
+    typeNickname(QStringLiteral("abc"));
+    click(QStringLiteral("Option2"));
+    click(QStringLiteral("Check1"));
+    EXPECT_EQ(preview()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_TRUE(preview()->font().bold());
+
+    click(QStringLiteral("Command1"));
+    const QString expected = kDot + "#" + kDot + "$12abc" + kDot + "0";
+    EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText(), expected);
+    EXPECT_EQ(platform.clipboard.value_or(QString()), expected);
+}
+
+TEST_F(MainWindowTest, PreviewShowsSizeStylesAndColoursOfTheModel) {
+    typeNickname(QStringLiteral("Bob"));
+    auto* sizes = find<QComboBox>(QStringLiteral("Combo3"));
+    const int index = sizes->findText(QStringLiteral("24"));
+    ASSERT_GE(index, 0);
+    emit sizes->activated(index);
+    click(QStringLiteral("chkbarre"));
+    click(QStringLiteral("Option12"));
+    const QFont font = preview()->font();
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), 24.0);
+    EXPECT_TRUE(font.strikeOut());
+    EXPECT_EQ(preview()->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(preview()->alignment(), Qt::AlignCenter);
+}
+
+TEST_F(MainWindowTest, NouveauResetsTheControls) {
+    typeNickname(QStringLiteral("Bob"));
+    click(QStringLiteral("Option2"));
+    click(QStringLiteral("Check3"));
+    click(QStringLiteral("chkbarre"));
+    click(QStringLiteral("chkcaracspe"));
+    click(QStringLiteral("Command1"));
+    action(QStringLiteral("nouveau"))->trigger();
+
+    EXPECT_TRUE(nicknameBox()->text().isEmpty());
+    EXPECT_TRUE(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText().isEmpty());
+    EXPECT_TRUE(preview()->text().isEmpty());
+    EXPECT_TRUE(find<QRadioButton>(QStringLiteral("Option9"))->isChecked());
+    for (const char* name : {"Check1", "Check2", "Check3", "chkbarre", "chkcaracspe", "chkcopiauto",
+                             "chkoptspecial", "chkcolordi"}) {
+        EXPECT_FALSE(find<QCheckBox>(QLatin1String(name))->isChecked()) << name;
+    }
+    EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkcaracspe"))->text(),
+              QStringLiteral("Activer les caractères spéciaux"));
+}
+
+TEST_F(MainWindowTest, EmoticonReplacesTheSelectedText) {
+    typeNickname(QStringLiteral("Bob"));
+    nicknameBox()->setSelection(1, 2);
+    QTest::mouseClick(find<QWidget>(QStringLiteral("Image20")), Qt::LeftButton);
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("B(sn)"));
+    EXPECT_EQ(nicknameBox()->cursorPosition(), 5);
+    EXPECT_EQ(preview()->text(), QStringLiteral("B(sn)"));
+    EXPECT_EQ(find<QWidget>(QStringLiteral("Image20"))->toolTip(), QStringLiteral("Escargot"));
+}
+
+TEST_F(MainWindowTest, EquilibrerSelectsTheMatchingSuffix) {
+    typeNickname(QStringLiteral("Bob"));
+    auto* prefixes = find<QComboBox>(QStringLiteral("Combo1"));
+    auto* suffixes = find<QComboBox>(QStringLiteral("Combo2"));
+    ASSERT_EQ(prefixes->count(), 56);
+    prefixes->setCurrentIndex(1);
+    emit prefixes->activated(1);
+    click(QStringLiteral("cmdequilibre2"));
+    EXPECT_EQ(suffixes->currentIndex(), 1);
+    EXPECT_EQ(preview()->text(), prefixes->currentText() + "Bob" + suffixes->currentText());
+    EXPECT_TRUE(suffixes->currentText().endsWith(QStringLiteral("¯)")));
+}
+
+TEST_F(MainWindowTest, EmoticonMenuHidesAndShowsThePanel) {
+    QAction* toggle = action(QStringLiteral("activemoti"));
+    auto* panel = find<QWidget>(QStringLiteral("Frame5"));
+    EXPECT_TRUE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_FALSE(panel->isVisible());
+    toggle->trigger();
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(panel->isVisible());
+}
+
+TEST_F(MainWindowTest, AboutWindowOpenedTwiceIsOneWindowWithOneVersion) {
+    action(QStringLiteral("apropos"))->trigger();
+    action(QStringLiteral("apropos"))->trigger();
+    int count = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QStringLiteral("Form2") && top->isVisible()) {
+            ++count;
+            EXPECT_EQ(top->windowTitle(), QStringLiteral("A propos de Chromanick 6.0.0"));
+        }
+    }
+    EXPECT_EQ(count, 1);
+}
+
+TEST_F(MainWindowTest, WebMenusAskFirstAndAnsweringNoOpensNothing) {
+    platform.answers = {MessageAnswer::No, MessageAnswer::No};
+    action(QStringLiteral("chromanick"))->trigger();
+    action(QStringLiteral("newversion"))->trigger();
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.openedUrls.isEmpty());
+
+    QTest::mouseClick(find<QWidget>(QStringLiteral("Image1")), Qt::LeftButton);
+    EXPECT_EQ(platform.openedUrls.size(), 1);
+}
+
+TEST_F(MainWindowTest, ClosingFollowsTheModelsAnswer) {
+    QSignalSpy ended(&window, &MainWindow::programEndRequested);
+    platform.answers = {MessageAnswer::Cancel};
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(ended.count(), 0);
+
+    platform.answers = {MessageAnswer::No};
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(MainWindowTest, SwitchHandsTheNicknameToTheGradientEditor) {
+    QSignalSpy switched(&window, &MainWindow::switchToGradientRequested);
+    click(QStringLiteral("Command3"));
+    typeNickname(QStringLiteral("Bob"));
+    action(QStringLiteral("mnubascul"))->trigger();
+    ASSERT_EQ(switched.count(), 2);
+    EXPECT_EQ(switched[0][0].toString(), QStringLiteral("Chromanick Dégradé par Tiwakan !"));
+    EXPECT_EQ(switched[1][0].toString(), QStringLiteral("Bob"));
+}

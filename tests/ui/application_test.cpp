@@ -1,0 +1,304 @@
+// The program as a whole: start-up order, the splash's progress filling the
+// main editor, switching between the editors and ending, with real windows
+// drawn offscreen, a scripted desktop and a temporary settings folder.
+#include "ui/application.h"
+#include "core/decorations.h"
+#include "core/nicksettings.h"
+#include "gradient/gradient.h"
+#include "gradient/window/gradientmodel.h"
+#include "gradient/window/gradientwindow.h"
+#include "storage/textfile.h"
+#include "tests/support/captions.h"
+#include "tests/support/scriptedplatform.h"
+#include "ui/editor/mainmodel.h"
+#include "ui/editor/mainwindow.h"
+#include "ui/splash/splashwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+using namespace chromanick;
+using chromanick::testing::readsWhole;
+using chromanick::testing::ScriptedPlatform;
+
+namespace {
+
+class ApplicationTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(root.isValid()); }
+
+    Application& start() {
+        app = std::make_unique<Application>(
+            platform, ApplicationOptions{folder(), root.filePath(QStringLiteral("MsgPlus.exe"))});
+        ended = std::make_unique<QSignalSpy>(app.get(), &Application::programEnded);
+        app->start();
+        return *app;
+    }
+    QString folder() const {
+        return root.filePath(QStringLiteral("Chromanick")) + QLatin1Char('/');
+    }
+    void writeSetting(const QString& name, const QString& content) {
+        QDir().mkpath(folder());
+        QFile file(folder() + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(textfile::encode(content));
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) app->splashModel().tick();
+    }
+    // Loads to 100 % and launches with "Lancer Chromanick".
+    void launch() {
+        ticks(20);
+        app->splashWindow().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    }
+    void switchToGradient() {
+        app->mainWindow().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    }
+    void switchBack() {
+        app->gradientWindow()->findChild<QPushButton*>(QStringLiteral("cmdgochromanick"))->click();
+    }
+    bool anyWindowVisible() const {
+        return app->mainWindow().isVisible() || app->splashWindow().isVisible() ||
+               (app->gradientWindow() && app->gradientWindow()->isVisible());
+    }
+
+    QTemporaryDir root;
+    ScriptedPlatform platform;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<QSignalSpy> ended;
+};
+
+}  // namespace
+
+TEST_F(ApplicationTest, StartsWithTheSplashOverAHiddenMainEditor) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    EXPECT_TRUE(QFileInfo(folder()).isDir());
+    EXPECT_EQ(QFileInfo(folder() + QStringLiteral("nkp.dll")).size(), 0);
+    EXPECT_TRUE(app->splashWindow().isVisible());
+    EXPECT_FALSE(app->mainWindow().isVisible());
+    EXPECT_EQ(app->gradientWindow(), nullptr);  // created on first use
+    EXPECT_EQ(app->mainModel().versionText(), QStringLiteral("Version : 6.0.0"));
+    EXPECT_TRUE(app->splashWindow().timer()->isActive());
+    EXPECT_EQ(app->splashWindow().timer()->interval(), 50);
+    EXPECT_FALSE(
+        app->splashWindow().findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
+    EXPECT_TRUE(
+        app->splashWindow().findChild<QPushButton*>(QStringLiteral("Command2"))->isHidden());
+}
+
+TEST_F(ApplicationTest, TheWelcomeTextComesFromIntmsgAsPlainText) {
+    writeSetting(QStringLiteral("intmsg.dll"),
+                 QStringLiteral("\"<i>Salut</i>, tout le monde\"\r\n"));
+    platform.answers = {MessageAnswer::No};
+    start();
+    auto* text = app->splashWindow().findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("<i>Salut</i>, tout le monde"));
+}
+
+TEST_F(ApplicationTest, ListsHoldTheBuiltInsAndUserEntriesAfterThe80Tick) {
+    writeSetting(QStringLiteral("combo1.dll"), QStringLiteral("\"¨°o.O\"\r\n-=, =-\r\n"));
+    writeSetting(QStringLiteral("combo2.dll"), QStringLiteral("\"O.o°¨\"\r\n"));
+    platform.answers = {MessageAnswer::No};
+    start();
+    const int builtIns = BuiltinDecorations().size();
+    ticks(15);
+    EXPECT_EQ(app->mainModel().prefixes().count(), 0);
+    ticks(1);  // the tick that shows "80%"
+    EXPECT_EQ(app->mainModel().prefixes().count(), builtIns + 3);
+    EXPECT_EQ(app->mainModel().suffixes().count(), builtIns + 1);
+    EXPECT_EQ(app->mainModel().prefixes().entries().at(builtIns), QStringLiteral("¨°o.O"));
+    EXPECT_EQ(app->mainModel().prefixes().entries().mid(0, builtIns), BuiltinPrefixes());
+    EXPECT_EQ(app->mainModel().suffixes().entries().last(), QStringLiteral("O.o°¨"));
+}
+
+TEST_F(ApplicationTest, AutoLaunchOpensTheMainEditorByItselfAfterTheProgress) {
+    writeSetting(QStringLiteral("nkp.dll"), QStringLiteral("a\r\nOk\r\nb\r\nauto\r\n"));
+    start();
+    EXPECT_TRUE(platform.messages.isEmpty());
+    ticks(19);
+    EXPECT_FALSE(app->mainWindow().isVisible());
+    ticks(1);
+    EXPECT_TRUE(app->mainWindow().isVisible());
+    EXPECT_FALSE(app->splashWindow().isVisible());
+    EXPECT_EQ(app->mainModel().prefixes().count(), BuiltinDecorations().size());
+}
+
+TEST_F(ApplicationTest, LaunchingWritesTheAnswersAndSwapsTheSplashForTheMainEditor) {
+    platform.answers = {MessageAnswer::Cancel};
+    start();
+    launch();
+    EXPECT_TRUE(app->mainWindow().isVisible());
+    EXPECT_FALSE(app->splashWindow().isVisible());
+    EXPECT_EQ(textfile::readLines(folder() + QStringLiteral("nkp.dll")).value_or(QStringList()),
+              (QStringList{QStringLiteral("L'utilisateur possède Msn Plus?"), QStringLiteral("Ok"),
+                           QStringLiteral("Lancement automatique?"), QStringLiteral("non")}));
+}
+
+TEST_F(ApplicationTest, TheHintAndThePlaceholderAreSwappedBothWays) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    switchToGradient();
+    ASSERT_NE(app->gradientWindow(), nullptr);
+    EXPECT_TRUE(app->gradientWindow()->isVisible());
+    EXPECT_FALSE(app->mainWindow().isVisible());
+    EXPECT_EQ(app->gradientModel()->nickname(), kGradientPlaceholder);
+    EXPECT_EQ(app->gradientModel()->split().k, 7);
+
+    switchBack();
+    EXPECT_TRUE(app->mainWindow().isVisible());
+    EXPECT_FALSE(app->gradientWindow()->isVisible());
+    EXPECT_EQ(app->mainModel().nickname(), kNicknameHint);
+}
+
+TEST_F(ApplicationTest, ANicknameTravelsBothWaysAndEachEditorKeepsItsState) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    app->mainModel().setNickname(QStringLiteral("Bob"));
+    switchToGradient();
+    GradientWindow* first = app->gradientWindow();
+    EXPECT_EQ(first->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("Bob"));
+
+    app->gradientModel()->setNickname(QStringLiteral("Bobby"));
+    app->gradientModel()->selectRow(12);
+    app->gradientModel()->generate();
+    const QString code = app->gradientModel()->output();
+    switchBack();
+    EXPECT_EQ(app->mainModel().nickname(), QStringLiteral("Bobby"));
+
+    switchToGradient();
+    EXPECT_EQ(app->gradientWindow(), first);  // shown again, never rebuilt
+    EXPECT_EQ(app->gradientModel()->presetRow(), 12);
+    EXPECT_EQ(app->gradientModel()->output(), code);
+}
+
+TEST_F(ApplicationTest, ALongNicknameFromTheMainEditorIsCountedAndSplitWhole) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    const QString text(60, QLatin1Char('n'));
+    app->mainModel().setNickname(text);
+    switchToGradient();
+    EXPECT_EQ(app->gradientModel()->countText(),
+              QStringLiteral("Nombre de caractère dans votre pseudo :60 (Limité à 50 caractères)"));
+    EXPECT_EQ(app->gradientModel()->split().k, 12);
+    EXPECT_EQ(app->gradientWindow()->findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), text);
+}
+
+TEST_F(ApplicationTest, TheGradientEditorOpensFromTheSplashWhileItLoads) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    ticks(3);
+    app->splashWindow().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    ASSERT_NE(app->gradientWindow(), nullptr);
+    EXPECT_TRUE(app->gradientWindow()->isVisible());
+    EXPECT_TRUE(app->splashWindow().isVisible());
+    EXPECT_FALSE(app->mainWindow().isVisible());
+    EXPECT_TRUE(app->gradientModel()->nickname().isEmpty());
+    ticks(17);
+    EXPECT_TRUE(
+        app->splashWindow().findChild<QPushButton*>(QStringLiteral("Command1"))->isEnabled());
+}
+
+// In the font the program sets for itself, every window, as the user sees it
+// once loading has finished, shows each caption and fixed text whole.
+TEST_F(ApplicationTest, EveryWindowReadsWholeInTheProgramsFont) {
+    const QFont testFont = QApplication::font();
+    useClassicFont();
+    platform.answers = {MessageAnswer::No};
+    start();
+    ticks(21);
+    EXPECT_TRUE(readsWhole(&app->splashWindow()));
+    launch();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("apropos"))->trigger();
+    switchToGradient();
+
+    EXPECT_TRUE(readsWhole(&app->mainWindow(), {QStringLiteral("Label5")}));
+    EXPECT_TRUE(readsWhole(app->gradientWindow()));
+    QWidget* about = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("Form2")) about = window;
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(readsWhole(about));
+    QApplication::setFont(testFont);
+}
+
+TEST_F(ApplicationTest, QuittingTheMainEditorClosesEveryWindowWithoutAnotherQuestion) {
+    platform.answers = {MessageAnswer::No, MessageAnswer::No};
+    start();
+    launch();
+    switchToGradient();
+    switchBack();
+    platform.messages.clear();
+    app->mainWindow().close();
+    EXPECT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_TRUE(app->ended());
+    EXPECT_FALSE(anyWindowVisible());
+}
+
+TEST_F(ApplicationTest, ClosingTheGradientEditorEndsTheProgramHiddenWindowsIncluded) {
+    platform.answers = {MessageAnswer::No, MessageAnswer::No};
+    start();
+    launch();
+    switchToGradient();
+    platform.messages.clear();
+    app->gradientWindow()->close();
+    EXPECT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, GradientEditorModel::kSaveQuestion);
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_FALSE(anyWindowVisible());
+}
+
+TEST_F(ApplicationTest, AGradientCloseWhoseSaveIsCancelledKeepsEverything) {
+    platform.answers = {MessageAnswer::No, MessageAnswer::Yes};  // then the dialog is cancelled
+    start();
+    launch();
+    switchToGradient();
+    app->gradientWindow()->close();
+    EXPECT_TRUE(app->gradientWindow()->isVisible());
+    EXPECT_EQ(ended->count(), 0);
+}
+
+TEST_F(ApplicationTest, ClosingTheSplashEndsTheProgram) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    ticks(4);
+    app->splashWindow().close();
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_FALSE(app->splashWindow().timer()->isActive());
+    EXPECT_FALSE(anyWindowVisible());
+}
+
+TEST(ProgramStart, WithoutADisplayItSaysSoInFrenchAndStops) {
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("HOME"), QDir::tempPath());
+    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CHROMANICK_PROGRAM), {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(program.exitCode(), 0);
+    const QString error = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(error.trimmed(), noDisplayMessage());
+    EXPECT_TRUE(error.contains(QStringLiteral("xvfb-run build/bin/chromanick")));
+    EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
+}

@@ -1,0 +1,434 @@
+// The main editor's controls and their handlers. Every change made by the
+// program goes through the same handler a user action would run, so the
+// effects chain exactly as they do from the keyboard and mouse.
+#include "ui/editor/mainmodel.h"
+
+#include "core/appinfo.h"
+#include "core/emoticons.h"
+#include "core/palettes.h"
+#include "gradient/gradient.h"
+#include "ui/editor/mainmodel_state.h"
+
+namespace chromanick {
+
+namespace {
+
+const QString kDitConflictMessage = QStringLiteral(
+    "Vous ne pouvez pas activé la supression du mot dit et de personaliser sa couleur en meme "
+    "temps. La fonction suppression du mot dit sera désactivée.");
+
+QDateTime systemClock() {
+    return QDateTime::currentDateTime();
+}
+
+}  // namespace
+
+MainEditorModel::MainEditorModel(Platform& platform, Clock clock, QObject* parent)
+    : QObject(parent),
+      d(std::make_unique<State>(platform, clock ? std::move(clock) : Clock(systemClock))) {}
+
+MainEditorModel::~MainEditorModel() = default;
+
+// --- State ---
+
+const QString& MainEditorModel::nickname() const {
+    return d->nickname;
+}
+int MainEditorModel::caret() const {
+    return d->caret;
+}
+const DecorationList& MainEditorModel::prefixes() const {
+    return d->prefixes;
+}
+const DecorationList& MainEditorModel::suffixes() const {
+    return d->suffixes;
+}
+const QString& MainEditorModel::foregroundOption() const {
+    return d->foreground;
+}
+const QString& MainEditorModel::backgroundOption() const {
+    return d->background;
+}
+bool MainEditorModel::bold() const {
+    return d->bold;
+}
+bool MainEditorModel::underline() const {
+    return d->underline;
+}
+bool MainEditorModel::italic() const {
+    return d->italic;
+}
+bool MainEditorModel::strikethrough() const {
+    return d->strikethrough;
+}
+bool MainEditorModel::specialChars() const {
+    return d->specialChars;
+}
+QString MainEditorModel::specialCharsCaption() const {
+    return d->specialCharsCaption;
+}
+bool MainEditorModel::ditColourOn() const {
+    return d->ditColourOn;
+}
+bool MainEditorModel::ditSuppressed() const {
+    return d->ditSuppressed;
+}
+bool MainEditorModel::autoCopy() const {
+    return d->autoCopy;
+}
+BgrColor MainEditorModel::customForeground() const {
+    return d->colourDialog1;
+}
+BgrColor MainEditorModel::customBackground() const {
+    return d->colourDialog2;
+}
+BgrColor MainEditorModel::ditColour() const {
+    return d->colourDialog3;
+}
+BgrColor MainEditorModel::customForegroundCaptionColour() const {
+    return d->customForegroundCaption;
+}
+BgrColor MainEditorModel::customBackgroundOptionColour() const {
+    return d->customBackgroundOption;
+}
+std::optional<BgrColor> MainEditorModel::ditCaptionColour() const {
+    return d->ditCaption;
+}
+const QString& MainEditorModel::output() const {
+    return d->output;
+}
+const PreviewState& MainEditorModel::preview() const {
+    return d->preview.state();
+}
+bool MainEditorModel::emoticonsVisible() const {
+    return d->emoticonsVisible;
+}
+QStringList MainEditorModel::previewSizes() const {
+    return PreviewFontSizes();
+}
+
+QString MainEditorModel::versionText() const {
+    return QStringLiteral("Version : ") + appinfo::versionDotted();
+}
+
+NickSettings MainEditorModel::settings() const {
+    NickSettings s;
+    s.Nickname = d->nickname;
+    s.Prefix = d->prefixes.text();
+    s.Suffix = d->suffixes.text();
+    s.ForegroundOption = d->foreground;
+    s.BackgroundOption = d->background;
+    s.Bold = d->bold;
+    s.Underline = d->underline;
+    s.Italic = d->italic;
+    s.Strikethrough = d->strikethrough;
+    s.SpecialChars = d->specialChars;
+    s.CustomForeground = d->colourDialog1;
+    s.CustomBackground = d->colourDialog2;
+    s.DitColourOn = d->ditColourOn;
+    s.DitColour = d->colourDialog3;
+    s.DitSuppressed = d->ditSuppressed;
+    s.AutoCopy = d->autoCopy;
+    return s;
+}
+
+QString MainEditorModel::gradientHandOver() const {
+    return d->nickname == kNicknameHint ? kGradientPlaceholder : d->nickname;
+}
+
+// --- The nickname box ---
+
+void MainEditorModel::setNickname(const QString& text, int caret) {
+    ChangeScope scope(*this);
+    const int newCaret = caret < 0 ? int(text.size()) : qMin(caret, int(text.size()));
+    if (text == d->nickname) {
+        // The same text is no change of the box: only the caret moves.
+        if (newCaret != d->caret) {
+            d->caret = newCaret;
+            d->dirty = true;
+        }
+        return;
+    }
+    d->nickname = text;
+    d->caret = newCaret;
+    d->dirty = true;
+    nicknameChanged();
+}
+
+QString MainEditorModel::nicknameFor(const QString& text) const {
+    return d->specialChars ? Applique_CaracSpe(text) : text;
+}
+
+// Text1_Change: the look-alike letters when they are on (the caret goes to
+// the end), then the preview. The forward transform is idempotent, so its
+// own write-back needs no second pass.
+void MainEditorModel::nicknameChanged() {
+    if (d->specialChars) {
+        d->nickname = Applique_CaracSpe(d->nickname);
+        d->caret = int(d->nickname.size());
+    }
+    refreshPreview();
+}
+
+// The transforms write the box back with the caret at its end; an unchanged
+// text runs no change handling.
+void MainEditorModel::writeBackNickname(const QString& text) {
+    setNickname(text, -1);
+}
+
+void MainEditorModel::nicknameDoubleClicked() {
+    setNickname(QString(), 0);
+}
+
+void MainEditorModel::insertEmoticon(int tableIndex, int selectionStart, int selectionLength) {
+    const auto& table = EmoticonTable();
+    if (tableIndex < 0 || tableIndex >= table.size()) return;
+    const TextEdit edit =
+        insertAtCaret(d->nickname, selectionStart, selectionLength, table[tableIndex].text);
+    setNickname(edit.text, edit.caret);
+}
+
+void MainEditorModel::setSpecialChars(bool on) {
+    ChangeScope scope(*this);
+    if (on == d->specialChars) return;
+    d->specialChars = on;
+    d->specialCharsCaption = on ? kSpecialCharsCaptionOn : kSpecialCharsCaptionOff;
+    d->dirty = true;
+    writeBackNickname(on ? Applique_CaracSpe(d->nickname) : Retire_CaracSpe(d->nickname));
+}
+
+// --- Palettes ---
+
+void MainEditorModel::pickForeground(const QString& option) {
+    const PaletteEntry* entry = findForegroundEntry(option);
+    if (!entry) return;
+    ChangeScope scope(*this);
+    d->foreground = entry->option;
+    d->dirty = true;
+    // A single click on the custom entry only selects it.
+    if (entry->role != EntryRole::Custom) refreshPreview();
+}
+
+void MainEditorModel::pickBackground(const QString& option) {
+    const PaletteEntry* entry = findBackgroundEntry(option);
+    if (!entry) return;
+    ChangeScope scope(*this);
+    d->background = entry->option;
+    d->dirty = true;
+    switch (entry->role) {
+        case EntryRole::Default:
+            d->preview.defaultBackgroundPicked();
+            break;
+        case EntryRole::Custom:
+            break;
+        case EntryRole::Fixed:
+            refreshPreview();
+            break;
+    }
+}
+
+// A colour dialog closed without a choice leaves the colour it had; the
+// steps after it run with that colour.
+void MainEditorModel::customForegroundDoubleClicked() {
+    ChangeScope scope(*this);
+    pickForeground(kCustomForegroundOption);
+    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor1"), d->colourDialog1))
+        d->colourDialog1 = *c;
+    d->preview.setTextColour(d->colourDialog1);
+    refreshPreview();
+    d->customForegroundCaption = d->colourDialog1;
+    d->dirty = true;
+}
+
+void MainEditorModel::customBackgroundDoubleClicked() {
+    ChangeScope scope(*this);
+    pickBackground(kCustomBackgroundOption);
+    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor2"), d->colourDialog2))
+        d->colourDialog2 = *c;
+    d->preview.setBackgroundColour(d->colourDialog2);
+    refreshPreview();
+    d->customBackgroundOption = d->colourDialog2;
+    d->dirty = true;
+}
+
+// --- Check boxes ---
+
+namespace {
+
+// Sets a check box; true when its state changed (only then its click runs).
+bool tick(bool& box, bool on) {
+    if (box == on) return false;
+    box = on;
+    return true;
+}
+
+}  // namespace
+
+void MainEditorModel::setBold(bool on) {
+    ChangeScope scope(*this);
+    if (tick(d->bold, on)) refreshPreview();
+}
+
+void MainEditorModel::setUnderline(bool on) {
+    ChangeScope scope(*this);
+    if (tick(d->underline, on)) refreshPreview();
+}
+
+void MainEditorModel::setItalic(bool on) {
+    ChangeScope scope(*this);
+    if (tick(d->italic, on)) refreshPreview();
+}
+
+void MainEditorModel::setStrikethrough(bool on) {
+    ChangeScope scope(*this);
+    if (tick(d->strikethrough, on)) refreshPreview();
+}
+
+void MainEditorModel::setAutoCopy(bool on) {
+    ChangeScope scope(*this);
+    if (tick(d->autoCopy, on)) d->dirty = true;
+}
+
+// chkcolordi: the suppression of the word Dit gives way, then the colour
+// dialog opens unless a project is restoring the colour.
+void MainEditorModel::setDitColourOn(bool on) {
+    ChangeScope scope(*this);
+    if (!tick(d->ditColourOn, on)) return;
+    d->dirty = true;
+    if (!on) return;
+    if (d->ditSuppressed) {
+        d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
+                            MessageButtons::Ok);
+        setDitSuppressed(false);
+    }
+    if (d->suppressDitDialog) return;
+    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor3"), d->colourDialog3))
+        d->colourDialog3 = *c;
+    d->ditCaption = d->colourDialog3;
+}
+
+// chkoptspecial: whichever box was ticked last, the suppression gives way.
+void MainEditorModel::setDitSuppressed(bool on) {
+    ChangeScope scope(*this);
+    if (!tick(d->ditSuppressed, on)) return;
+    d->dirty = true;
+    if (d->ditSuppressed && d->ditColourOn) {
+        d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
+                            MessageButtons::Ok);
+        setDitSuppressed(false);
+    }
+}
+
+// --- Decorations ---
+
+void MainEditorModel::fillDecorationLists(const QStringList& userPrefixes,
+                                          const QStringList& userSuffixes) {
+    ChangeScope scope(*this);
+    d->prefixes.append(BuiltinPrefixes());
+    d->prefixes.append(userPrefixes);
+    d->suffixes.append(BuiltinSuffixes());
+    d->suffixes.append(userSuffixes);
+    d->dirty = true;
+}
+
+void MainEditorModel::pickPrefix(int index) {
+    ChangeScope scope(*this);
+    if (!d->prefixes.setCurrentIndex(index)) return;
+    d->dirty = true;
+    refreshPreview();
+}
+
+void MainEditorModel::pickSuffix(int index) {
+    ChangeScope scope(*this);
+    if (!d->suffixes.setCurrentIndex(index)) return;
+    d->dirty = true;
+    refreshPreview();
+}
+
+// Typed decorations are picked up by the next refresh, not at once.
+void MainEditorModel::typePrefix(const QString& text) {
+    ChangeScope scope(*this);
+    d->prefixes.setText(text);
+    d->dirty = true;
+}
+
+void MainEditorModel::typeSuffix(const QString& text) {
+    ChangeScope scope(*this);
+    d->suffixes.setText(text);
+    d->dirty = true;
+}
+
+void MainEditorModel::balancePrefix() {
+    if (auto index = balancedIndex(d->suffixes.currentIndex(), d->prefixes.count()))
+        pickPrefix(*index);
+}
+
+void MainEditorModel::balanceSuffix() {
+    if (auto index = balancedIndex(d->prefixes.currentIndex(), d->suffixes.count()))
+        pickSuffix(*index);
+}
+
+// --- Preview, generation, panel ---
+
+void MainEditorModel::pickPreviewSize(const QString& entry) {
+    if (!PreviewFontSizes().contains(entry)) return;
+    ChangeScope scope(*this);
+    d->preview.setFontSize(entry.toDouble());
+    d->dirty = true;
+    refreshPreview();
+}
+
+void MainEditorModel::refreshPreview() {
+    ChangeScope scope(*this);
+    d->preview.refresh(settings());
+    d->dirty = true;
+}
+
+void MainEditorModel::toggleEmoticons() {
+    ChangeScope scope(*this);
+    d->emoticonsVisible = !d->emoticonsVisible;
+    d->dirty = true;
+}
+
+// Command1: the code goes into Text2; with the automatic copy it goes onto
+// the clipboard and Text2 then shows what the clipboard gives back.
+void MainEditorModel::generate() {
+    ChangeScope scope(*this);
+    d->output = ComposeNickCode(settings());
+    if (d->autoCopy) {
+        d->platform.clearClipboard();
+        d->platform.setClipboardText(d->output);
+        if (d->platform.clipboardHasText()) d->output = d->platform.clipboardText();
+    }
+    d->dirty = true;
+}
+
+// "Nouveau": each step goes through the control's own handler.
+void MainEditorModel::reset() {
+    ChangeScope scope(*this);
+    d->dirty = true;
+    setDitSuppressed(false);
+    setAutoCopy(false);
+    d->output.clear();
+    pickForeground(kDefaultForegroundOption);
+    pickBackground(kDefaultBackgroundOption);
+    d->preview.reset();
+    setBold(false);
+    setUnderline(false);
+    setItalic(false);
+    setNickname(QString(), 0);
+    typePrefix(QString());
+    typeSuffix(QString());
+    setDitColourOn(false);
+    setStrikethrough(false);
+    setSpecialChars(false);
+    d->colourDialog1 = 0;
+    d->customForegroundCaption = 0;
+    d->colourDialog2 = 0;
+    d->customBackgroundOption = kSystemButtonFace;
+    // The decorations were emptied without a refresh, so a refresh run
+    // before that may still show them: the reset ends on an empty preview.
+    if (!d->preview.state().text.isEmpty()) d->preview.reset();
+}
+
+}  // namespace chromanick

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "ui/editor/mainmodel.h"
+#include "ui/platform.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace chromanick {
+
+class AboutWindow;
+class EmoticonPanel;
+class PaletteFrame;
+class Picture;
+
+// "Form1", the main editor window. It only shows MainEditorModel and forwards
+// the user's actions to it: every decision (what a click does, which message
+// to show, what the preview becomes) is the model's. While the window copies
+// the model's state into its widgets, nothing is sent back to the model.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(MainEditorModel& model, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The about window to show; by default the window creates its own on
+    // first use. The program gives every window the same one.
+    void setAboutWindow(AboutWindow* about);
+    void showAbout();
+
+    // Ends the window as part of ending the program: closes without asking.
+    void closeForProgramEnd();
+
+signals:
+    // "Basculer vers Chromanick Dégradé.": the shell shows the gradient editor
+    // with `nickname` in its nickname box, then hides this window.
+    void switchToGradientRequested(const QString& nickname);
+    // "Quitter" or closing the window, once the model agreed to end.
+    void programEndRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building (mainwindowbuild.cpp).
+    void buildControls(QWidget* client);
+    void buildDecorationRow(QWidget* client);
+    void buildPalettes(QWidget* client);
+    void buildStyleAndOptions(QWidget* client);
+    void buildOutputArea(QWidget* client);
+    void buildInformation(QWidget* client);
+    void fitVersionBox();
+    void buildMenus();
+    void wireControls();
+    void wireMenus();
+
+    // Copying the model into the widgets (mainwindowsync.cpp).
+    void syncFromModel();
+    void syncNickname();
+    void syncDecorations();
+    void syncColours();
+    void syncChecks();
+    void syncOutput();
+    // Generation and "Nouveau" replace whatever the user typed into Text2.
+    void showModelOutput();
+    void syncPreview();
+
+    // Actions that go beyond one model call.
+    void insertEmoticon(int tableIndex);
+    void requestGradientSwitch();
+    void quit();
+
+    MainEditorModel& model_;
+    Platform& platform_;
+    AboutWindow* about_ = nullptr;
+    std::unique_ptr<AboutWindow> ownAbout_;
+    bool syncing_ = false;
+    bool endAgreed_ = false;
+
+    // What the widgets last received from the model, so that a sync leaves
+    // the user's caret, typing and edits alone where the model did not move.
+    QString shownNickname_;
+    int shownCaret_ = -1;
+    QString shownOutput_;
+    bool firstSync_ = true;
+
+    QPushButton* balancePrefixButton_ = nullptr;  // cmdequilibre1
+    QComboBox* prefixBox_ = nullptr;              // Combo1
+    QLineEdit* nicknameBox_ = nullptr;            // Text1
+    QComboBox* suffixBox_ = nullptr;              // Combo2
+    QPushButton* balanceSuffixButton_ = nullptr;  // cmdequilibre2
+    QLineEdit* versionBox_ = nullptr;             // txtversion
+    QCheckBox* specialCharsBox_ = nullptr;        // chkcaracspe
+    QPushButton* gradientButton_ = nullptr;       // Command3
+    PaletteFrame* foregroundFrame_ = nullptr;     // Frame1_1
+    PaletteFrame* backgroundFrame_ = nullptr;     // Frame1_2
+    EmoticonPanel* emoticonPanel_ = nullptr;      // Frame5
+    QCheckBox* boldBox_ = nullptr;                // Check1
+    QCheckBox* underlineBox_ = nullptr;           // Check2
+    QCheckBox* italicBox_ = nullptr;              // Check3
+    QCheckBox* strikeBox_ = nullptr;              // chkbarre
+    QCheckBox* ditSuppressBox_ = nullptr;         // chkoptspecial
+    QCheckBox* ditColourBox_ = nullptr;           // chkcolordi
+    QComboBox* sizeBox_ = nullptr;                // Combo3
+    QPushButton* previewButton_ = nullptr;        // Command2
+    QPushButton* generateButton_ = nullptr;       // Command1
+    QCheckBox* autoCopyBox_ = nullptr;            // chkcopiauto
+    QPlainTextEdit* outputBox_ = nullptr;         // Text2
+    QLabel* previewLabel_ = nullptr;              // Label5
+    Picture* siteImage_ = nullptr;                // Image1
+
+    QAction* emoticonsAction_ = nullptr;  // activemoti
+};
+
+}  // namespace chromanick

@@ -1,0 +1,290 @@
+// Building the main editor's controls at their places.
+#include "core/appinfo.h"
+#include "core/palettes.h"
+#include "core/preview.h"
+#include "ui/editor/decorationbox.h"
+#include "ui/editor/emoticonpanel.h"
+#include "ui/editor/mainwindow.h"
+#include "ui/editor/paletteframe.h"
+#include "ui/editor/previewlabel.h"
+#include "ui/widgets/picture.h"
+#include "ui/widgets/textfit.h"
+#include "ui/widgets/wrappingcheckbox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace chromanick {
+
+namespace {
+
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, int left, int top, int width, int height) {
+    widget->setObjectName(name);
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    auto* label = place(new QLabel(parent), name, r.x(), r.y(), r.width(), r.height());
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+QCheckBox* addCheck(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
+    return place(new QCheckBox(caption, parent), name, r.x(), r.y(), r.width(), r.height());
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& r) {
+    auto* button =
+        place(new QPushButton(caption, parent), name, r.x(), r.y(), r.width(), r.height());
+    button->setAutoDefault(false);
+    return button;
+}
+
+QComboBox* addEditableCombo(QComboBox* combo, const QString& name, const QRect& r) {
+    place(combo, name, r.x(), r.y(), r.width(), r.height());
+    combo->setEditable(true);
+    // Typed text is a decoration in use, never a new list entry.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setMaxVisibleItems(20);
+    return combo;
+}
+
+void useButtonFace(QWidget* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    box->setPalette(palette);
+}
+
+QFont styledCaption(QFont font, bool bold, bool underline, bool italic) {
+    font.setBold(bold);
+    font.setUnderline(underline);
+    font.setItalic(italic);
+    return font;
+}
+
+}  // namespace
+
+void MainWindow::buildControls(QWidget* client) {
+    buildDecorationRow(client);
+    buildPalettes(client);
+    buildStyleAndOptions(client);
+    buildOutputArea(client);
+    buildInformation(client);
+    // The version box reaches under the switch button; the button stays whole.
+    gradientButton_->raise();
+    // The preview's font is the model's; everything else must read whole.
+    fitCaptions(client, {QStringLiteral("Label5")});
+    fitVersionBox();
+}
+
+void MainWindow::buildDecorationRow(QWidget* client) {
+    balancePrefixButton_ = addButton(client, QStringLiteral("cmdequilibre1"),
+                                     QStringLiteral("Equilibrer"), QRect(40, 3, 57, 17));
+    prefixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo1"),
+                                  QRect(96, 0, 129, 21));
+
+    nicknameBox_ = place(new QLineEdit(client), QStringLiteral("Text1"), 224, 0, 545, 21);
+    nicknameBox_->setAlignment(Qt::AlignCenter);
+    nicknameBox_->setMaxLength(std::numeric_limits<int>::max());
+    nicknameBox_->installEventFilter(this);
+
+    suffixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo2"),
+                                  QRect(768, 0, 121, 21));
+    balanceSuffixButton_ = addButton(client, QStringLiteral("cmdequilibre2"),
+                                     QStringLiteral("Equilibrer"), QRect(888, 3, 57, 17));
+
+    versionBox_ = place(new QLineEdit(client), QStringLiteral("txtversion"), 944, 0, 73, 35);
+    versionBox_->setReadOnly(true);
+    versionBox_->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    useButtonFace(versionBox_);
+
+    specialCharsBox_ =
+        addCheck(client, QStringLiteral("chkcaracspe"), QString(), QRect(0, 24, 225, 17));
+    gradientButton_ =
+        addButton(client, QStringLiteral("Command3"),
+                  QStringLiteral("Basculer vers Chromanick Dégradé."), QRect(808, 24, 209, 17));
+}
+
+void MainWindow::fitVersionBox() {
+    // One line, above the switch button that covers the box's lower part.
+    QFont font = versionBox_->font();
+    const int room = versionBox_->width() - 8;
+    while (QFontMetrics(font).horizontalAdvance(model_.versionText()) > room &&
+           font.pointSizeF() > 6.5) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    versionBox_->setFont(font);
+}
+
+void MainWindow::buildPalettes(QWidget* client) {
+    addLabel(client, QStringLiteral("Label2_2"), QStringLiteral("Couleur du pseudo"),
+             QRect(0, 40, 97, 17));
+    // The frames start left of the client edge; their grids start inside it.
+    foregroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Foreground, ForegroundPalette(),
+                                        {6, 13, QRect(16, 10, 748, 240)}, client);
+    place(foregroundFrame_, QStringLiteral("Frame1_1"), -8, 56, 769, 257);
+
+    addLabel(client, QStringLiteral("Label2_3"), QStringLiteral("Couleur d'arrière plan du pseudo"),
+             QRect(0, 320, 169, 17));
+    backgroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Background, BackgroundPalette(),
+                                        {4, 15, QRect(16, 10, 516, 282)}, client);
+    place(backgroundFrame_, QStringLiteral("Frame1_2"), -8, 336, 537, 297);
+}
+
+void MainWindow::buildStyleAndOptions(QWidget* client) {
+    addLabel(client, QStringLiteral("Label2_0"), QStringLiteral("Mise en forme"),
+             QRect(536, 320, 73, 17));
+    auto* styles = place(new QGroupBox(client), QStringLiteral("Frame1_3"), 544, 336, 297, 57);
+    boldBox_ =
+        addCheck(styles, QStringLiteral("Check1"), QStringLiteral("Gras"), QRect(8, 10, 130, 19));
+    underlineBox_ = addCheck(styles, QStringLiteral("Check2"), QStringLiteral("Souligner"),
+                             QRect(150, 10, 130, 19));
+    italicBox_ = addCheck(styles, QStringLiteral("Check3"), QStringLiteral("Italique"),
+                          QRect(8, 32, 130, 19));
+    strikeBox_ = addCheck(styles, QStringLiteral("chkbarre"), QStringLiteral("Barré"),
+                          QRect(150, 32, 130, 19));
+    boldBox_->setFont(styledCaption(boldBox_->font(), true, false, false));
+    underlineBox_->setFont(styledCaption(underlineBox_->font(), false, true, false));
+    italicBox_->setFont(styledCaption(italicBox_->font(), false, false, true));
+
+    addLabel(client, QStringLiteral("lbloptionspécial"), QStringLiteral("Option spécial"),
+             QRect(936, 320, 73, 17));
+    auto* special = place(new QGroupBox(client), QStringLiteral("Frame1_4"), 848, 336, 161, 57);
+    ditSuppressBox_ =
+        addCheck(special, QStringLiteral("chkoptspecial"),
+                 QStringLiteral("Supprimer le mot \"Dit : \" ."), QRect(3, 10, 157, 19));
+    ditColourBox_ =
+        addCheck(special, QStringLiteral("chkcolordi"),
+                 QStringLiteral("Changer la couleur du mot Dit"), QRect(3, 32, 157, 19));
+}
+
+void MainWindow::buildOutputArea(QWidget* client) {
+    addLabel(client, QStringLiteral("Label2_1"), QStringLiteral("Pseudo final"),
+             QRect(536, 392, 65, 17));
+
+    sizeBox_ =
+        addEditableCombo(new QComboBox(client), QStringLiteral("Combo3"), QRect(544, 408, 105, 21));
+    sizeBox_->addItems(PreviewFontSizes());
+    sizeBox_->setCurrentIndex(-1);
+    sizeBox_->setEditText(kPreviewSizePrompt);
+    sizeBox_->lineEdit()->setCursorPosition(0);
+    sizeBox_->setToolTip(QStringLiteral(
+        "Permet de modifier la taille de la police pour permetre l'aperçu complet de votre "
+        "pseudo. Cela ne modifie en aucun cas la taille de votre pseudo sur Msn Messenger."));
+
+    previewButton_ = addButton(client, QStringLiteral("Command2"), QStringLiteral("Aperçu."),
+                               QRect(656, 416, 113, 17));
+    previewButton_->setToolTip(QStringLiteral("Créer l'aperçu de votre pseudo."));
+    generateButton_ = addButton(client, QStringLiteral("Command1"),
+                                QStringLiteral("Générer le pseudo."), QRect(784, 416, 113, 17));
+    generateButton_->setToolTip(
+        QStringLiteral("Génére le code du pseudo. Il vous restera à le copier dans la fenêtre "
+                       "propriété de Msn."));
+    // A two-line caption, as the box is narrow and tall.
+    autoCopyBox_ = new WrappingCheckBox(QStringLiteral("Activer la copie automatique"), client);
+    place(autoCopyBox_, QStringLiteral("chkcopiauto"), 904, 408, 105, 25);
+    autoCopyBox_->setToolTip(
+        QStringLiteral("Active la fonction copier lorsque le pseudo est généré."));
+
+    auto* previewFrame = place(new QGroupBox(QStringLiteral("Aperçu de votre pseudo."), client),
+                               QStringLiteral("Frame1_0"), 544, 432, 225, 105);
+    previewLabel_ = place(new PreviewLabel(previewFrame), QStringLiteral("Label5"), 6, 18, 213, 81);
+    previewLabel_->setAlignment(Qt::AlignCenter);
+    previewLabel_->setWordWrap(true);
+    previewLabel_->setAutoFillBackground(true);
+
+    outputBox_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"), 776, 440, 233, 93);
+}
+
+void MainWindow::buildInformation(QWidget* client) {
+    addLabel(client, QStringLiteral("lblemoti"), QStringLiteral("Emoticone"),
+             QRect(936, 40, 65, 17));
+    emoticonPanel_ = new EmoticonPanel(client);
+    emoticonPanel_->setGeometry(768, 64, 241, 193);
+
+    QLabel* note = addLabel(
+        client, QStringLiteral("Label4"),
+        QStringLiteral("Lorsque vous cliquez sur \"Générer mon pseudo\", le code du pseudo est "
+                       "créé et donc prés à être copier. Si vous cochez la case de \"Activer la "
+                       "copie automatique\", ceci copie votre pseudo dans le presse papier."),
+        QRect(768, 256, 233, 65));
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* info = place(new QPlainTextEdit(client), QStringLiteral("Text4"), 816, 544, 193, 97);
+    info->setReadOnly(true);
+    info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    useButtonFace(info);
+    info->setPlainText(QStringList{QStringLiteral("Information importante sur Chromanick :"),
+                                   QStringLiteral("Date : 2005 / 2006"),
+                                   QStringLiteral("M'écrire : ") + appinfo::kContactEmail,
+                                   QStringLiteral("Compatible uniquement avec Msn "),
+                                   QStringLiteral("messenger "),
+                                   QStringLiteral("Fonctionne avec MessengerPlus"),
+                                   QStringLiteral("Salut bien à tout mes amis !!!")}
+                           .join(QLatin1Char('\n')));
+
+    auto* logo =
+        new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), client);
+    place(logo, QStringLiteral("Image1"), 552, 544, 257, 88);
+    logo->setCursor(Qt::PointingHandCursor);
+    logo->setToolTip(QStringLiteral("Visiter le site de Chromanick."));
+    siteImage_ = logo;
+}
+
+void MainWindow::buildMenus() {
+    auto addAction = [](QMenu* menu, const QString& name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    // A menu and the action that opens it both carry the menu's name.
+    auto named = [](QMenu* menu, const QString& name) {
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        return menu;
+    };
+
+    QMenuBar* bar = menuBar();
+    QMenu* file = named(bar->addMenu(QStringLiteral("Fichier")), QStringLiteral("fichier"));
+    addAction(file, QStringLiteral("nouveau"), QStringLiteral("Nouveau"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addAction(file, QStringLiteral("openprojet"), QStringLiteral("Ouvrir un projet"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* save = named(file->addMenu(QStringLiteral("Enregistrer")),
+                        QStringLiteral("mnucaptionenregistrer"));
+    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un projet (.nkp)"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.txt)"));
+    addAction(file, QStringLiteral("newversion"), QStringLiteral("Vérifier nouvelle version."));
+    addAction(file, QStringLiteral("quitter"), QStringLiteral("Quitter"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* more = named(bar->addMenu(QStringLiteral("Plus")), QStringLiteral("plus"));
+    emoticonsAction_ = addAction(more, QStringLiteral("activemoti"),
+                                 QStringLiteral("Activer la fonction émoticone."));
+    emoticonsAction_->setCheckable(true);
+    addAction(more, QStringLiteral("mnubascul"),
+              QStringLiteral("Basculer Vers Chromanick Dégradée"));
+    addAction(more, QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?"));
+
+    QMenu* help = named(bar->addMenu(QStringLiteral("?")), QStringLiteral("aide"));
+    addAction(help, QStringLiteral("aide2"), QStringLiteral("Aide"));
+    addAction(help, QStringLiteral("apropos"), QStringLiteral("A propos de ..."));
+}
+
+}  // namespace chromanick

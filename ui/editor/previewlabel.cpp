@@ -1,0 +1,76 @@
+#include "ui/editor/previewlabel.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <limits>
+
+namespace chromanick {
+
+namespace {
+
+constexpr int kFirstLength = 256;
+// Lines laid out beyond the label's height: the last line of a beginning may
+// break differently from the whole text's, the lines before it cannot.
+constexpr int kSpareLines = 3;
+
+}  // namespace
+
+PreviewLabel::PreviewLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
+
+QRect PreviewLabel::textArea() const {
+    return contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+}
+
+// The painter lays out lines only until they fill the label's height, but it
+// prepares the whole text it is given for them. A beginning whose wrapped
+// height exceeds the label's by a few lines gives the same first lines.
+int PreviewLabel::drawnLength(const QRect& area) const {
+    const QString full = text();
+    if (!wordWrap() || full.size() <= kFirstLength) return int(full.size());
+    if (cachedLength_ >= 0 && cachedText_ == full && cachedFont_ == font() &&
+        cachedSize_ == area.size()) {
+        return cachedLength_;
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int needed = area.height() + kSpareLines * metrics.lineSpacing();
+    const QRect tall(0, 0, area.width(), std::numeric_limits<int>::max() / 4);
+    int length = kFirstLength;
+    while (length < full.size()) {
+        const QRect laidOut =
+            metrics.boundingRect(tall, int(alignment()) | Qt::TextWordWrap, full.left(length));
+        if (laidOut.height() >= needed) break;
+        length *= 2;
+    }
+    cachedText_ = full;
+    cachedFont_ = font();
+    cachedSize_ = area.size();
+    cachedLength_ = int(qMin<qsizetype>(length, full.size()));
+    return cachedLength_;
+}
+
+QString PreviewLabel::drawnText() const {
+    return text().left(drawnLength(textArea()));
+}
+
+// As QLabel paints a plain text without a shortcut, with the drawn part of
+// the text.
+void PreviewLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = textArea();
+    const Qt::LayoutDirection direction =
+        text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    int flags = int(QStyle::visualAlignment(direction, alignment()));
+    if (wordWrap()) flags |= Qt::TextWordWrap;
+    flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, area, flags, option.palette, isEnabled(),
+                          text().left(drawnLength(area)), foregroundRole());
+}
+
+}  // namespace chromanick
