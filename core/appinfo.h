@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/version.h"
+
 #include <QString>
 
 // Identity of the program and the addresses it points its users to. Kept in
@@ -7,14 +9,10 @@
 // the gradient editor's credit note all read them from here.
 namespace chromanick::appinfo {
 
-inline constexpr int kVersionMajor = 6;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
-
 // Title of message boxes given no title of their own.
 inline const QString kProgramTitle = QStringLiteral("Chromanick");
 
-// "6.0.0": major, minor and revision in decimal without leading zeros.
+// Major, minor and revision in decimal without leading zeros, between dots.
 QString versionDotted();
 
 // Until the product has a site of its own these hosts are placeholders

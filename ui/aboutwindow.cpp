@@ -5,6 +5,7 @@
 #include "ui/widgets/clickablelabel.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture.h"
+#include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
 
 #include <QPlainTextEdit>
@@ -13,30 +14,15 @@ namespace chromanick {
 
 namespace {
 
-// Layouts of this window are drawn in twips; 15 twips make one pixel.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
-QRect twipRect(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setGeometry(place);
-    return label;
+// This window was designed in twips.
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    return place(plainLabel(text, parent), name, r);
 }
 
 ClickableLabel* addLink(QWidget* parent, const QString& name, const QString& address,
-                        const QRect& place) {
-    auto* link = new ClickableLabel(parent);
-    link->setObjectName(name);
+                        const QRect& r) {
+    auto* link = place(new ClickableLabel(parent), name, r);
     link->setText(address);
-    link->setGeometry(place);
     QFont font = link->font();
     font.setUnderline(true);
     link->setFont(font);
@@ -61,7 +47,7 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
 
 void AboutWindow::buildControls() {
     QLabel* title = addLabel(this, QStringLiteral("Label2"), QStringLiteral("Chromanick"),
-                             twipRect(0, 120, 5655, 375));
+                             twipsRect(0, 120, 5655, 375));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont titleFont = msSansSerif(12);
     titleFont.setBold(true);
@@ -73,22 +59,23 @@ void AboutWindow::buildControls() {
         QStringLiteral("Pour que les codes créés avec Chromanick soit visible , vous devez "
                        "possèder le logiciel Msn PLus !. Disponible en téléchargement sur leur "
                        "site officiel :"),
-        twipRect(240, 600, 5175, 615));
+        twipsRect(240, 600, 5175, 615));
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    ClickableLabel* plusLink = addLink(this, QStringLiteral("lblurl2msnplus"),
-                                       appinfo::kMessengerPlusSite, twipRect(240, 1320, 5295, 255));
+    ClickableLabel* plusLink =
+        addLink(this, QStringLiteral("lblurl2msnplus"), appinfo::kMessengerPlusSite,
+                twipsRect(240, 1320, 5295, 255));
     connect(plusLink, &ClickableLabel::clicked, this,
             [this] { links::openMessengerPlusSite(platform_); });
 
     addLabel(this, QStringLiteral("Label3"),
              QStringLiteral("Merci à tout ceux qui m'apporte leur soutien."),
-             twipRect(240, 1680, 5295, 255));
+             twipsRect(240, 1680, 5295, 255));
 
     auto* contact = new QPlainTextEdit(this);
     contact->setObjectName(QStringLiteral("Text1"));
-    contact->setGeometry(twipRect(240, 2040, 1575, 1575));
+    contact->setGeometry(twipsRect(240, 2040, 1575, 1575));
     contact->setReadOnly(true);
     contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -104,13 +91,13 @@ void AboutWindow::buildControls() {
 
     auto* logo = new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this);
     logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(twipRect(1800, 2040, 3750, 1500));
+    logo->setGeometry(twipsRect(1800, 2040, 3750, 1500));
 
     addLabel(this, QStringLiteral("lbltiwakan"), QStringLiteral("Tiwakan, Chromanick TEam"),
-             twipRect(0, 3600, 2415, 255));
+             twipsRect(0, 3600, 2415, 255));
 
     ClickableLabel* siteLink = addLink(this, QStringLiteral("lblurlchromanick"),
-                                       appinfo::kProductSite, twipRect(2640, 3600, 2895, 255));
+                                       appinfo::kProductSite, twipsRect(2640, 3600, 2895, 255));
     siteLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(siteLink, &ClickableLabel::clicked, this, [this] { links::openSite(platform_); });
 }

@@ -3,8 +3,9 @@
 #include "gradient/gradient.h"
 #include "gradientmodel.h"
 #include "previewgrid.h"
+#include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
-#include "ui/widgets/twips.h"
+#include "ui/widgets/widgetcolours.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -23,19 +24,6 @@ namespace {
 
 constexpr int kClientWidth = 12435;
 constexpr int kClientHeight = 9645;
-
-template <typename Widget>
-Widget* place(Widget* widget, const QString& name, const QRect& geometry) {
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel* plainLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 QCheckBox* styledBox(const QString& text, QWidget* parent, void (QFont::*setStyle)(bool)) {
     auto* box = new QCheckBox(text, parent);
@@ -246,7 +234,7 @@ void GradientWindow::refreshBackgroundBox() {
     const std::optional<BgrColor> chosen = model_.previewBackground();
     QPalette palette = backgroundBox_->palette();
     palette.setColor(backgroundBox_->backgroundRole(),
-                     shownColour(chosen.value_or(kSystemButtonFace), this));
+                     toQColor(chosen.value_or(kSystemButtonFace), this->palette()));
     backgroundBox_->setPalette(palette);
     backgroundBox_->setAutoFillBackground(chosen.has_value());
 }

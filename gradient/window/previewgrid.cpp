@@ -2,7 +2,8 @@
 
 #include "gradient/gradient.h"
 #include "gradientmodel.h"
-#include "ui/widgets/twips.h"
+#include "ui/widgets/placement.h"
+#include "ui/widgets/widgetcolours.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -51,12 +52,6 @@ constexpr int kOptionSize = 255;
 constexpr int kLabelHeight = 195;
 
 }  // namespace
-
-QColor shownColour(BgrColor colour, const QWidget* context) {
-    if (colour == kSystemButtonFace) return context->palette().color(QPalette::Button);
-    if (colour == kSystemButtonText) return context->palette().color(QPalette::ButtonText);
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
 
 GradientPreviewGrid::GradientPreviewGrid(QGroupBox* frame, QObject* parent)
     : QObject(parent), group_(new QButtonGroup(frame)) {
@@ -111,7 +106,7 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
     const QWidget* frame = labels_[0][0]->parentWidget();
     // Without a chosen background the labels show the frame's own face.
     const std::optional<BgrColor> chosen = model.previewBackground();
-    const QColor background = shownColour(chosen.value_or(kSystemButtonFace), frame);
+    const QColor background = toQColor(chosen.value_or(kSystemButtonFace), frame->palette());
 
     if (QAbstractButton* selected = group_->button(model.presetRow()); !selected->isChecked())
         selected->setChecked(true);
@@ -120,7 +115,7 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
             QLabel* label = labels_[row][slot];
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText,
-                             shownColour(model.previewColour(row, slot), frame));
+                             toQColor(model.previewColour(row, slot), frame->palette()));
             palette.setColor(QPalette::Window, background);
             if (palette != label->palette()) label->setPalette(palette);
             label->setAutoFillBackground(chosen.has_value());

@@ -44,7 +44,4 @@ private:
     QList<std::array<QLabel*, 5>> labels_;
 };
 
-// The desktop colour for a BgrColor, system colours included.
-QColor shownColour(BgrColor colour, const QWidget* context);
-
 }  // namespace chromanick

@@ -57,7 +57,7 @@ public:
     const QString& output() const;                     // Text2
     const PreviewState& preview() const;               // Label5
     bool emoticonsVisible() const;                     // activemoti check mark / Frame5
-    QString versionText() const;                       // "Version : 6.0.0"
+    QString versionText() const;                       // "Version : " and the dotted version
     NickSettings settings() const;                     // what generation reads
     QStringList previewSizes() const;                  // entries of Combo3
 

@@ -8,6 +8,7 @@
 #include "ui/editor/paletteframe.h"
 #include "ui/editor/previewlabel.h"
 #include "ui/widgets/picture.h"
+#include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
 #include "ui/widgets/wrappingcheckbox.h"
 
@@ -27,34 +28,26 @@ namespace chromanick {
 
 namespace {
 
-template <typename Widget>
-Widget* place(Widget* widget, const QString& name, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* label = place(new QLabel(parent), name, r.x(), r.y(), r.width(), r.height());
+    auto* label = place(new QLabel(parent), name, r);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
 }
 
 QCheckBox* addCheck(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    return place(new QCheckBox(caption, parent), name, r.x(), r.y(), r.width(), r.height());
+    return place(new QCheckBox(caption, parent), name, r);
 }
 
 QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
                        const QRect& r) {
-    auto* button =
-        place(new QPushButton(caption, parent), name, r.x(), r.y(), r.width(), r.height());
+    auto* button = place(new QPushButton(caption, parent), name, r);
     button->setAutoDefault(false);
     return button;
 }
 
 QComboBox* addEditableCombo(QComboBox* combo, const QString& name, const QRect& r) {
-    place(combo, name, r.x(), r.y(), r.width(), r.height());
+    place(combo, name, r);
     combo->setEditable(true);
     // Typed text is a decoration in use, never a new list entry.
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -96,7 +89,7 @@ void MainWindow::buildDecorationRow(QWidget* client) {
     prefixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo1"),
                                   QRect(96, 0, 129, 21));
 
-    nicknameBox_ = place(new QLineEdit(client), QStringLiteral("Text1"), 224, 0, 545, 21);
+    nicknameBox_ = place(new QLineEdit(client), QStringLiteral("Text1"), QRect(224, 0, 545, 21));
     nicknameBox_->setAlignment(Qt::AlignCenter);
     nicknameBox_->setMaxLength(std::numeric_limits<int>::max());
     nicknameBox_->installEventFilter(this);
@@ -106,7 +99,7 @@ void MainWindow::buildDecorationRow(QWidget* client) {
     balanceSuffixButton_ = addButton(client, QStringLiteral("cmdequilibre2"),
                                      QStringLiteral("Equilibrer"), QRect(888, 3, 57, 17));
 
-    versionBox_ = place(new QLineEdit(client), QStringLiteral("txtversion"), 944, 0, 73, 35);
+    versionBox_ = place(new QLineEdit(client), QStringLiteral("txtversion"), QRect(944, 0, 73, 35));
     versionBox_->setReadOnly(true);
     versionBox_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     useButtonFace(versionBox_);
@@ -135,19 +128,20 @@ void MainWindow::buildPalettes(QWidget* client) {
     // The frames start left of the client edge; their grids start inside it.
     foregroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Foreground, ForegroundPalette(),
                                         {6, 13, QRect(16, 10, 748, 240)}, client);
-    place(foregroundFrame_, QStringLiteral("Frame1_1"), -8, 56, 769, 257);
+    place(foregroundFrame_, QStringLiteral("Frame1_1"), QRect(-8, 56, 769, 257));
 
     addLabel(client, QStringLiteral("Label2_3"), QStringLiteral("Couleur d'arrière plan du pseudo"),
              QRect(0, 320, 169, 17));
     backgroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Background, BackgroundPalette(),
                                         {4, 15, QRect(16, 10, 516, 282)}, client);
-    place(backgroundFrame_, QStringLiteral("Frame1_2"), -8, 336, 537, 297);
+    place(backgroundFrame_, QStringLiteral("Frame1_2"), QRect(-8, 336, 537, 297));
 }
 
 void MainWindow::buildStyleAndOptions(QWidget* client) {
     addLabel(client, QStringLiteral("Label2_0"), QStringLiteral("Mise en forme"),
              QRect(536, 320, 73, 17));
-    auto* styles = place(new QGroupBox(client), QStringLiteral("Frame1_3"), 544, 336, 297, 57);
+    auto* styles =
+        place(new QGroupBox(client), QStringLiteral("Frame1_3"), QRect(544, 336, 297, 57));
     boldBox_ =
         addCheck(styles, QStringLiteral("Check1"), QStringLiteral("Gras"), QRect(8, 10, 130, 19));
     underlineBox_ = addCheck(styles, QStringLiteral("Check2"), QStringLiteral("Souligner"),
@@ -162,7 +156,8 @@ void MainWindow::buildStyleAndOptions(QWidget* client) {
 
     addLabel(client, QStringLiteral("lbloptionspécial"), QStringLiteral("Option spécial"),
              QRect(936, 320, 73, 17));
-    auto* special = place(new QGroupBox(client), QStringLiteral("Frame1_4"), 848, 336, 161, 57);
+    auto* special =
+        place(new QGroupBox(client), QStringLiteral("Frame1_4"), QRect(848, 336, 161, 57));
     ditSuppressBox_ =
         addCheck(special, QStringLiteral("chkoptspecial"),
                  QStringLiteral("Supprimer le mot \"Dit : \" ."), QRect(3, 10, 157, 19));
@@ -195,18 +190,20 @@ void MainWindow::buildOutputArea(QWidget* client) {
                        "propriété de Msn."));
     // A two-line caption, as the box is narrow and tall.
     autoCopyBox_ = new WrappingCheckBox(QStringLiteral("Activer la copie automatique"), client);
-    place(autoCopyBox_, QStringLiteral("chkcopiauto"), 904, 408, 105, 25);
+    place(autoCopyBox_, QStringLiteral("chkcopiauto"), QRect(904, 408, 105, 25));
     autoCopyBox_->setToolTip(
         QStringLiteral("Active la fonction copier lorsque le pseudo est généré."));
 
     auto* previewFrame = place(new QGroupBox(QStringLiteral("Aperçu de votre pseudo."), client),
-                               QStringLiteral("Frame1_0"), 544, 432, 225, 105);
-    previewLabel_ = place(new PreviewLabel(previewFrame), QStringLiteral("Label5"), 6, 18, 213, 81);
+                               QStringLiteral("Frame1_0"), QRect(544, 432, 225, 105));
+    previewLabel_ =
+        place(new PreviewLabel(previewFrame), QStringLiteral("Label5"), QRect(6, 18, 213, 81));
     previewLabel_->setAlignment(Qt::AlignCenter);
     previewLabel_->setWordWrap(true);
     previewLabel_->setAutoFillBackground(true);
 
-    outputBox_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"), 776, 440, 233, 93);
+    outputBox_ =
+        place(new QPlainTextEdit(client), QStringLiteral("Text2"), QRect(776, 440, 233, 93));
 }
 
 void MainWindow::buildInformation(QWidget* client) {
@@ -224,7 +221,8 @@ void MainWindow::buildInformation(QWidget* client) {
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* info = place(new QPlainTextEdit(client), QStringLiteral("Text4"), 816, 544, 193, 97);
+    auto* info =
+        place(new QPlainTextEdit(client), QStringLiteral("Text4"), QRect(816, 544, 193, 97));
     info->setReadOnly(true);
     info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -240,7 +238,7 @@ void MainWindow::buildInformation(QWidget* client) {
 
     auto* logo =
         new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), client);
-    place(logo, QStringLiteral("Image1"), 552, 544, 257, 88);
+    place(logo, QStringLiteral("Image1"), QRect(552, 544, 257, 88));
     logo->setCursor(Qt::PointingHandCursor);
     logo->setToolTip(QStringLiteral("Visiter le site de Chromanick."));
     siteImage_ = logo;

@@ -2,6 +2,7 @@
 
 #include "ui/splash/splashmodel.h"
 #include "ui/widgets/picture.h"
+#include "ui/widgets/placement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,19 +18,6 @@ namespace chromanick {
 namespace {
 
 constexpr int kTickMilliseconds = 50;
-
-template <typename Widget>
-Widget* place(Widget* widget, const QString& name, int left, int top, int width, int height) {
-    widget->setObjectName(name);
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-QLabel* plainLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
 
 }  // namespace
 
@@ -50,36 +38,39 @@ SplashWindow::SplashWindow(SplashModel& model, QWidget* parent)
 
 void SplashWindow::buildControls() {
     place(new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this),
-          QStringLiteral("imgLogo"), 75, 8, 250, 100);
+          QStringLiteral("imgLogo"), QRect(75, 8, 250, 100));
 
-    welcome_ = place(new QPlainTextEdit(this), QStringLiteral("Text1"), 8, 112, 384, 162);
+    welcome_ = place(new QPlainTextEdit(this), QStringLiteral("Text1"), QRect(8, 112, 384, 162));
     welcome_->setReadOnly(true);
     welcome_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    place(plainLabel(QStringLiteral("Msn Plus installer ?"), this), QStringLiteral("Label3"), 8,
-          280, 120, 17);
-    answer_ = place(plainLabel(QString(), this), QStringLiteral("Label4"), 130, 280, 100, 17);
+    place(plainLabel(QStringLiteral("Msn Plus installer ?"), this), QStringLiteral("Label3"),
+          QRect(8, 280, 120, 17));
+    answer_ =
+        place(plainLabel(QString(), this), QStringLiteral("Label4"), QRect(130, 280, 100, 17));
 
-    progress_ = place(new QProgressBar(this), QStringLiteral("ProgressBar1"), 8, 302, 384, 17);
+    progress_ =
+        place(new QProgressBar(this), QStringLiteral("ProgressBar1"), QRect(8, 302, 384, 17));
     progress_->setRange(0, 100);
     progress_->setTextVisible(false);
-    percent_ = place(plainLabel(QString(), this), QStringLiteral("Label1"), 8, 322, 40, 17);
-    message_ = place(plainLabel(QString(), this), QStringLiteral("Label2"), 50, 322, 342, 17);
+    percent_ = place(plainLabel(QString(), this), QStringLiteral("Label1"), QRect(8, 322, 40, 17));
+    message_ =
+        place(plainLabel(QString(), this), QStringLiteral("Label2"), QRect(50, 322, 342, 17));
 
     autoLaunch_ = place(new QCheckBox(QStringLiteral("Lancement automatique."), this),
-                        QStringLiteral("chklanceauto"), 8, 344, 180, 17);
+                        QStringLiteral("chklanceauto"), QRect(8, 344, 180, 17));
     visitSite_ = place(new QCheckBox(QStringLiteral("Visitez le site de Chromanick."), this),
-                       QStringLiteral("chkvisitechromanick"), 192, 344, 200, 17);
+                       QStringLiteral("chkvisitechromanick"), QRect(192, 344, 200, 17));
     connect(autoLaunch_, &QCheckBox::clicked, this, [this](bool on) { model_.setAutoLaunch(on); });
     connect(visitSite_, &QCheckBox::clicked, this, [this](bool on) { model_.setVisitSite(on); });
 
     launch_ = place(new QPushButton(QStringLiteral("Lancer Chromanick"), this),
-                    QStringLiteral("Command1"), 8, 370, 130, 24);
+                    QStringLiteral("Command1"), QRect(8, 370, 130, 24));
     auto* quick = place(new QPushButton(QStringLiteral("Lancé rapide"), this),
-                        QStringLiteral("Command2"), 146, 370, 70, 24);
+                        QStringLiteral("Command2"), QRect(146, 370, 70, 24));
     quick->hide();  // never shown
     auto* gradient = place(new QPushButton(QStringLiteral("Ouvrir Chromanick dégradé"), this),
-                           QStringLiteral("Command3"), 222, 370, 170, 24);
+                           QStringLiteral("Command3"), QRect(222, 370, 170, 24));
     connect(launch_, &QPushButton::clicked, this, [this] { model_.launch(); });
     connect(gradient, &QPushButton::clicked, this, [this] { model_.openGradientEditor(); });
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+namespace chromanick {
+
+// Every window puts its controls at the places it was designed with: a
+// control gets its control name and its geometry in one step.
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, const QRect& geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// A label showing `text` as it is, never as rich text.
+inline QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// Some windows were designed in twips; a pixel is 15 twips.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+constexpr QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+}  // namespace chromanick
