@@ -123,12 +123,7 @@ void GradientEditorModel::editOutput(const QString& text) {
 }
 
 void GradientEditorModel::generate() {
-    output_ = Genere_Degrade(settings_, split_);
-    if (settings_.autoCopy) {
-        platform_.clearClipboard();
-        platform_.setClipboardText(output_);
-        if (platform_.clipboardHasText()) output_ = platform_.clipboardText();
-    }
+    output_ = copyGenerated(platform_, Genere_Degrade(settings_, split_), settings_.autoCopy);
     emit changed();
 }
 
@@ -152,17 +147,8 @@ QString GradientEditorModel::handOverToMainEditor() const {
     return settings_.nickname == kGradientPlaceholder ? kNicknameHint : settings_.nickname;
 }
 
-// A cancelled dialog writes nothing; a failed write is reported and the
-// program goes on, so the user's work is never lost to a save error.
-GradientEditorModel::ExportResult GradientEditorModel::exportText() {
-    const auto path = platform_.saveFileName(kSaveDialog, kSaveFilter, QString());
-    if (!path || path->isEmpty()) return ExportResult::Cancelled;
-    if (!writeExport(*path, gradientEditorExport(output_, clock_()))) {
-        platform_.message(kSaveFailed + *path, QString(), MessageIcon::Critical,
-                          MessageButtons::Ok);
-        return ExportResult::Failed;
-    }
-    return ExportResult::Written;
+SaveResult GradientEditorModel::exportText() {
+    return exportTextFile(platform_, [this] { return gradientEditorExport(output_, clock_()); });
 }
 
 void GradientEditorModel::saveRequested() {
@@ -172,16 +158,8 @@ void GradientEditorModel::saveRequested() {
 }
 
 bool GradientEditorModel::leaveRequested() {
-    const auto answer = platform_.message(kSaveQuestion, kSaveTitle, MessageIcon::Information,
-                                          MessageButtons::YesNoCancel);
-    switch (answer) {
-        case MessageAnswer::Yes:
-            return exportText() == ExportResult::Written;
-        case MessageAnswer::No:
-            return true;
-        default:
-            return false;
-    }
+    return askToSaveOnLeaving(platform_, kSaveQuestion, kSaveTitle,
+                              [this] { return exportText(); });
 }
 
 bool GradientEditorModel::quitRequested() {

@@ -2,6 +2,7 @@
 
 #include "core/bgrcolor.h"
 #include "gradient/gradient.h"
+#include "ui/editorflows.h"
 #include "ui/platform.h"
 
 #include <QDateTime>
@@ -28,10 +29,6 @@ public:
     static inline const QString kSaveQuestion =
         QStringLiteral("Voulez vous enregistré votre pseudo?");
     static inline const QString kSaveTitle = QStringLiteral("Enregistrer le code de votre pseudo?");
-    static inline const QString kSaveDialog = QStringLiteral("cmdialsave");
-    static inline const QString kSaveFilter = QStringLiteral("Fichier Texte.|*.txt");
-    static inline const QString kSaveFailed =
-        QStringLiteral("Impossible d'enregistrer le fichier : ");
     static inline const QString kBackgroundDialog = QStringLiteral("cmdialcolorap");
 
     explicit GradientEditorModel(Platform& platform, Clock clock = {}, QObject* parent = nullptr);
@@ -86,9 +83,7 @@ signals:
     void changed();  // any state above changed; views re-read what they show
 
 private:
-    enum class ExportResult { Written, Cancelled, Failed };
-
-    ExportResult exportText();
+    SaveResult exportText();
     bool leaveRequested();
     void resplit();
     void setStyle(bool GradientSettings::*field, bool on);

@@ -8,6 +8,7 @@
 #include "core/palettes.h"
 #include "gradient/gradient.h"
 #include "ui/editor/mainmodel_state.h"
+#include "ui/editorflows.h"
 
 namespace chromanick {
 
@@ -394,12 +395,7 @@ void MainEditorModel::toggleEmoticons() {
 // the clipboard and Text2 then shows what the clipboard gives back.
 void MainEditorModel::generate() {
     ChangeScope scope(*this);
-    d->output = ComposeNickCode(settings());
-    if (d->autoCopy) {
-        d->platform.clearClipboard();
-        d->platform.setClipboardText(d->output);
-        if (d->platform.clipboardHasText()) d->output = d->platform.clipboardText();
-    }
+    d->output = copyGenerated(d->platform, ComposeNickCode(settings()), d->autoCopy);
     d->dirty = true;
 }
 

@@ -18,6 +18,7 @@ namespace chromanick {
 
 struct NickProject;
 enum class ExportSignature;
+enum class SaveResult;
 
 // The main editor ("Form1") without its widgets: it owns every choice and
 // runs every handler. Setting a control from the program (a project being
@@ -119,9 +120,8 @@ private:
     void nicknameChanged();
     void writeBackNickname(const QString& text);
     void applyProject(const NickProject& project);
-    bool exportTo(ExportSignature signature);
+    SaveResult exportTo(ExportSignature signature);
     bool askToSaveThenExport(ExportSignature signature);
-    void reportSaveFailure(const QString& path);
 
     std::unique_ptr<State> d;
 };

@@ -6,28 +6,17 @@
 #include "storage/textexport.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainmodel_state.h"
+#include "ui/editorflows.h"
 
 namespace chromanick {
 
 namespace {
 
 const QString kProjectFilter = QStringLiteral("Fichier Chromanick.|*.nkp");
-const QString kTextFilter = QStringLiteral("Fichier Texte.|*.txt");
 const QString kOpenFailure = QStringLiteral("Impossible d'ouvrir le fichier : ");
-const QString kSaveFailure = QStringLiteral("Impossible d'enregistrer le fichier : ");
 const QString kSaveQuestion = QStringLiteral("Voulez vous enregistrer votre pseudo?");
 
-// The path a dialog gave, or nothing when it was cancelled.
-std::optional<QString> chosenPath(const std::optional<QString>& path) {
-    if (!path || path->isEmpty()) return std::nullopt;
-    return path;
-}
-
 }  // namespace
-
-void MainEditorModel::reportSaveFailure(const QString& path) {
-    d->platform.message(kSaveFailure + path, QString(), MessageIcon::Critical, MessageButtons::Ok);
-}
 
 // --- Projects ---
 
@@ -40,7 +29,7 @@ void MainEditorModel::saveProject() {
     snapshot.settings = settings();
     snapshot.combo1Index = d->prefixes.currentIndex();
     snapshot.combo2Index = d->suffixes.currentIndex();
-    if (!chromanick::saveProject(*path, snapshot)) reportSaveFailure(*path);
+    if (!chromanick::saveProject(*path, snapshot)) reportSaveFailure(d->platform, *path);
 }
 
 void MainEditorModel::openProject() {
@@ -105,34 +94,18 @@ void MainEditorModel::applyProject(const NickProject& p) {
 
 // --- Text export ---
 
-bool MainEditorModel::exportTo(ExportSignature signature) {
-    const auto path =
-        chosenPath(d->platform.saveFileName(QStringLiteral("cmdialsave"), kTextFilter, QString()));
-    if (!path) return false;
-    if (!writeExport(*path, mainEditorExport(d->output, d->clock(), signature))) {
-        reportSaveFailure(*path);
-        return false;
-    }
-    return true;
+SaveResult MainEditorModel::exportTo(ExportSignature signature) {
+    return exportTextFile(d->platform,
+                          [&] { return mainEditorExport(d->output, d->clock(), signature); });
 }
 
 void MainEditorModel::exportText() {
     exportTo(ExportSignature::Plain);
 }
 
-// Yes exports and lets the program end only when the file was written; No
-// ends without writing; Cancel, a cancelled dialog or a failed write keep
-// the window open.
 bool MainEditorModel::askToSaveThenExport(ExportSignature signature) {
-    switch (d->platform.message(kSaveQuestion, QString(), MessageIcon::Information,
-                                MessageButtons::YesNoCancel)) {
-        case MessageAnswer::Yes:
-            return exportTo(signature);
-        case MessageAnswer::No:
-            return true;
-        default:
-            return false;
-    }
+    return askToSaveOnLeaving(d->platform, kSaveQuestion, QString(),
+                              [&] { return exportTo(signature); });
 }
 
 bool MainEditorModel::quitRequested() {

@@ -1,0 +1,53 @@
+#include "ui/editorflows.h"
+
+#include "storage/textexport.h"
+
+namespace chromanick {
+
+namespace {
+
+const QString kSaveFailure = QStringLiteral("Impossible d'enregistrer le fichier : ");
+
+}  // namespace
+
+std::optional<QString> chosenPath(const std::optional<QString>& path) {
+    if (!path || path->isEmpty()) return std::nullopt;
+    return path;
+}
+
+QString copyGenerated(Platform& platform, const QString& code, bool autoCopy) {
+    if (!autoCopy) return code;
+    platform.clearClipboard();
+    platform.setClipboardText(code);
+    return platform.clipboardHasText() ? platform.clipboardText() : code;
+}
+
+void reportSaveFailure(Platform& platform, const QString& path) {
+    platform.message(kSaveFailure + path, QString(), MessageIcon::Critical, MessageButtons::Ok);
+}
+
+SaveResult exportTextFile(Platform& platform, const std::function<QStringList()>& lines) {
+    const auto path =
+        chosenPath(platform.saveFileName(QStringLiteral("cmdialsave"), kTextFileFilter, QString()));
+    if (!path) return SaveResult::Cancelled;
+    if (!writeExport(*path, lines())) {
+        reportSaveFailure(platform, *path);
+        return SaveResult::Failed;
+    }
+    return SaveResult::Written;
+}
+
+bool askToSaveOnLeaving(Platform& platform, const QString& question, const QString& title,
+                        const std::function<SaveResult()>& save) {
+    switch (
+        platform.message(question, title, MessageIcon::Information, MessageButtons::YesNoCancel)) {
+        case MessageAnswer::Yes:
+            return save() == SaveResult::Written;
+        case MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace chromanick
