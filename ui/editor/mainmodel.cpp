@@ -32,9 +32,6 @@ MainEditorModel::~MainEditorModel() = default;
 
 // --- State ---
 
-const QString& MainEditorModel::nickname() const {
-    return d->nickname;
-}
 int MainEditorModel::caret() const {
     return d->caret;
 }
@@ -44,47 +41,8 @@ const DecorationList& MainEditorModel::prefixes() const {
 const DecorationList& MainEditorModel::suffixes() const {
     return d->suffixes;
 }
-const QString& MainEditorModel::foregroundOption() const {
-    return d->foreground;
-}
-const QString& MainEditorModel::backgroundOption() const {
-    return d->background;
-}
-bool MainEditorModel::bold() const {
-    return d->bold;
-}
-bool MainEditorModel::underline() const {
-    return d->underline;
-}
-bool MainEditorModel::italic() const {
-    return d->italic;
-}
-bool MainEditorModel::strikethrough() const {
-    return d->strikethrough;
-}
-bool MainEditorModel::specialChars() const {
-    return d->specialChars;
-}
 QString MainEditorModel::specialCharsCaption() const {
     return d->specialCharsCaption;
-}
-bool MainEditorModel::ditColourOn() const {
-    return d->ditColourOn;
-}
-bool MainEditorModel::ditSuppressed() const {
-    return d->ditSuppressed;
-}
-bool MainEditorModel::autoCopy() const {
-    return d->autoCopy;
-}
-BgrColor MainEditorModel::customForeground() const {
-    return d->colourDialog1;
-}
-BgrColor MainEditorModel::customBackground() const {
-    return d->colourDialog2;
-}
-BgrColor MainEditorModel::ditColour() const {
-    return d->colourDialog3;
 }
 BgrColor MainEditorModel::customForegroundCaptionColour() const {
     return d->customForegroundCaption;
@@ -112,29 +70,15 @@ QString MainEditorModel::versionText() const {
     return QStringLiteral("Version : ") + appinfo::versionDotted();
 }
 
-NickSettings MainEditorModel::settings() const {
-    NickSettings s;
-    s.Nickname = d->nickname;
-    s.Prefix = d->prefixes.text();
-    s.Suffix = d->suffixes.text();
-    s.ForegroundOption = d->foreground;
-    s.BackgroundOption = d->background;
-    s.Bold = d->bold;
-    s.Underline = d->underline;
-    s.Italic = d->italic;
-    s.Strikethrough = d->strikethrough;
-    s.SpecialChars = d->specialChars;
-    s.CustomForeground = d->colourDialog1;
-    s.CustomBackground = d->colourDialog2;
-    s.DitColourOn = d->ditColourOn;
-    s.DitColour = d->colourDialog3;
-    s.DitSuppressed = d->ditSuppressed;
-    s.AutoCopy = d->autoCopy;
-    return s;
+// The decoration boxes' texts are the prefix and suffix generation reads.
+void MainEditorModel::decorationsChanged() {
+    settings_.Prefix = d->prefixes.text();
+    settings_.Suffix = d->suffixes.text();
+    d->dirty = true;
 }
 
 QString MainEditorModel::gradientHandOver() const {
-    return d->nickname == kNicknameHint ? kGradientPlaceholder : d->nickname;
+    return settings_.Nickname == kNicknameHint ? kGradientPlaceholder : settings_.Nickname;
 }
 
 // --- The nickname box ---
@@ -142,7 +86,7 @@ QString MainEditorModel::gradientHandOver() const {
 void MainEditorModel::setNickname(const QString& text, int caret) {
     ChangeScope scope(*this);
     const int newCaret = caret < 0 ? int(text.size()) : qMin(caret, int(text.size()));
-    if (text == d->nickname) {
+    if (text == settings_.Nickname) {
         // The same text is no change of the box: only the caret moves.
         if (newCaret != d->caret) {
             d->caret = newCaret;
@@ -150,23 +94,23 @@ void MainEditorModel::setNickname(const QString& text, int caret) {
         }
         return;
     }
-    d->nickname = text;
+    settings_.Nickname = text;
     d->caret = newCaret;
     d->dirty = true;
     nicknameChanged();
 }
 
 QString MainEditorModel::nicknameFor(const QString& text) const {
-    return d->specialChars ? Applique_CaracSpe(text) : text;
+    return settings_.SpecialChars ? Applique_CaracSpe(text) : text;
 }
 
 // Text1_Change: the look-alike letters when they are on (the caret goes to
 // the end), then the preview. The forward transform is idempotent, so its
 // own write-back needs no second pass.
 void MainEditorModel::nicknameChanged() {
-    if (d->specialChars) {
-        d->nickname = Applique_CaracSpe(d->nickname);
-        d->caret = int(d->nickname.size());
+    if (settings_.SpecialChars) {
+        settings_.Nickname = Applique_CaracSpe(settings_.Nickname);
+        d->caret = int(settings_.Nickname.size());
     }
     refreshPreview();
 }
@@ -185,17 +129,18 @@ void MainEditorModel::insertEmoticon(int tableIndex, int selectionStart, int sel
     const auto& table = EmoticonTable();
     if (tableIndex < 0 || tableIndex >= table.size()) return;
     const TextEdit edit =
-        insertAtCaret(d->nickname, selectionStart, selectionLength, table[tableIndex].text);
+        insertAtCaret(settings_.Nickname, selectionStart, selectionLength, table[tableIndex].text);
     setNickname(edit.text, edit.caret);
 }
 
 void MainEditorModel::setSpecialChars(bool on) {
     ChangeScope scope(*this);
-    if (on == d->specialChars) return;
-    d->specialChars = on;
+    if (on == settings_.SpecialChars) return;
+    settings_.SpecialChars = on;
     d->specialCharsCaption = on ? kSpecialCharsCaptionOn : kSpecialCharsCaptionOff;
     d->dirty = true;
-    writeBackNickname(on ? Applique_CaracSpe(d->nickname) : Retire_CaracSpe(d->nickname));
+    writeBackNickname(on ? Applique_CaracSpe(settings_.Nickname)
+                         : Retire_CaracSpe(settings_.Nickname));
 }
 
 // --- Palettes ---
@@ -204,7 +149,7 @@ void MainEditorModel::pickForeground(const QString& option) {
     const PaletteEntry* entry = findForegroundEntry(option);
     if (!entry) return;
     ChangeScope scope(*this);
-    d->foreground = entry->option;
+    settings_.ForegroundOption = entry->option;
     d->dirty = true;
     // A single click on the custom entry only selects it.
     if (entry->role != EntryRole::Custom) refreshPreview();
@@ -214,7 +159,7 @@ void MainEditorModel::pickBackground(const QString& option) {
     const PaletteEntry* entry = findBackgroundEntry(option);
     if (!entry) return;
     ChangeScope scope(*this);
-    d->background = entry->option;
+    settings_.BackgroundOption = entry->option;
     d->dirty = true;
     switch (entry->role) {
         case EntryRole::Default:
@@ -233,22 +178,22 @@ void MainEditorModel::pickBackground(const QString& option) {
 void MainEditorModel::customForegroundDoubleClicked() {
     ChangeScope scope(*this);
     pickForeground(kCustomForegroundOption);
-    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor1"), d->colourDialog1))
-        d->colourDialog1 = *c;
-    d->preview.setTextColour(d->colourDialog1);
+    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor1"), settings_.CustomForeground))
+        settings_.CustomForeground = *c;
+    d->preview.setTextColour(settings_.CustomForeground);
     refreshPreview();
-    d->customForegroundCaption = d->colourDialog1;
+    d->customForegroundCaption = settings_.CustomForeground;
     d->dirty = true;
 }
 
 void MainEditorModel::customBackgroundDoubleClicked() {
     ChangeScope scope(*this);
     pickBackground(kCustomBackgroundOption);
-    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor2"), d->colourDialog2))
-        d->colourDialog2 = *c;
-    d->preview.setBackgroundColour(d->colourDialog2);
+    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor2"), settings_.CustomBackground))
+        settings_.CustomBackground = *c;
+    d->preview.setBackgroundColour(settings_.CustomBackground);
     refreshPreview();
-    d->customBackgroundOption = d->colourDialog2;
+    d->customBackgroundOption = settings_.CustomBackground;
     d->dirty = true;
 }
 
@@ -267,53 +212,53 @@ bool tick(bool& box, bool on) {
 
 void MainEditorModel::setBold(bool on) {
     ChangeScope scope(*this);
-    if (tick(d->bold, on)) refreshPreview();
+    if (tick(settings_.Bold, on)) refreshPreview();
 }
 
 void MainEditorModel::setUnderline(bool on) {
     ChangeScope scope(*this);
-    if (tick(d->underline, on)) refreshPreview();
+    if (tick(settings_.Underline, on)) refreshPreview();
 }
 
 void MainEditorModel::setItalic(bool on) {
     ChangeScope scope(*this);
-    if (tick(d->italic, on)) refreshPreview();
+    if (tick(settings_.Italic, on)) refreshPreview();
 }
 
 void MainEditorModel::setStrikethrough(bool on) {
     ChangeScope scope(*this);
-    if (tick(d->strikethrough, on)) refreshPreview();
+    if (tick(settings_.Strikethrough, on)) refreshPreview();
 }
 
 void MainEditorModel::setAutoCopy(bool on) {
     ChangeScope scope(*this);
-    if (tick(d->autoCopy, on)) d->dirty = true;
+    if (tick(settings_.AutoCopy, on)) d->dirty = true;
 }
 
 // chkcolordi: the suppression of the word Dit gives way, then the colour
 // dialog opens unless a project is restoring the colour.
 void MainEditorModel::setDitColourOn(bool on) {
     ChangeScope scope(*this);
-    if (!tick(d->ditColourOn, on)) return;
+    if (!tick(settings_.DitColourOn, on)) return;
     d->dirty = true;
     if (!on) return;
-    if (d->ditSuppressed) {
+    if (settings_.DitSuppressed) {
         d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
                             MessageButtons::Ok);
         setDitSuppressed(false);
     }
     if (d->suppressDitDialog) return;
-    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor3"), d->colourDialog3))
-        d->colourDialog3 = *c;
-    d->ditCaption = d->colourDialog3;
+    if (auto c = d->platform.pickColour(QStringLiteral("cmdialcolor3"), settings_.DitColour))
+        settings_.DitColour = *c;
+    d->ditCaption = settings_.DitColour;
 }
 
 // chkoptspecial: whichever box was ticked last, the suppression gives way.
 void MainEditorModel::setDitSuppressed(bool on) {
     ChangeScope scope(*this);
-    if (!tick(d->ditSuppressed, on)) return;
+    if (!tick(settings_.DitSuppressed, on)) return;
     d->dirty = true;
-    if (d->ditSuppressed && d->ditColourOn) {
+    if (settings_.DitSuppressed && settings_.DitColourOn) {
         d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
                             MessageButtons::Ok);
         setDitSuppressed(false);
@@ -329,20 +274,20 @@ void MainEditorModel::fillDecorationLists(const QStringList& userPrefixes,
     d->prefixes.append(userPrefixes);
     d->suffixes.append(BuiltinSuffixes());
     d->suffixes.append(userSuffixes);
-    d->dirty = true;
+    decorationsChanged();
 }
 
 void MainEditorModel::pickPrefix(int index) {
     ChangeScope scope(*this);
     if (!d->prefixes.setCurrentIndex(index)) return;
-    d->dirty = true;
+    decorationsChanged();
     refreshPreview();
 }
 
 void MainEditorModel::pickSuffix(int index) {
     ChangeScope scope(*this);
     if (!d->suffixes.setCurrentIndex(index)) return;
-    d->dirty = true;
+    decorationsChanged();
     refreshPreview();
 }
 
@@ -350,13 +295,13 @@ void MainEditorModel::pickSuffix(int index) {
 void MainEditorModel::typePrefix(const QString& text) {
     ChangeScope scope(*this);
     d->prefixes.setText(text);
-    d->dirty = true;
+    decorationsChanged();
 }
 
 void MainEditorModel::typeSuffix(const QString& text) {
     ChangeScope scope(*this);
     d->suffixes.setText(text);
-    d->dirty = true;
+    decorationsChanged();
 }
 
 void MainEditorModel::balancePrefix() {
@@ -381,7 +326,7 @@ void MainEditorModel::pickPreviewSize(const QString& entry) {
 
 void MainEditorModel::refreshPreview() {
     ChangeScope scope(*this);
-    d->preview.refresh(settings());
+    d->preview.refresh(settings_);
     d->dirty = true;
 }
 
@@ -395,7 +340,7 @@ void MainEditorModel::toggleEmoticons() {
 // the clipboard and Text2 then shows what the clipboard gives back.
 void MainEditorModel::generate() {
     ChangeScope scope(*this);
-    d->output = copyGenerated(d->platform, ComposeNickCode(settings()), d->autoCopy);
+    d->output = copyGenerated(d->platform, ComposeNickCode(settings_), settings_.AutoCopy);
     d->dirty = true;
 }
 
@@ -418,9 +363,9 @@ void MainEditorModel::reset() {
     setDitColourOn(false);
     setStrikethrough(false);
     setSpecialChars(false);
-    d->colourDialog1 = 0;
+    settings_.CustomForeground = 0;
     d->customForegroundCaption = 0;
-    d->colourDialog2 = 0;
+    settings_.CustomBackground = 0;
     d->customBackgroundOption = kSystemButtonFace;
     // The decorations were emptied without a refresh, so a refresh run
     // before that may still show them: the reset ends on an empty preview.

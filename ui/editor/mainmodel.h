@@ -33,24 +33,28 @@ public:
     ~MainEditorModel() override;
 
     // --- State, as the controls show it ---
-    const QString& nickname() const;          // Text1
-    int caret() const;                        // Text1 caret after the last change
-    const DecorationList& prefixes() const;   // Combo1
-    const DecorationList& suffixes() const;   // Combo2
-    const QString& foregroundOption() const;  // selected nickname-colour option
-    const QString& backgroundOption() const;  // selected background option
-    bool bold() const;
-    bool underline() const;
-    bool italic() const;
-    bool strikethrough() const;
-    bool specialChars() const;
+    // Every choice generation reads; the colour dialogs' current colours are
+    // CustomForeground (cmdialcolor1), CustomBackground (cmdialcolor2) and
+    // DitColour (cmdialcolor3), each remembering its own.
+    const NickSettings& settings() const { return settings_; }
+    const QString& nickname() const { return settings_.Nickname; }  // Text1
+    int caret() const;                       // Text1 caret after the last change
+    const DecorationList& prefixes() const;  // Combo1
+    const DecorationList& suffixes() const;  // Combo2
+    const QString& foregroundOption() const { return settings_.ForegroundOption; }
+    const QString& backgroundOption() const { return settings_.BackgroundOption; }
+    bool bold() const { return settings_.Bold; }
+    bool underline() const { return settings_.Underline; }
+    bool italic() const { return settings_.Italic; }
+    bool strikethrough() const { return settings_.Strikethrough; }
+    bool specialChars() const { return settings_.SpecialChars; }
     QString specialCharsCaption() const;  // caption of chkcaracspe
-    bool ditColourOn() const;
-    bool ditSuppressed() const;
-    bool autoCopy() const;
-    BgrColor customForeground() const;  // current colour of cmdialcolor1
-    BgrColor customBackground() const;  // current colour of cmdialcolor2
-    BgrColor ditColour() const;         // current colour of cmdialcolor3
+    bool ditColourOn() const { return settings_.DitColourOn; }
+    bool ditSuppressed() const { return settings_.DitSuppressed; }
+    bool autoCopy() const { return settings_.AutoCopy; }
+    BgrColor customForeground() const { return settings_.CustomForeground; }
+    BgrColor customBackground() const { return settings_.CustomBackground; }
+    BgrColor ditColour() const { return settings_.DitColour; }
     // Colours the window gives the custom options and the Dit box.
     BgrColor customForegroundCaptionColour() const;    // optcouleurperso1 caption
     BgrColor customBackgroundOptionColour() const;     // optaperso background
@@ -59,7 +63,6 @@ public:
     const PreviewState& preview() const;               // Label5
     bool emoticonsVisible() const;                     // activemoti check mark / Frame5
     QString versionText() const;                       // "Version : " and the dotted version
-    NickSettings settings() const;                     // what generation reads
     QStringList previewSizes() const;                  // entries of Combo3
 
     // --- Handlers ---
@@ -123,6 +126,9 @@ private:
     SaveResult exportTo(ExportSignature signature);
     bool askToSaveThenExport(ExportSignature signature);
 
+    void decorationsChanged();
+
+    NickSettings settings_;
     std::unique_ptr<State> d;
 };
 

@@ -21,12 +21,12 @@ const QString kSaveQuestion = QStringLiteral("Voulez vous enregistrer votre pseu
 // --- Projects ---
 
 void MainEditorModel::saveProject() {
-    const QString proposed = proposedProjectName(d->nickname, d->clock().date());
+    const QString proposed = proposedProjectName(settings_.Nickname, d->clock().date());
     const auto path = chosenPath(
         d->platform.saveFileName(QStringLiteral("cmdsaveprojet"), kProjectFilter, proposed));
     if (!path) return;
     ProjectSnapshot snapshot;
-    snapshot.settings = settings();
+    snapshot.settings = settings_;
     snapshot.combo1Index = d->prefixes.currentIndex();
     snapshot.combo2Index = d->suffixes.currentIndex();
     if (!chromanick::saveProject(*path, snapshot)) reportSaveFailure(d->platform, *path);
@@ -66,14 +66,14 @@ void MainEditorModel::applyProject(const NickProject& p) {
     if (p.Strikethrough) setStrikethrough(true);
     if (p.SpecialChars) setSpecialChars(true);
     if (p.CustomForeground) {
-        d->colourDialog1 = *p.CustomForeground;
+        settings_.CustomForeground = *p.CustomForeground;
         d->customForegroundCaption = *p.CustomForeground;
         d->dirty = true;
         pickForeground(kCustomForegroundOption);
         refreshPreview();
     }
     if (p.CustomBackground) {
-        d->colourDialog2 = *p.CustomBackground;
+        settings_.CustomBackground = *p.CustomBackground;
         d->customBackgroundOption = *p.CustomBackground;
         d->dirty = true;
         pickBackground(kCustomBackgroundOption);
@@ -81,7 +81,7 @@ void MainEditorModel::applyProject(const NickProject& p) {
         refreshPreview();
     }
     if (p.DitColour) {
-        d->colourDialog3 = *p.DitColour;
+        settings_.DitColour = *p.DitColour;
         d->ditCaption = *p.DitColour;
         d->dirty = true;
         d->suppressDitDialog = true;

@@ -17,27 +17,13 @@ struct MainEditorModel::State {
     Platform& platform;
     Clock clock;
 
-    QString nickname = kNicknameHint;  // Text1
-    int caret = 0;
-    DecorationList prefixes;  // Combo1
-    DecorationList suffixes;  // Combo2
-    QString foreground = kDefaultForegroundOption;
-    QString background = kDefaultBackgroundOption;
-    bool bold = false;
-    bool underline = false;
-    bool italic = false;
-    bool strikethrough = false;
-    bool specialChars = false;
+    // The choices NickSettings names live in MainEditorModel::settings_;
+    // this is what the window shows besides them.
+    int caret = 0;            // Text1 caret
+    DecorationList prefixes;  // Combo1, its text is settings_.Prefix
+    DecorationList suffixes;  // Combo2, its text is settings_.Suffix
     QString specialCharsCaption = kSpecialCharsCaptionInitial;
-    bool ditColourOn = false;
-    bool ditSuppressed = false;
-    bool autoCopy = true;
     bool suppressDitDialog = false;  // set only while a project restores the Dit colour
-
-    // Current colours of the three colour dialogs; each remembers its own.
-    BgrColor colourDialog1 = 0;  // cmdialcolor1, custom nickname colour
-    BgrColor colourDialog2 = 0;  // cmdialcolor2, custom background
-    BgrColor colourDialog3 = 0;  // cmdialcolor3, colour of the word Dit
 
     BgrColor customForegroundCaption = kSystemButtonText;
     BgrColor customBackgroundOption = kSystemButtonFace;
