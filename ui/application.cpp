@@ -6,6 +6,7 @@
 #include "ui/editor/mainwindow.h"
 #include "ui/splash/splashwindow.h"
 #include "ui/weblinks.h"
+#include "ui/widgets/fonts.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -109,19 +110,8 @@ void Application::endProgram() {
     QApplication::exit(0);
 }
 
-QFont classicFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
 void useClassicFont() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                                QStringLiteral("DejaVu Sans Condensed")});
-    QApplication::setFont(classicFont());
+    QApplication::setFont(windowFont());
 }
 
 bool displayAvailable() {

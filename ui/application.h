@@ -78,9 +78,8 @@ private:
     std::unique_ptr<GradientWindow> gradientWindow_;
 };
 
-// The program's font: MS Sans Serif 8 pt where installed, elsewhere the
-// closest sans-serif of similar width, so captions fit their controls.
-QFont classicFont();
+// Every window's font is windowFont() (ui/widgets/fonts.h), so that captions
+// fit their controls.
 void useClassicFont();
 
 // True when a windowing system can be reached: a display, a Wayland socket

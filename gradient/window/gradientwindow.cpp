@@ -68,10 +68,9 @@ void GradientWindow::buildMenus() {
     };
     auto addItem = [this](QMenu* menu, const QString& name, const QString& text, auto slot,
                           QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(text);
+        QAction* action = menu->addAction(text, this, slot);
         action->setObjectName(name);
         action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, slot);
         return action;
     };
 

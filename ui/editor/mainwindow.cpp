@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QValidator>
 
@@ -82,7 +83,6 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
 
     nicknameBox_->setValidator(new NicknameValidator(model_, syncing_, nicknameBox_));
     wireControls();
-    wireMenus();
     connect(&model_, &MainEditorModel::changed, this, &MainWindow::syncFromModel);
     syncFromModel();
 }
@@ -152,26 +152,59 @@ void MainWindow::wireControls() {
             forward([this] { links::announceVisitSite(platform_); }));
 }
 
-void MainWindow::wireMenus() {
-    auto onMenu = [this](const QString& name, auto call) {
-        QAction* action = findChild<QAction*>(name);
-        Q_ASSERT(action != nullptr);
-        connect(action, &QAction::triggered, this, unlessSyncing(syncing_, call));
+// Each menu entry is created with its handler, so no entry can be left
+// without one.
+void MainWindow::buildMenus() {
+    auto addAction = [this](QMenu* menu, const QString& name, const QString& caption, auto call) {
+        QAction* action = menu->addAction(caption, this, unlessSyncing(syncing_, call));
+        action->setObjectName(name);
+        return action;
     };
-    onMenu(QStringLiteral("nouveau"), [this] {
+    // A menu and the action that opens it both carry the menu's name.
+    auto named = [](QMenu* menu, const QString& name) {
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        return menu;
+    };
+
+    QMenuBar* bar = menuBar();
+    QMenu* file = named(bar->addMenu(QStringLiteral("Fichier")), QStringLiteral("fichier"));
+    addAction(file, QStringLiteral("nouveau"), QStringLiteral("Nouveau"), [this] {
         model_.reset();
         showModelOutput();
-    });
-    onMenu(QStringLiteral("openprojet"), [this] { model_.openProject(); });
-    onMenu(QStringLiteral("saveprojet"), [this] { model_.saveProject(); });
-    onMenu(QStringLiteral("mnusave"), [this] { model_.exportText(); });
-    onMenu(QStringLiteral("newversion"), [this] { links::confirmNewVersion(platform_); });
-    onMenu(QStringLiteral("quitter"), [this] { quit(); });
-    onMenu(QStringLiteral("activemoti"), [this] { model_.toggleEmoticons(); });
-    onMenu(QStringLiteral("mnubascul"), [this] { requestGradientSwitch(); });
-    onMenu(QStringLiteral("chromanick"), [this] { links::confirmVisitSite(platform_); });
-    onMenu(QStringLiteral("aide2"), [this] { links::showMainHelp(platform_); });
-    onMenu(QStringLiteral("apropos"), [this] { showAbout(); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    addAction(file, QStringLiteral("openprojet"), QStringLiteral("Ouvrir un projet"), [this] {
+        model_.openProject();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* save = named(file->addMenu(QStringLiteral("Enregistrer")),
+                        QStringLiteral("mnucaptionenregistrer"));
+    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un projet (.nkp)"),
+              [this] { model_.saveProject(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.txt)"),
+              [this] { model_.exportText(); });
+    addAction(file, QStringLiteral("newversion"), QStringLiteral("Vérifier nouvelle version."),
+              [this] { links::confirmNewVersion(platform_); });
+    addAction(file, QStringLiteral("quitter"), QStringLiteral("Quitter"), [this] {
+        quit();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* more = named(bar->addMenu(QStringLiteral("Plus")), QStringLiteral("plus"));
+    emoticonsAction_ = addAction(more, QStringLiteral("activemoti"),
+                                 QStringLiteral("Activer la fonction émoticone."),
+                                 [this] { model_.toggleEmoticons(); });
+    emoticonsAction_->setCheckable(true);
+    addAction(more, QStringLiteral("mnubascul"),
+              QStringLiteral("Basculer Vers Chromanick Dégradée"),
+              [this] { requestGradientSwitch(); });
+    addAction(more, QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?"),
+              [this] { links::confirmVisitSite(platform_); });
+
+    QMenu* help = named(bar->addMenu(QStringLiteral("?")), QStringLiteral("aide"));
+    addAction(help, QStringLiteral("aide2"), QStringLiteral("Aide"),
+              [this] { links::showMainHelp(platform_); });
+    addAction(help, QStringLiteral("apropos"), QStringLiteral("A propos de ..."),
+              [this] { showAbout(); });
 }
 
 void MainWindow::insertEmoticon(int tableIndex) {

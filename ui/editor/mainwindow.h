@@ -60,9 +60,8 @@ private:
     void buildOutputArea(QWidget* client);
     void buildInformation(QWidget* client);
     void fitVersionBox();
-    void buildMenus();
     void wireControls();
-    void wireMenus();
+    void buildMenus();  // mainwindow.cpp: each entry with its handler
 
     // Copying the model into the widgets (mainwindowsync.cpp).
     void syncFromModel();

@@ -244,45 +244,4 @@ void MainWindow::buildInformation(QWidget* client) {
     siteImage_ = logo;
 }
 
-void MainWindow::buildMenus() {
-    auto addAction = [](QMenu* menu, const QString& name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        return action;
-    };
-    // A menu and the action that opens it both carry the menu's name.
-    auto named = [](QMenu* menu, const QString& name) {
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        return menu;
-    };
-
-    QMenuBar* bar = menuBar();
-    QMenu* file = named(bar->addMenu(QStringLiteral("Fichier")), QStringLiteral("fichier"));
-    addAction(file, QStringLiteral("nouveau"), QStringLiteral("Nouveau"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addAction(file, QStringLiteral("openprojet"), QStringLiteral("Ouvrir un projet"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QMenu* save = named(file->addMenu(QStringLiteral("Enregistrer")),
-                        QStringLiteral("mnucaptionenregistrer"));
-    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un projet (.nkp)"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.txt)"));
-    addAction(file, QStringLiteral("newversion"), QStringLiteral("Vérifier nouvelle version."));
-    addAction(file, QStringLiteral("quitter"), QStringLiteral("Quitter"))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu* more = named(bar->addMenu(QStringLiteral("Plus")), QStringLiteral("plus"));
-    emoticonsAction_ = addAction(more, QStringLiteral("activemoti"),
-                                 QStringLiteral("Activer la fonction émoticone."));
-    emoticonsAction_->setCheckable(true);
-    addAction(more, QStringLiteral("mnubascul"),
-              QStringLiteral("Basculer Vers Chromanick Dégradée"));
-    addAction(more, QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?"));
-
-    QMenu* help = named(bar->addMenu(QStringLiteral("?")), QStringLiteral("aide"));
-    addAction(help, QStringLiteral("aide2"), QStringLiteral("Aide"));
-    addAction(help, QStringLiteral("apropos"), QStringLiteral("A propos de ..."));
-}
-
 }  // namespace chromanick
