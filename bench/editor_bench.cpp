@@ -27,11 +27,11 @@ void nicknameChange(benchmark::State& state) {
     MainEditorModel model(platform);
     MainWindow window(model, platform);
     window.show();
-    model.setSpecialChars(true);
+    model.setLookalike(true);
     model.setNickname(sampleNickname(int(state.range(0))));
     auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
     typeAtEndEachIteration(state, text1);
-    if (!model.specialChars() || model.nickname().size() < state.range(0) - 1)
+    if (!model.lookalike() || model.nickname().size() < state.range(0) - 1)
         state.SkipWithError("la saisie n'a pas atteint l'éditeur");
 }
 

@@ -1,8 +1,8 @@
 // The formatting-code logic on short and very long nicknames.
 #include "sampletext.h"
 
-#include "core/nicksettings.h"
 #include "core/lookalikes.h"
+#include "core/nicksettings.h"
 #include "gradient/gradient.h"
 
 #include <benchmark/benchmark.h>

@@ -87,7 +87,7 @@ void EditorSession::setUp(const ComposeOptions& options, bool lookalike) {
     }
     setDecorations(options);
     model.setNickname(s.Nickname);
-    model.setSpecialChars(lookalike);
+    model.setLookalike(lookalike);
     model.setBold(s.Bold);
     model.setUnderline(s.Underline);
     model.setItalic(s.Italic);

@@ -51,9 +51,9 @@ constexpr RawRow kRows[] = {
 
 }  // namespace
 
-const QList<SpecialCharRow>& SpecialCharMap() {
-    static const QList<SpecialCharRow> rows = [] {
-        QList<SpecialCharRow> list;
+const QList<LookalikeRow>& SpecialCharMap() {
+    static const QList<LookalikeRow> rows = [] {
+        QList<LookalikeRow> list;
         for (const RawRow& r : kRows) {
             list.append({QString::fromUtf16(r.letter), QString::fromUtf16(r.lookalike)});
         }
@@ -70,7 +70,7 @@ namespace {
 class LookalikeIndex {
 public:
     LookalikeIndex() {
-        for (const SpecialCharRow& row : SpecialCharMap()) {
+        for (const LookalikeRow& row : SpecialCharMap()) {
             const char16_t code = row.letter.front().unicode();
             QStringView& slot = code < latin1_.size() ? latin1_[code] : other_[code];
             if (slot.isNull()) slot = row.lookalike;  // the first row wins
@@ -115,7 +115,7 @@ QString Applique_CaracSpe(const QString& text) {
 
 QString Retire_CaracSpe(const QString& text) {
     QString result = text;
-    for (const SpecialCharRow& row : SpecialCharMap()) result.replace(row.lookalike, row.letter);
+    for (const LookalikeRow& row : SpecialCharMap()) result.replace(row.lookalike, row.letter);
     return result;
 }
 

@@ -21,12 +21,12 @@ TEST(SpecialChars, MapHasTwentyNineSingleLetterRows) {
     ASSERT_EQ(rows.size(), 29);
     QStringEncoder cp1252("windows-1252");
     ASSERT_TRUE(cp1252.isValid());
-    for (const SpecialCharRow& row : rows) {
+    for (const LookalikeRow& row : rows) {
         EXPECT_EQ(row.letter.size(), 1);
         EXPECT_TRUE(row.letter.front().isLetter());
         (void)cp1252.encode(row.lookalike);
         EXPECT_FALSE(cp1252.hasError()) << row.lookalike.toStdString();
-        for (const SpecialCharRow& other : rows) {
+        for (const LookalikeRow& other : rows) {
             EXPECT_FALSE(row.lookalike.contains(other.letter));
         }
     }
@@ -68,12 +68,12 @@ TEST(SpecialChars, ForwardIsIdempotent) {
     const QString all = QStringLiteral("aABbcDEeIijLMNnOopSsUuVWxYyZz Le Monde");
     const QString once = Applique_CaracSpe(all);
     EXPECT_EQ(Applique_CaracSpe(once), once);
-    for (const SpecialCharRow& row : SpecialCharMap()) EXPECT_FALSE(once.contains(row.letter));
+    for (const LookalikeRow& row : SpecialCharMap()) EXPECT_FALSE(once.contains(row.letter));
 }
 
 TEST(SpecialChars, CaptionOnIsTheTransformOfTheOffPhrase) {
     EXPECT_EQ(Applique_CaracSpe(QStringLiteral("Désactiver les caractères spéciaux")),
-              kSpecialCharsCaptionOn);
+              kLookalikeCaptionOn);
 }
 
 TEST(SpecialChars, LongTextIsTransformedWhole) {
@@ -89,7 +89,7 @@ TEST(SpecialChars, LongTextIsTransformedWhole) {
 // of letters, look-alikes and other characters.
 TEST(SpecialChars, ForwardEqualsTheRowByRowReplacements) {
     QString alphabet = QStringLiteral(" .,é€|\\/_0");
-    for (const SpecialCharRow& row : SpecialCharMap()) alphabet += row.letter + row.lookalike;
+    for (const LookalikeRow& row : SpecialCharMap()) alphabet += row.letter + row.lookalike;
     for (char16_t c = u'A'; c <= u'z'; ++c) alphabet += QChar(c);
     quint32 seed = 12345;
     for (int sample = 0; sample < 200; ++sample) {
@@ -99,7 +99,7 @@ TEST(SpecialChars, ForwardEqualsTheRowByRowReplacements) {
             text += alphabet[(seed >> 16) % alphabet.size()];
         }
         QString expected = text;
-        for (const SpecialCharRow& row : SpecialCharMap())
+        for (const LookalikeRow& row : SpecialCharMap())
             expected.replace(row.letter, row.lookalike);
         EXPECT_EQ(Applique_CaracSpe(text), expected) << text.toStdString();
     }

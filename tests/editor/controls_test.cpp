@@ -27,7 +27,7 @@ TEST_F(EditorTest, StartsWithTheInitialChoices) {
     EXPECT_EQ(model->backgroundOption(), QStringLiteral("Option20"));
     EXPECT_TRUE(model->autoCopy());
     EXPECT_TRUE(model->emoticonsVisible());
-    EXPECT_EQ(model->specialCharsCaption(), kSpecialCharsCaptionInitial);
+    EXPECT_EQ(model->lookalikeCaption(), kLookalikeCaptionInitial);
     EXPECT_EQ(model->versionText(), QStringLiteral("Version : 6.0.0"));
     EXPECT_EQ(model->prefixes().text(), QString());
     EXPECT_EQ(model->prefixes().count(), 56);
@@ -65,26 +65,26 @@ TEST_F(EditorTest, AutomaticCopyReadsTheClipboardBackAndCanBeTurnedOff) {
 
 TEST_F(EditorTest, LookalikeBoxTransformsTheNicknameBothWays) {
     model->setNickname(QStringLiteral("Mon pseudo"));
-    model->setSpecialChars(true);
+    model->setLookalike(true);
     EXPECT_EQ(model->nickname(), QStringLiteral("|\\/|øñ Þ§€µdø"));
     EXPECT_EQ(model->caret(), model->nickname().size());
-    EXPECT_EQ(model->specialCharsCaption(), kSpecialCharsCaptionOn);
+    EXPECT_EQ(model->lookalikeCaption(), kLookalikeCaptionOn);
     EXPECT_EQ(model->preview().text, model->nickname());
 
-    model->setSpecialChars(false);
+    model->setLookalike(false);
     EXPECT_EQ(model->nickname(), QStringLiteral("Mon pseudo"));
-    EXPECT_EQ(model->specialCharsCaption(), kSpecialCharsCaptionOff);
+    EXPECT_EQ(model->lookalikeCaption(), kLookalikeCaptionOff);
     EXPECT_EQ(model->preview().text, QStringLiteral("Mon pseudo"));
 
     model->setNickname(QStringLiteral("Yy"));
-    model->setSpecialChars(true);
-    model->setSpecialChars(false);
+    model->setLookalike(true);
+    model->setLookalike(false);
     EXPECT_EQ(model->nickname(), QStringLiteral("YY"));
 }
 
 TEST_F(EditorTest, EveryNicknameChangeIsTransformedWhileTheBoxIsTicked) {
     model->setNickname(QString());
-    model->setSpecialChars(true);
+    model->setLookalike(true);
     EXPECT_EQ(model->nickname(), QString());
     EXPECT_EQ(model->caret(), 0);
 
@@ -99,7 +99,7 @@ TEST_F(EditorTest, EveryNicknameChangeIsTransformedWhileTheBoxIsTicked) {
     EXPECT_EQ(model->nickname(), QStringLiteral("(§ñ)"));
 
     // Without the box the caret stays where the typing left it.
-    model->setSpecialChars(false);
+    model->setLookalike(false);
     model->setNickname(QStringLiteral("abc"), 1);
     EXPECT_EQ(model->caret(), 1);
 }

@@ -33,7 +33,7 @@ EditorView viewOf(const MainEditorModel& m) {
             m.caret(),
             m.prefixes().currentIndex(),
             m.suffixes().currentIndex(),
-            m.specialCharsCaption(),
+            m.lookalikeCaption(),
             m.output(),
             m.preview(),
             m.customForegroundCaptionColour(),
@@ -128,13 +128,13 @@ TEST_F(ProjectTest, RoundTripRestoresPaletteChoicesAndLookalikes) {
     model->pickSuffix(20);
     model->setUnderline(true);
     model->setStrikethrough(true);
-    model->setSpecialChars(true);
+    model->setLookalike(true);
     const auto fresh = roundTrip();
     EXPECT_EQ(fresh->settings(), model->settings());
     EXPECT_EQ(fresh->nickname(), QStringLiteral("$ålµt |_ølå"));
     EXPECT_EQ(fresh->prefixes().currentIndex(), 20);
     EXPECT_EQ(fresh->suffixes().currentIndex(), 20);
-    EXPECT_EQ(fresh->specialCharsCaption(), kSpecialCharsCaptionOn);
+    EXPECT_EQ(fresh->lookalikeCaption(), kLookalikeCaptionOn);
 }
 
 TEST_F(ProjectTest, RoundTripRestoresCustomColoursAndTheDitColour) {
@@ -211,7 +211,7 @@ TEST_F(ProjectTest, OpenOnlyTicksBoxes) {
     ASSERT_TRUE(model->openProjectFile(path));
     EXPECT_TRUE(model->bold());
     EXPECT_TRUE(model->italic());
-    EXPECT_FALSE(model->specialChars());
+    EXPECT_FALSE(model->lookalike());
     EXPECT_EQ(model->preview().text, QStringLiteral("Bob"));
     EXPECT_TRUE(model->preview().italic);
 }

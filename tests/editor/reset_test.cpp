@@ -17,7 +17,7 @@ TEST_F(EditorTest, NouveauResetsEveryChoiceButTheDitColourAndTheSize) {
     model->setUnderline(true);
     model->setItalic(true);
     model->setStrikethrough(true);
-    model->setSpecialChars(true);
+    model->setLookalike(true);
     model->setDitColourOn(true);
     model->pickPreviewSize(QStringLiteral("18"));
     model->generate();
@@ -34,8 +34,8 @@ TEST_F(EditorTest, NouveauResetsEveryChoiceButTheDitColourAndTheSize) {
     EXPECT_EQ(model->nickname(), QString());
     EXPECT_EQ(model->prefixes().text(), QString());
     EXPECT_EQ(model->suffixes().text(), QString());
-    EXPECT_FALSE(model->specialChars());
-    EXPECT_EQ(model->specialCharsCaption(), kSpecialCharsCaptionOff);
+    EXPECT_FALSE(model->lookalike());
+    EXPECT_EQ(model->lookalikeCaption(), kLookalikeCaptionOff);
     EXPECT_EQ(model->customForeground(), 0u);
     EXPECT_EQ(model->customBackground(), 0u);
     EXPECT_EQ(model->customForegroundCaptionColour(), 0u);
@@ -63,7 +63,7 @@ TEST_F(EditorTest, NouveauLeavesAnEmptyPreviewAfterDecorationsAlone) {
 
 TEST_F(EditorTest, NouveauWithoutTheLookalikeBoxKeepsTheInitialCaption) {
     model->reset();
-    EXPECT_EQ(model->specialCharsCaption(), kSpecialCharsCaptionInitial);
+    EXPECT_EQ(model->lookalikeCaption(), kLookalikeCaptionInitial);
 }
 
 TEST_F(EditorTest, CustomColourDialogsOpenOnBlackAfterNouveau) {

@@ -41,8 +41,8 @@ const DecorationList& MainEditorModel::prefixes() const {
 const DecorationList& MainEditorModel::suffixes() const {
     return d->suffixes;
 }
-QString MainEditorModel::specialCharsCaption() const {
-    return d->specialCharsCaption;
+QString MainEditorModel::lookalikeCaption() const {
+    return d->lookalikeCaption;
 }
 BgrColor MainEditorModel::customForegroundCaptionColour() const {
     return d->customForegroundCaption;
@@ -133,11 +133,11 @@ void MainEditorModel::insertEmoticon(int tableIndex, int selectionStart, int sel
     setNickname(edit.text, edit.caret);
 }
 
-void MainEditorModel::setSpecialChars(bool on) {
+void MainEditorModel::setLookalike(bool on) {
     ChangeScope scope(*this);
     if (on == settings_.SpecialChars) return;
     settings_.SpecialChars = on;
-    d->specialCharsCaption = on ? kSpecialCharsCaptionOn : kSpecialCharsCaptionOff;
+    d->lookalikeCaption = on ? kLookalikeCaptionOn : kLookalikeCaptionOff;
     d->dirty = true;
     writeBackNickname(on ? Applique_CaracSpe(settings_.Nickname)
                          : Retire_CaracSpe(settings_.Nickname));
@@ -362,7 +362,7 @@ void MainEditorModel::reset() {
     typeSuffix(QString());
     setDitColourOn(false);
     setStrikethrough(false);
-    setSpecialChars(false);
+    setLookalike(false);
     settings_.CustomForeground = 0;
     d->customForegroundCaption = 0;
     settings_.CustomBackground = 0;

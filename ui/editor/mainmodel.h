@@ -47,8 +47,8 @@ public:
     bool underline() const { return settings_.Underline; }
     bool italic() const { return settings_.Italic; }
     bool strikethrough() const { return settings_.Strikethrough; }
-    bool specialChars() const { return settings_.SpecialChars; }
-    QString specialCharsCaption() const;  // caption of chkcaracspe
+    bool lookalike() const { return settings_.SpecialChars; }
+    QString lookalikeCaption() const;  // caption of chkcaracspe
     bool ditColourOn() const { return settings_.DitColourOn; }
     bool ditSuppressed() const { return settings_.DitSuppressed; }
     bool autoCopy() const { return settings_.AutoCopy; }
@@ -80,7 +80,7 @@ public:
     void setUnderline(bool on);            // Check2
     void setItalic(bool on);               // Check3
     void setStrikethrough(bool on);        // chkbarre
-    void setSpecialChars(bool on);         // chkcaracspe
+    void setLookalike(bool on);            // chkcaracspe
     void setDitColourOn(bool on);          // chkcolordi
     void setDitSuppressed(bool on);        // chkoptspecial
     void setAutoCopy(bool on);             // chkcopiauto

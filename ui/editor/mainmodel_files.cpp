@@ -64,7 +64,7 @@ void MainEditorModel::applyProject(const NickProject& p) {
     if (p.Underline) setUnderline(true);
     if (p.Italic) setItalic(true);
     if (p.Strikethrough) setStrikethrough(true);
-    if (p.SpecialChars) setSpecialChars(true);
+    if (p.SpecialChars) setLookalike(true);
     if (p.CustomForeground) {
         settings_.CustomForeground = *p.CustomForeground;
         d->customForegroundCaption = *p.CustomForeground;

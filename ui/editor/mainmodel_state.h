@@ -22,7 +22,7 @@ struct MainEditorModel::State {
     int caret = 0;            // Text1 caret
     DecorationList prefixes;  // Combo1, its text is settings_.Prefix
     DecorationList suffixes;  // Combo2, its text is settings_.Suffix
-    QString specialCharsCaption = kSpecialCharsCaptionInitial;
+    QString lookalikeCaption = kLookalikeCaptionInitial;
     bool suppressDitDialog = false;  // set only while a project restores the Dit colour
 
     BgrColor customForegroundCaption = kSystemButtonText;

@@ -128,7 +128,7 @@ void MainWindow::wireControls() {
         {underlineBox_, &MainEditorModel::setUnderline},
         {italicBox_, &MainEditorModel::setItalic},
         {strikeBox_, &MainEditorModel::setStrikethrough},
-        {specialCharsBox_, &MainEditorModel::setSpecialChars},
+        {lookalikeBox_, &MainEditorModel::setLookalike},
         {ditSuppressBox_, &MainEditorModel::setDitSuppressed},
         {ditColourBox_, &MainEditorModel::setDitColourOn},
         {autoCopyBox_, &MainEditorModel::setAutoCopy},

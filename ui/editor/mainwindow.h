@@ -99,7 +99,7 @@ private:
     QComboBox* suffixBox_ = nullptr;              // Combo2
     QPushButton* balanceSuffixButton_ = nullptr;  // cmdequilibre2
     QLineEdit* versionBox_ = nullptr;             // txtversion
-    QCheckBox* specialCharsBox_ = nullptr;        // chkcaracspe
+    QCheckBox* lookalikeBox_ = nullptr;           // chkcaracspe
     QPushButton* gradientButton_ = nullptr;       // Command3
     PaletteFrame* foregroundFrame_ = nullptr;     // Frame1_1
     PaletteFrame* backgroundFrame_ = nullptr;     // Frame1_2

@@ -104,7 +104,7 @@ void MainWindow::buildDecorationRow(QWidget* client) {
     versionBox_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     useButtonFace(versionBox_);
 
-    specialCharsBox_ =
+    lookalikeBox_ =
         addCheck(client, QStringLiteral("chkcaracspe"), QString(), QRect(0, 24, 225, 17));
     gradientButton_ =
         addButton(client, QStringLiteral("Command3"),

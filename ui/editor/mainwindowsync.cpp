@@ -110,7 +110,7 @@ void MainWindow::syncChecks() {
         {underlineBox_, model_.underline()},
         {italicBox_, model_.italic()},
         {strikeBox_, model_.strikethrough()},
-        {specialCharsBox_, model_.specialChars()},
+        {lookalikeBox_, model_.lookalike()},
         {ditSuppressBox_, model_.ditSuppressed()},
         {ditColourBox_, model_.ditColourOn()},
         {autoCopyBox_, model_.autoCopy()},
@@ -119,7 +119,7 @@ void MainWindow::syncChecks() {
         const QSignalBlocker blocker(box);
         setChecked(box, on);
     }
-    specialCharsBox_->setText(model_.specialCharsCaption());
+    lookalikeBox_->setText(model_.lookalikeCaption());
 }
 
 void MainWindow::syncOutput() {
