@@ -19,7 +19,7 @@ bool Picture::hasArtwork() const {
 }
 
 // The pictures the windows show at start-up were drawn when the program was
-// built (ui/prerendered.h); any other size or density is drawn here, once.
+// built (ui/widgets/prerendered.h); any other size or density is drawn here, once.
 bool Picture::renderArtwork() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();

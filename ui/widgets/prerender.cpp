@@ -2,7 +2,7 @@
 // Run while building: draws each SVG picture FILE at WIDTH × HEIGHT pixels,
 // exactly as the program would draw it, once for each of the RATIOS device
 // pixels per pixel (e.g. "1,2"), and writes one set of pictures drawn ahead
-// (ui/prerendered.h) per ratio, one after the other in that order, under
+// (ui/widgets/prerendered.h) per ratio, one after the other in that order, under
 // their resource names.
 #include "ui/widgets/prerendered.h"
 #include "ui/widgets/svgpicture.h"

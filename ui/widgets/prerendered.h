@@ -13,7 +13,7 @@ namespace chromanick {
 // copying its pixels, and the main editor shows its 67 emoticons and its logo
 // as soon as it opens. The program's sets, one per whole screen density it
 // holds pictures for, lie one after the other in ":/prerendered/pictures.bin"
-// (assets/CMakeLists.txt says which densities); each holds its images
+// (ui/widgets/CMakeLists.txt says which densities); each holds its images
 // uncompressed, in the machine's own pixel format, so that an image is used
 // where it lies without being read or decoded.
 struct PrerenderedPicture {
