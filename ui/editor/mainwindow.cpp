@@ -17,8 +17,6 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include <type_traits>
-
 namespace chromanick {
 
 namespace {
@@ -26,30 +24,17 @@ namespace {
 constexpr int kClientWidth = 1018;
 constexpr int kClientHeight = 636;
 
-// Wraps a handler so that it does nothing while the window copies the model
-// into its widgets. The handler may ignore the signal's arguments.
-template <typename Call>
-auto unlessSyncing(const bool& syncing, Call call) {
-    return [&syncing, call](auto... args) {
-        if (syncing) return;
-        if constexpr (std::is_invocable_v<Call, decltype(args)...>) {
-            call(args...);
-        } else {
-            call();
-        }
-    };
-}
-
 // Text1 shows a typed change as the model will take it, look-alike letters
 // included, in the same change of the box: the box lays out its text once
 // and the model's write-back finds the text already there.
 class NicknameValidator : public QValidator {
 public:
-    NicknameValidator(const MainEditorModel& model, const bool& syncing, QObject* parent)
-        : QValidator(parent), model_(model), syncing_(syncing) {}
+    NicknameValidator(const MainEditorModel& model, QObject* parent)
+        : QValidator(parent), model_(model) {}
 
+    // The model's own nickname is shown as it is: the transform leaves it
+    // unchanged.
     State validate(QString& input, int& pos) const override {
-        if (syncing_) return Acceptable;
         QString shown = model_.nicknameFor(input);
         if (shown != input) {
             // As when the model writes the box back: the caret at the end.
@@ -61,7 +46,6 @@ public:
 
 private:
     const MainEditorModel& model_;
-    const bool& syncing_;
 };
 
 }  // namespace
@@ -81,7 +65,7 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     // The client area keeps its size; the window is as tall as menu + client.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    nicknameBox_->setValidator(new NicknameValidator(model_, syncing_, nicknameBox_));
+    nicknameBox_->setValidator(new NicknameValidator(model_, nicknameBox_));
     wireControls();
     connect(&model_, &MainEditorModel::changed, this, &MainWindow::syncFromModel);
     syncFromModel();
@@ -90,38 +74,32 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
 MainWindow::~MainWindow() = default;
 
 void MainWindow::wireControls() {
-    auto forward = [this](auto call) { return unlessSyncing(syncing_, call); };
-
-    connect(nicknameBox_, &QLineEdit::textEdited, this, forward([this](const QString& text) {
-                model_.setNickname(text, nicknameBox_->cursorPosition());
-            }));
+    connect(nicknameBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_.setNickname(text, nicknameBox_->cursorPosition());
+    });
     connect(prefixBox_, &QComboBox::activated, this,
-            forward([this](int index) { model_.pickPrefix(index); }));
+            [this](int index) { model_.pickPrefix(index); });
     connect(suffixBox_, &QComboBox::activated, this,
-            forward([this](int index) { model_.pickSuffix(index); }));
+            [this](int index) { model_.pickSuffix(index); });
     connect(prefixBox_->lineEdit(), &QLineEdit::textEdited, this,
-            forward([this](const QString& text) { model_.typePrefix(text); }));
+            [this](const QString& text) { model_.typePrefix(text); });
     connect(suffixBox_->lineEdit(), &QLineEdit::textEdited, this,
-            forward([this](const QString& text) { model_.typeSuffix(text); }));
-    connect(balancePrefixButton_, &QPushButton::clicked, this,
-            forward([this] { model_.balancePrefix(); }));
-    connect(balanceSuffixButton_, &QPushButton::clicked, this,
-            forward([this] { model_.balanceSuffix(); }));
+            [this](const QString& text) { model_.typeSuffix(text); });
+    connect(balancePrefixButton_, &QPushButton::clicked, this, [this] { model_.balancePrefix(); });
+    connect(balanceSuffixButton_, &QPushButton::clicked, this, [this] { model_.balanceSuffix(); });
     connect(sizeBox_, &QComboBox::activated, this,
-            forward([this](int index) { model_.pickPreviewSize(sizeBox_->itemText(index)); }));
+            [this](int index) { model_.pickPreviewSize(sizeBox_->itemText(index)); });
 
     connect(foregroundFrame_, &PaletteFrame::picked, this,
-            forward([this](const QString& option) { model_.pickForeground(option); }));
+            [this](const QString& option) { model_.pickForeground(option); });
     connect(backgroundFrame_, &PaletteFrame::picked, this,
-            forward([this](const QString& option) { model_.pickBackground(option); }));
-    connect(foregroundFrame_, &PaletteFrame::doubleClicked, this,
-            forward([this](const QString& option) {
-                if (option == kCustomForegroundOption) model_.customForegroundDoubleClicked();
-            }));
-    connect(backgroundFrame_, &PaletteFrame::doubleClicked, this,
-            forward([this](const QString& option) {
-                if (option == kCustomBackgroundOption) model_.customBackgroundDoubleClicked();
-            }));
+            [this](const QString& option) { model_.pickBackground(option); });
+    connect(foregroundFrame_, &PaletteFrame::doubleClicked, this, [this](const QString& option) {
+        if (option == kCustomForegroundOption) model_.customForegroundDoubleClicked();
+    });
+    connect(backgroundFrame_, &PaletteFrame::doubleClicked, this, [this](const QString& option) {
+        if (option == kCustomBackgroundOption) model_.customBackgroundDoubleClicked();
+    });
 
     const QList<std::pair<QCheckBox*, void (MainEditorModel::*)(bool)>> checks = {
         {boldBox_, &MainEditorModel::setBold},
@@ -134,29 +112,25 @@ void MainWindow::wireControls() {
         {autoCopyBox_, &MainEditorModel::setAutoCopy},
     };
     for (const auto& [box, setter] : checks) {
-        connect(box, &QCheckBox::clicked, this,
-                forward([this, setter](bool on) { (model_.*setter)(on); }));
+        connect(box, &QCheckBox::clicked, this, [this, setter](bool on) { (model_.*setter)(on); });
     }
 
-    connect(generateButton_, &QPushButton::clicked, this, forward([this] {
-                model_.generate();
-                showModelOutput();
-            }));
-    connect(previewButton_, &QPushButton::clicked, this,
-            forward([this] { model_.refreshPreview(); }));
-    connect(gradientButton_, &QPushButton::clicked, this,
-            forward([this] { requestGradientSwitch(); }));
+    connect(generateButton_, &QPushButton::clicked, this, [this] {
+        model_.generate();
+        showModelOutput();
+    });
+    connect(previewButton_, &QPushButton::clicked, this, [this] { model_.refreshPreview(); });
+    connect(gradientButton_, &QPushButton::clicked, this, [this] { requestGradientSwitch(); });
     connect(emoticonPanel_, &EmoticonPanel::emoticonClicked, this,
-            forward([this](int index) { insertEmoticon(index); }));
-    connect(siteImage_, &Picture::clicked, this,
-            forward([this] { links::announceVisitSite(platform_); }));
+            [this](int index) { insertEmoticon(index); });
+    connect(siteImage_, &Picture::clicked, this, [this] { links::announceVisitSite(platform_); });
 }
 
 // Each menu entry is created with its handler, so no entry can be left
 // without one.
 void MainWindow::buildMenus() {
     auto addAction = [this](QMenu* menu, const QString& name, const QString& caption, auto call) {
-        QAction* action = menu->addAction(caption, this, unlessSyncing(syncing_, call));
+        QAction* action = menu->addAction(caption, this, call);
         action->setObjectName(name);
         return action;
     };
@@ -246,7 +220,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == nicknameBox_ && event->type() == QEvent::MouseButtonDblClick) {
-        if (!syncing_) model_.nicknameDoubleClicked();
+        model_.nicknameDoubleClicked();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

@@ -24,8 +24,9 @@ class Picture;
 
 // "Form1", the main editor window. It only shows MainEditorModel and forwards
 // the user's actions to it: every decision (what a click does, which message
-// to show, what the preview becomes) is the model's. While the window copies
-// the model's state into its widgets, nothing is sent back to the model.
+// to show, what the preview becomes) is the model's. The window copies the
+// model's state into its widgets with their signals blocked, so that showing
+// the state never runs a handler again.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -83,7 +84,6 @@ private:
     Platform& platform_;
     AboutWindow* about_ = nullptr;
     std::unique_ptr<AboutWindow> ownAbout_;
-    bool syncing_ = false;
     bool endAgreed_ = false;
 
     // What the widgets last received from the model, so that a sync leaves

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 
 namespace chromanick {
 
@@ -59,7 +58,6 @@ QFont previewFont(const PreviewState& state) {
 }  // namespace
 
 void MainWindow::syncFromModel() {
-    const QScopedValueRollback<bool> guard(syncing_, true);
     const QSignalBlocker blocker(this);
     syncNickname();
     syncDecorations();
