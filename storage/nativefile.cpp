@@ -163,8 +163,14 @@ QString decodeName(QByteArrayView bytes) {
             out.append(QChar(byte));
             ++pos;
         } else if (const auto sequence = utf8Sequence(bytes, pos)) {
-            const char32_t code[] = {sequence->first};
-            out.append(QString::fromUcs4(code, 1));
+            // Not QString::fromUcs4, which drops a U+FEFF at its start.
+            const char32_t code = sequence->first;
+            if (QChar::requiresSurrogates(code)) {
+                out.append(QChar(QChar::highSurrogate(code)));
+                out.append(QChar(QChar::lowSurrogate(code)));
+            } else {
+                out.append(QChar(char16_t(code)));
+            }
             pos += sequence->second;
         } else {
             out.append(QChar(char16_t(kEscapeBase + byte)));

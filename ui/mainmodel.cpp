@@ -5,6 +5,7 @@
 
 #include "core/appinfo.h"
 #include "core/emoticons.h"
+#include "core/oneline.h"
 #include "core/palettes.h"
 #include "gradient/gradient.h"
 #include "ui/mainmodel_state.h"
@@ -138,9 +139,11 @@ QString MainEditorModel::gradientHandOver() const {
 
 // --- The nickname box ---
 
-void MainEditorModel::setNickname(const QString& text, int caret) {
+void MainEditorModel::setNickname(const QString& typed, int caret) {
     ChangeScope scope(*this);
-    const int newCaret = caret < 0 ? int(text.size()) : qMin(caret, int(text.size()));
+    const QString text = oneLine(typed);
+    const int newCaret =
+        caret < 0 ? int(text.size()) : qMin(oneLinePosition(typed, caret), int(text.size()));
     if (text == d->nickname) {
         // The same text is no change of the box: only the caret moves.
         if (newCaret != d->caret) {
@@ -155,7 +158,8 @@ void MainEditorModel::setNickname(const QString& text, int caret) {
     nicknameChanged();
 }
 
-QString MainEditorModel::nicknameFor(const QString& text) const {
+QString MainEditorModel::nicknameFor(const QString& typed) const {
+    const QString text = oneLine(typed);
     return d->specialChars ? Applique_CaracSpe(text) : text;
 }
 
@@ -348,13 +352,13 @@ void MainEditorModel::pickSuffix(int index) {
 // Typed decorations are picked up by the next refresh, not at once.
 void MainEditorModel::typePrefix(const QString& text) {
     ChangeScope scope(*this);
-    d->prefixes.setText(text);
+    d->prefixes.setText(oneLine(text));
     d->dirty = true;
 }
 
 void MainEditorModel::typeSuffix(const QString& text) {
     ChangeScope scope(*this);
-    d->suffixes.setText(text);
+    d->suffixes.setText(oneLine(text));
     d->dirty = true;
 }
 

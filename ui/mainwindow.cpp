@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "core/oneline.h"
 #include "ui/aboutwindow.h"
 #include "ui/emoticonpanel.h"
 #include "ui/fonts.h"
@@ -49,11 +50,13 @@ public:
 
     State validate(QString& input, int& pos) const override {
         if (syncing_) return Acceptable;
+        const QString line = oneLine(input);
         QString shown = model_.nicknameFor(input);
         if (shown != input) {
-            // As when the model writes the box back: the caret at the end.
+            // Line breaks turned into spaces keep the caret where it was; a
+            // write-back of the look-alikes puts it at the end, as the model does.
+            pos = shown == line ? oneLinePosition(input, pos) : int(shown.size());
             input = std::move(shown);
-            pos = int(input.size());
         }
         return Acceptable;
     }

@@ -227,6 +227,7 @@ TEST(NativeFileNames, EveryByteSequenceComesBackUnchanged) {
             << name.toHex().data();
     EXPECT_EQ(nativefile::decodeName("caf\xC3\xA9"), QStringLiteral("café"));
     EXPECT_EQ(nativefile::decodeName("\xF0\x9F\x98\x80"), QStringLiteral("😀"));
+    EXPECT_EQ(nativefile::decodeName("\xEF\xBB\xBFX"), QStringLiteral("\uFEFFX"));
     EXPECT_NE(nativefile::decodeName("\xFE\xFD.nkp"), nativefile::decodeName("\xEF\xBF\xBD.nkp"));
     QByteArray all;
     for (int i = 1; i < 256; ++i) all.append(char(i));
