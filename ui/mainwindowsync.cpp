@@ -3,6 +3,7 @@
 #include "ui/fonts.h"
 #include "ui/mainwindow.h"
 #include "ui/paletteframe.h"
+#include "ui/textfit.h"
 #include "ui/widgetcolours.h"
 
 #include <QAction>
@@ -131,7 +132,7 @@ void MainWindow::syncOutput() {
 void MainWindow::showModelOutput() {
     shownOutput_ = model_.output();
     const QSignalBlocker blocker(outputBox_);
-    if (outputBox_->toPlainText() != shownOutput_) outputBox_->setPlainText(shownOutput_);
+    if (outputBox_->toPlainText() != shownOutput_) showCode(outputBox_, shownOutput_);
 }
 
 void MainWindow::syncPreview() {

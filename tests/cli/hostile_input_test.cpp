@@ -22,13 +22,13 @@ protected:
         QProcess process;
         configure(process);
         process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
-        return finish(process);
+        return finishRun(process, 120000);
     }
     CliRun run(const QStringList& args) {
         QProcess process;
         configure(process);
         process.start(QStringLiteral(CHROMANICK_CLI_PATH), args);
-        return finish(process);
+        return finishRun(process);
     }
     QString line(const QStringList& args) {
         const CliRun r = run(args);
@@ -61,14 +61,6 @@ private:
         env.insert(QStringLiteral("CLI"), QStringLiteral(CHROMANICK_CLI_PATH));
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(work.path());
-    }
-    static CliRun finish(QProcess& process) {
-        process.waitForFinished(120000);
-        CliRun result;
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        return result;
     }
 };
 
