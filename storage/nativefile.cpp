@@ -137,6 +137,19 @@ int createBeside(const QByteArray& target, mode_t mode, QByteArray* name) {
 
 }  // namespace
 
+bool isUtf8(QByteArrayView bytes) {
+    for (qsizetype pos = 0; pos < bytes.size();) {
+        if (uchar(bytes[pos]) < 0x80) {
+            ++pos;
+        } else if (const auto sequence = utf8Sequence(bytes, pos)) {
+            pos += sequence->second;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 QByteArray encodeName(const QString& name) {
     QByteArray out;
     out.reserve(name.size());

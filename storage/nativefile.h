@@ -21,6 +21,10 @@ QByteArray encodeName(const QString& name);
 // becomes its code unit U+DC80 to U+DCFF, so encodeName gives the bytes back.
 QString decodeName(QByteArrayView bytes);
 
+// True when the bytes are UTF-8 from end to end (no overlong forms, no
+// encoded surrogates); stops at the first byte that is not.
+bool isUtf8(QByteArrayView bytes);
+
 // No limit on what readRegular reads.
 inline constexpr qint64 kNoLimit = -1;
 

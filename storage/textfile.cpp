@@ -39,12 +39,16 @@ bool isAscii(QByteArrayView bytes) {
     return true;
 }
 
-// The text of bytes that are UTF-8 from end to end, keeping a leading U+FEFF.
-std::optional<QString> fromStrictUtf8(QByteArrayView bytes) {
+// Text that is UTF-8 from end to end, keeping a U+FEFF at its start
+// (QString::fromUtf8 would drop it).
+QString fromUtf8KeepingMarks(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) return std::nullopt;
-    return text;
+    return utf8.decode(bytes);
+}
+
+// Windows-1252 bytes that a reader would take for UTF-8.
+bool passesForUtf8(QByteArrayView bytes) {
+    return !isAscii(bytes) && nativefile::isUtf8(bytes);
 }
 
 QString fromWindows1252(const QByteArray& bytes) {
@@ -81,21 +85,19 @@ QByteArray encode(const QString& text) {
     // Windows-1252 bytes that happen to form UTF-8 would read back as other
     // text ("Ã©" as "é"): such a text gets the mark too.
     if (std::optional<QByteArray> bytes = toWindows1252(text))
-        if (isAscii(*bytes) || !fromStrictUtf8(*bytes)) return *bytes;
+        if (!passesForUtf8(*bytes)) return *bytes;
     return kUtf8Bom + text.toUtf8();
 }
 
 QString decode(const QByteArray& data) {
     if (data.startsWith(kUtf8Bom)) {
         // Only the file's own mark is dropped: a U+FEFF that belongs to the text
-        // right behind it is kept (QString::fromUtf8 would drop it too).
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        return utf8.decode(QByteArrayView(data).sliced(kUtf8Bom.size()));
+        // right behind it is kept.
+        return fromUtf8KeepingMarks(QByteArrayView(data).sliced(kUtf8Bom.size()));
     }
     // Text editors of today write UTF-8 without a mark; Windows-1252 text
     // other than plain ASCII is almost never valid UTF-8.
-    if (!isAscii(data))
-        if (std::optional<QString> text = fromStrictUtf8(data)) return *text;
+    if (passesForUtf8(data)) return fromUtf8KeepingMarks(data);
     return fromWindows1252(data);
 }
 
