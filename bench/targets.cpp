@@ -71,10 +71,11 @@ Row yardstick(const QString& label, const std::string& name) {
 }
 
 // Linear growth: the long text may cost at most `limit` times the short one.
-Row growth(const QString& label, const std::string& family, double limit) {
+Row growth(const QString& label, const std::string& family, double limit,
+           const std::string& shortText = "40", const std::string& longText = "10000") {
     return {label, [=](const CollectingReporter& r) -> std::optional<Verdict> {
-                const Figure small = r.figure(family + "/40");
-                const Figure large = r.figure(family + "/10000");
+                const Figure small = r.figure(family + "/" + shortText);
+                const Figure large = r.figure(family + "/" + longText);
                 if (!small.found || !large.found || small.cpuSeconds <= 0) return std::nullopt;
                 const double k = large.cpuSeconds / small.cpuSeconds;
                 return Verdict{duration(small.cpuSeconds) + QStringLiteral(" → ") +
@@ -128,6 +129,14 @@ std::vector<Row> rows() {
                   "Qt_nu_QLineEdit/10000"),
         atMost(QStringLiteral("Pseudo modifié, fenêtre Dégradé, 50 car."), "Degrade_Text1/50", 2e-3,
                Clock::Cpu),
+        growth(QStringLiteral("Ouvrir un projet, pseudo de 100 000 → 1 000 000 car."),
+               "Gros_pseudo_ouvrir", 12, "100000", "1000000"),
+        growth(QStringLiteral("Générer le pseudo., 100 000 → 1 000 000 car."),
+               "Gros_pseudo_generer", 12, "100000", "1000000"),
+        atMost(QStringLiteral("Générer le pseudo., 1 000 000 car."), "Gros_pseudo_generer/1000000",
+               1.0, Clock::Cpu),
+        growth(QStringLiteral("Dégradé : passage + génération, 100 000 → 1 000 000 car."),
+               "Gros_pseudo_degrade", 12, "100000", "1000000"),
         againstBare(QStringLiteral("Démarrage : durée"), {}, 1.5),
         againstBare(QStringLiteral("Démarrage : mémoire maximale"), "rss_max_kio", 1.5),
         againstBare(QStringLiteral("  repère : fenêtre Qt nue avec une ligne de texte, durée"), {},

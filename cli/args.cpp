@@ -1,6 +1,7 @@
 #include "args.h"
 
 #include "output.h"
+#include "storage/nativefile.h"
 
 #include <QRegularExpression>
 
@@ -9,6 +10,7 @@ namespace chromanick::cli {
 namespace {
 
 const QString kEndOfOptions = QStringLiteral("--");
+const QString kHelpOption = QStringLiteral("--help");
 
 }  // namespace
 
@@ -28,7 +30,7 @@ QString ArgScanner::takeValue(const QString& option) {
     if (pos_ >= args_.size()) {
         throw UsageError(QStringLiteral("Valeur manquante après %1.").arg(option));
     }
-    return args_.at(pos_++);
+    return argumentText(args_.at(pos_++));
 }
 
 QStringList scanArguments(const QStringList& args, const OptionHandler& handle) {
@@ -37,6 +39,8 @@ QStringList scanArguments(const QStringList& args, const OptionHandler& handle) 
     while (const auto arg = scanner.take()) {
         if (!arg->isOption) {
             positionals.append(arg->text);
+        } else if (arg->text == kHelpOption) {
+            throw HelpRequested();
         } else if (!handle(arg->text, scanner)) {
             throw UsageError(QStringLiteral("Option inconnue : %1.").arg(arg->text));
         }
@@ -44,16 +48,39 @@ QStringList scanArguments(const QStringList& args, const OptionHandler& handle) 
     return positionals;
 }
 
-QString singlePositional(const QStringList& positionals, const QString& what) {
+QStringList decodeArguments(int argc, const char* const* argv) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args.append(nativefile::decodeName(argv[i]));
+    return args;
+}
+
+QString argumentText(const QString& argument) {
+    // The bytes that were no UTF-8 are the low surrogates without a high one.
+    QString text = argument;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool paired = i > 0 && text[i - 1].isHighSurrogate();
+        if (text[i].isLowSurrogate() && !paired) text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+QString singleFileName(const QStringList& positionals, const QString& what) {
     if (positionals.isEmpty()) throw UsageError(QStringLiteral("Il manque %1.").arg(what));
     if (positionals.size() > 1) {
-        throw UsageError(QStringLiteral("Argument en trop : « %1 ».").arg(positionals.at(1)));
+        throw UsageError(
+            QStringLiteral("Argument en trop : « %1 ».").arg(argumentText(positionals.at(1))));
     }
     return positionals.front();
 }
 
+QString singlePositional(const QStringList& positionals, const QString& what) {
+    return argumentText(singleFileName(positionals, what));
+}
+
 BgrColor parseColour(const QString& text, const QString& option) {
-    static const QRegularExpression form(QStringLiteral("^#([0-9A-Fa-f]{6})$"));
+    // Anchored as a whole: "$" alone would also let a final line feed through.
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("#([0-9A-Fa-f]{6})")));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch()) {
         throw UsageError(
@@ -65,7 +92,8 @@ BgrColor parseColour(const QString& text, const QString& option) {
 }
 
 int parseInteger(const QString& text, const QString& option, int min, int max) {
-    static const QRegularExpression digits(QStringLiteral("^-?[0-9]{1,9}$"));
+    static const QRegularExpression digits(
+        QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]{1,9}")));
     if (!digits.match(text).hasMatch()) {
         throw UsageError(QStringLiteral("Nombre invalide pour %1 : « %2 ».").arg(option, text));
     }

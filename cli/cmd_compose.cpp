@@ -1,6 +1,7 @@
 // chromanick-cli compose: the code line of "Générer le pseudo.".
 #include "composeoptions.h"
 #include "core/decorations.h"
+#include "core/oneline.h"
 #include "output.h"
 #include "registry.h"
 #include "userdecorations.h"
@@ -15,7 +16,7 @@ int run(const QStringList& args) {
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
             return parseComposeOption(option, scanner, options);
         });
-    options.settings.Nickname = singlePositional(positionals, QStringLiteral("le pseudo"));
+    options.settings.Nickname = oneLine(singlePositional(positionals, QStringLiteral("le pseudo")));
     const UserDecorations user = readUserDecorations();
     applyDecorationEntries(options, BuiltinPrefixes() + user.prefixes,
                            BuiltinSuffixes() + user.suffixes);

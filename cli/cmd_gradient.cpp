@@ -1,5 +1,6 @@
 // chromanick-cli gradient: the code line of the gradient editor's "Générer le pseudo.".
 #include "args.h"
+#include "core/oneline.h"
 #include "gradient/gradient.h"
 #include "output.h"
 #include "registry.h"
@@ -14,7 +15,9 @@ const QString kSlotOption = QStringLiteral("--slot");
 
 // "J=#RRGGBB": custom colour J (1 to 5) of the custom scheme.
 void parseSlot(const QString& value, GradientSettings& settings) {
-    static const QRegularExpression form(QStringLiteral("^([^=]*)=(.*)$"));
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("([^=]*)=(.*)")),
+        QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = form.match(value);
     if (!match.hasMatch()) {
         throw UsageError(
@@ -54,7 +57,7 @@ int run(const QStringList& args) {
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
             return parseOption(option, scanner, settings);
         });
-    settings.nickname = singlePositional(positionals, QStringLiteral("le pseudo"));
+    settings.nickname = oneLine(singlePositional(positionals, QStringLiteral("le pseudo")));
     printResult(Genere_Degrade(settings, Decoupe_Pseudo(settings.nickname)));
     return 0;
 }

@@ -10,8 +10,8 @@ namespace {
 
 int run(const QStringList& args) {
     const QString path =
-        singlePositional(scanArguments(args, [](const QString&, ArgScanner&) { return false; }),
-                         QStringLiteral("le fichier de projet"));
+        singleFileName(scanArguments(args, [](const QString&, ArgScanner&) { return false; }),
+                       QStringLiteral("le fichier de projet"));
     EditorSession session;
     session.model.openProjectFile(path);
     session.throwIfFailed();

@@ -1,5 +1,6 @@
 #include "composeoptions.h"
 
+#include "core/oneline.h"
 #include "core/palettes.h"
 #include "output.h"
 
@@ -59,10 +60,10 @@ bool parseComposeOption(const QString& option, ArgScanner& scanner, ComposeOptio
     } else if (option == u"--bg") {
         s.BackgroundOption = paletteOption(scanner.takeValue(option), option, false);
     } else if (option == u"--prefix") {
-        s.Prefix = scanner.takeValue(option);
+        s.Prefix = oneLine(scanner.takeValue(option));
         into.prefixEntry.reset();
     } else if (option == u"--suffix") {
-        s.Suffix = scanner.takeValue(option);
+        s.Suffix = oneLine(scanner.takeValue(option));
         into.suffixEntry.reset();
     } else if (option == u"--prefix-entry") {
         into.prefixEntry = entryPosition(scanner.takeValue(option), option);

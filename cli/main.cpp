@@ -1,4 +1,5 @@
 // chromanick-cli: the formatting codes of Chromanick without a window.
+#include "args.h"
 #include "output.h"
 #include "registry.h"
 
@@ -34,14 +35,6 @@ QString generalHelp() {
     return lines.join(QLatin1Char('\n'));
 }
 
-bool asksForHelp(const QStringList& args) {
-    for (const QString& a : args) {
-        if (a == u"--") return false;
-        if (a == u"--help") return true;
-    }
-    return false;
-}
-
 int dispatch(const QStringList& args) {
     if (args.isEmpty()) {
         throw UsageError(
@@ -65,11 +58,12 @@ int dispatch(const QStringList& args) {
         throw UsageError(
             QStringLiteral("Commande inconnue : « %1 » (voir « %2 --help »).").arg(name, kProgram));
     }
-    if (asksForHelp(rest)) {
+    try {
+        return command->run(rest);
+    } catch (const HelpRequested&) {
         printResult(commandHelp(*command));
         return 0;
     }
-    return command->run(rest);
 }
 
 }  // namespace
@@ -77,7 +71,9 @@ int dispatch(const QStringList& args) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     try {
-        return dispatch(QCoreApplication::arguments().mid(1));
+        // Not QCoreApplication::arguments(): it replaces bytes that are not
+        // UTF-8 and drops a leading U+FEFF.
+        return dispatch(decodeArguments(argc, argv));
     } catch (const CliError& error) {
         printError(kProgram + QStringLiteral(" : ") + error.message());
         return error.status();

@@ -1,8 +1,9 @@
 #include "projectfile.h"
 
+#include "nativefile.h"
 #include "textfile.h"
 
-#include <QFile>
+#include <chrono>
 
 #include <array>
 
@@ -81,16 +82,23 @@ QString withLineInserted(const QString& content, const QString& text, qint16 lin
     return t + kCrLf;
 }
 
+// How long a save waits for another save of the same project to finish
+// with the working file before it gives up.
+constexpr std::chrono::seconds kWorkingFileWait{10};
+
 // The working file, created or emptied on construction, whose lines are
 // replaced one at a time with the line procedures. Every step reads the whole
 // file and writes it back, as SupprLigne and Insere_FicTxt do, but through
 // one open descriptor: reopening with O_TRUNC at every step makes ext4 start
 // writing the file back at each close (auto_da_alloc), and the next
 // truncation then waits for the disk, some milliseconds per step.
+// Only one save at a time uses it (two programs saving the same project
+// would otherwise mix their lines); one left by a save that crashed is
+// taken over.
 class WorkingFile {
 public:
-    explicit WorkingFile(const QString& path) : file_(path) {
-        if (!file_.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) fail();
+    explicit WorkingFile(const QString& path) : file_(path, kWorkingFileWait) {
+        if (!file_.isOpen()) fail();
     }
 
     bool replace(qint16 line, const QString& text) {
@@ -110,11 +118,13 @@ public:
     // The file's whole text as it now stands.
     std::optional<QString> read() {
         if (!ok_) return std::nullopt;
-        if (!file_.seek(0)) return fail();
-        const QByteArray data = file_.readAll();
-        if (file_.error() != QFileDevice::NoError) return fail();
-        return textfile::decode(data);
+        const std::optional<QByteArray> data = file_.readAll();
+        if (!data) return fail();
+        return textfile::decode(*data);
     }
+
+    // Removes the file; until then no other save can start with it.
+    void remove() { file_.removeAndClose(); }
 
     bool ok() const { return ok_; }
     const QString& error() const { return error_; }
@@ -127,8 +137,7 @@ private:
     }
 
     bool write(const QString& text) {
-        const QByteArray data = textfile::encode(text);
-        if (!file_.seek(0) || file_.write(data) != data.size() || !file_.resize(data.size())) {
+        if (!file_.rewrite(textfile::encode(text))) {
             fail();
             return false;
         }
@@ -137,11 +146,11 @@ private:
 
     std::nullopt_t fail() {
         ok_ = false;
-        error_ = file_.errorString();
+        error_ = file_.error();
         return std::nullopt;
     }
 
-    QFile file_;
+    nativefile::LockedFile file_;
     bool ok_ = true;
     QString error_;
 };
@@ -273,21 +282,19 @@ bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* 
         setError(error, QStringLiteral("aucun nom de fichier"));
         return false;
     }
-    const QString workingPath = projectWorkingPath(path);
-    std::optional<QString> working;
-    {
-        // Opening the working file empties it: a file left by an interrupted
-        // save must not leak into this one.
-        WorkingFile work(workingPath);
-        fillWorkingFile(work, snapshot);
-        working = work.read();
-        if (!working) setError(error, work.error());
-    }
-    bool ok = working.has_value();
-    if (ok)
-        ok = textfile::writeLines(
+    // Opening the working file empties it: a file left by an interrupted
+    // save must not leak into this one.
+    WorkingFile work(projectWorkingPath(path));
+    fillWorkingFile(work, snapshot);
+    const std::optional<QString> working = work.read();
+    if (!working) setError(error, work.error());
+    // The final file is written while the working file is still held, so
+    // that two saves replace it one after the other, each with its own lines.
+    const bool ok =
+        working &&
+        textfile::writeLines(
             path, finalLines(textfile::splitLines(*working), snapshot.settings.DitColourOn), error);
-    QFile::remove(workingPath);
+    work.remove();
     return ok;
 }
 

@@ -10,6 +10,10 @@ namespace chromanick {
 
 namespace {
 
+// Settings files are small lists; anything larger than this is no settings
+// file and counts as unreadable.
+constexpr qint64 kSettingsFileLimit = 16 * 1024 * 1024;
+
 const QString kNkpMessengerLabel = QStringLiteral("L'utilisateur possède Msn Plus?");
 const QString kNkpLaunchLabel = QStringLiteral("Lancement automatique?");
 
@@ -57,7 +61,8 @@ bool SettingsFolder::exists(const QString& fileName) const {
 NkpAnswers SettingsFolder::readNkp() const {
     QDir().mkpath(dir_);
     if (!QFileInfo::exists(path(kNkpFile))) textfile::writeAll(path(kNkpFile), QByteArray());
-    const std::optional<QStringList> lines = textfile::readLines(path(kNkpFile));
+    const std::optional<QStringList> lines =
+        textfile::readLines(path(kNkpFile), nullptr, kSettingsFileLimit);
     if (!lines) return {};
     return NkpAnswers{lines->value(1), lines->value(3)};
 }
@@ -71,13 +76,14 @@ bool SettingsFolder::writeNkp(const QString& messengerPlusAnswer, bool autoLaunc
     // Most launches write back the answers the file already holds. The file
     // is then left as it is: replacing it safely means waiting for the disk,
     // which would be most of the program's start-up time.
-    if (textfile::readAll(path(kNkpFile)) == data) return true;
+    if (textfile::readAll(path(kNkpFile), nullptr, kSettingsFileLimit) == data) return true;
     return textfile::writeAll(path(kNkpFile), data, error);
 }
 
 QStringList SettingsFolder::readFields(const QString& fileName) const {
     if (!exists(fileName)) return {};
-    const std::optional<QString> text = textfile::readText(path(fileName));
+    const std::optional<QString> text =
+        textfile::readText(path(fileName), nullptr, kSettingsFileLimit);
     return text ? parseFields(*text) : QStringList();
 }
 

@@ -1,8 +1,8 @@
 #include "textfile.h"
 
+#include "nativefile.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace chromanick::textfile {
@@ -31,6 +31,24 @@ std::optional<QByteArray> toWindows1252(const QString& text) {
         bytes.append(char(*byte));
     }
     return bytes;
+}
+
+bool isAscii(QByteArrayView bytes) {
+    for (char byte : bytes)
+        if (uchar(byte) >= 0x80) return false;
+    return true;
+}
+
+// Text that is UTF-8 from end to end, keeping a U+FEFF at its start
+// (QString::fromUtf8 would drop it).
+QString fromUtf8KeepingMarks(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(bytes);
+}
+
+// Windows-1252 bytes that a reader would take for UTF-8.
+bool passesForUtf8(QByteArrayView bytes) {
+    return !isAscii(bytes) && nativefile::isUtf8(bytes);
 }
 
 QString fromWindows1252(const QByteArray& bytes) {
@@ -64,17 +82,22 @@ bool fitsWindows1252(const QString& text) {
 }
 
 QByteArray encode(const QString& text) {
-    if (std::optional<QByteArray> bytes = toWindows1252(text)) return *bytes;
+    // Windows-1252 bytes that happen to form UTF-8 would read back as other
+    // text ("Ã©" as "é"): such a text gets the mark too.
+    if (std::optional<QByteArray> bytes = toWindows1252(text))
+        if (!passesForUtf8(*bytes)) return *bytes;
     return kUtf8Bom + text.toUtf8();
 }
 
 QString decode(const QByteArray& data) {
     if (data.startsWith(kUtf8Bom)) {
         // Only the file's own mark is dropped: a U+FEFF that belongs to the text
-        // right behind it is kept (QString::fromUtf8 would drop it too).
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-        return utf8.decode(QByteArrayView(data).sliced(kUtf8Bom.size()));
+        // right behind it is kept.
+        return fromUtf8KeepingMarks(QByteArrayView(data).sliced(kUtf8Bom.size()));
     }
+    // Text editors of today write UTF-8 without a mark; Windows-1252 text
+    // other than plain ASCII is almost never valid UTF-8.
+    if (passesForUtf8(data)) return fromUtf8KeepingMarks(data);
     return fromWindows1252(data);
 }
 
@@ -101,32 +124,18 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-std::optional<QByteArray> readAll(const QString& path, QString* error) {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        setError(error, QStringLiteral("%1 est un dossier").arg(path));
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, file.errorString());
-        return std::nullopt;
-    }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, file.errorString());
-        return std::nullopt;
-    }
-    return data;
+std::optional<QByteArray> readAll(const QString& path, QString* error, qint64 maxBytes) {
+    return nativefile::readRegular(path, maxBytes, error);
 }
 
-std::optional<QString> readText(const QString& path, QString* error) {
-    std::optional<QByteArray> data = readAll(path, error);
+std::optional<QString> readText(const QString& path, QString* error, qint64 maxBytes) {
+    std::optional<QByteArray> data = readAll(path, error, maxBytes);
     if (!data) return std::nullopt;
     return decode(*data);
 }
 
-std::optional<QStringList> readLines(const QString& path, QString* error) {
-    std::optional<QString> text = readText(path, error);
+std::optional<QStringList> readLines(const QString& path, QString* error, qint64 maxBytes) {
+    std::optional<QString> text = readText(path, error, maxBytes);
     if (!text) return std::nullopt;
     return splitLines(*text);
 }
@@ -136,26 +145,7 @@ bool writeAll(const QString& path, const QByteArray& data, QString* error) {
         setError(error, QStringLiteral("aucun nom de fichier"));
         return false;
     }
-    // QSaveFile writes beside the target and renames over it only once every
-    // byte is on disk, so a failure leaves the previous file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    // The bytes are flushed here, not left to commit(): commit() flushes its
-    // buffer too but does not see that flush fail (a full disk), and would
-    // then rename a short file over the previous one.
-    if (file.write(data) != data.size() || !file.flush()) {
-        setError(error, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
+    return nativefile::replace(path, data, error);
 }
 
 bool writeText(const QString& path, const QString& text, QString* error) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nativefile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,9 +17,12 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 
 // True when every character has a Windows-1252 byte.
 bool fitsWindows1252(const QString& text);
-// Windows-1252 when it fits, else UTF-8 with a BOM.
+// Windows-1252 when it fits, else UTF-8 with a BOM. The BOM also marks the
+// rare text whose Windows-1252 bytes would read back as UTF-8.
 QByteArray encode(const QString& text);
-// UTF-8 when the data starts with a UTF-8 BOM, else Windows-1252.
+// UTF-8 when the data starts with a UTF-8 BOM or is valid UTF-8 throughout
+// (and not plain ASCII), else Windows-1252. What encode gives reads back as
+// the same text.
 QString decode(const QByteArray& data);
 
 // Each line followed by CR LF.
@@ -26,12 +31,18 @@ QString joinLines(const QStringList& lines);
 // as a line when it is not empty.
 QStringList splitLines(const QString& text);
 
-std::optional<QByteArray> readAll(const QString& path, QString* error = nullptr);
-std::optional<QString> readText(const QString& path, QString* error = nullptr);
-std::optional<QStringList> readLines(const QString& path, QString* error = nullptr);
+// Reads a regular file only (never waits on a pipe or reads a device), and
+// fails for one above `maxBytes` when a limit is given.
+std::optional<QByteArray> readAll(const QString& path, QString* error = nullptr,
+                                  qint64 maxBytes = nativefile::kNoLimit);
+std::optional<QString> readText(const QString& path, QString* error = nullptr,
+                                qint64 maxBytes = nativefile::kNoLimit);
+std::optional<QStringList> readLines(const QString& path, QString* error = nullptr,
+                                     qint64 maxBytes = nativefile::kNoLimit);
 
 // Replaces the file atomically: on any failure the previous file is left
-// byte-identical and no partial file remains.
+// byte-identical and no partial file remains. Nothing but a regular file is
+// ever replaced.
 bool writeAll(const QString& path, const QByteArray& data, QString* error = nullptr);
 bool writeText(const QString& path, const QString& text, QString* error = nullptr);
 bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/appinfo.h"
 #include "core/nicksettings.h"
+#include "core/oneline.h"
 #include "storage/textexport.h"
 
 #include <QStringList>
@@ -50,7 +51,7 @@ void GradientEditorModel::resplit() {
 }
 
 void GradientEditorModel::setNickname(const QString& text) {
-    settings_.nickname = text;
+    settings_.nickname = oneLine(text);
     resplit();
     emit changed();
 }

@@ -54,7 +54,7 @@ public:
     static QString creditNote();                // Text2 before the first generation
 
     // --- Handlers ---
-    void setNickname(const QString& text);  // Text1_Change
+    void setNickname(const QString& text);  // Text1_Change; line breaks become spaces
     void nicknameDoubleClicked();           // Text1_DblClick
     void selectRow(int row);                // opt_Click
     void setBold(bool on);                  // chkgras

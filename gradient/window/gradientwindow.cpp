@@ -224,7 +224,7 @@ void GradientWindow::refresh() {
     grid_->show(model_);
     if (text2_->toPlainText() != model_.output()) {
         const QSignalBlocker block(text2_);
-        text2_->setPlainText(model_.output());
+        showCode(text2_, model_.output());
     }
 }
 

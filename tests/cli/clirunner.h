@@ -13,15 +13,20 @@ struct CliRun {
     int status = -1;
 };
 
-inline CliRun runCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(CHROMANICK_CLI_PATH), args);
-    process.waitForFinished(30000);
+// Waits for a started program and collects what it printed.
+inline CliRun finishRun(QProcess& process, int timeoutMs = 30000) {
+    process.waitForFinished(timeoutMs);
     CliRun run;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return run;
+}
+
+inline CliRun runCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(CHROMANICK_CLI_PATH), args);
+    return finishRun(process);
 }
 
 // A successful run's single result line, without its newline.

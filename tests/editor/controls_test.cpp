@@ -342,3 +342,17 @@ TEST_F(EditorTest, EachHandlerAnnouncesOneChange) {
     model->setNickname(QStringLiteral("x"));
     EXPECT_EQ(changes, 2);
 }
+
+TEST_F(EditorTest, NicknamesAndTypedDecorationsAreOneLine) {
+    model->setNickname(QStringLiteral("a\r\nb\rc\nd"), 4);  // caret behind the CR LF's "b"
+    EXPECT_EQ(model->nickname(), QStringLiteral("a b c d"));
+    EXPECT_EQ(model->caret(), 3);
+    EXPECT_EQ(model->nicknameFor(QStringLiteral("x\ny")), QStringLiteral("x y"));
+    model->typePrefix(QStringLiteral("<\r\n"));
+    model->typeSuffix(QStringLiteral("\r>"));
+    model->generate();
+    EXPECT_EQ(model->output(), QStringLiteral("·$1< a b c d >·0"));
+    model->setLookalike(true);
+    model->setNickname(QStringLiteral("a\nb"));
+    EXPECT_EQ(model->nickname(), Applique_CaracSpe(QStringLiteral("a b")));
+}

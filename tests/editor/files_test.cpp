@@ -365,3 +365,37 @@ TEST_F(ExportTest, ClosingSignsWithAFullStop) {
     EXPECT_TRUE(model->closeRequested());
     EXPECT_TRUE(readLines(path).value(7).endsWith(QStringLiteral(", Tiwakan.")));
 }
+
+TEST_F(ProjectTest, NicknameWithLineBreaksIsSavedAndReopenedWhole) {
+    model->setNickname(QStringLiteral("line1\nline2\r\nline3"));
+    saveAs(*model, pathIn(QStringLiteral("nl.nkp")));
+    EXPECT_TRUE(platform.messages.isEmpty());
+    auto reopened = makeModel();
+    ASSERT_TRUE(reopened->openProjectFile(pathIn(QStringLiteral("nl.nkp"))));
+    EXPECT_EQ(reopened->nickname(), QStringLiteral("line1 line2 line3"));
+    // A lone CR inside line 6 of a file written elsewhere.
+    QFile file(pathIn(QStringLiteral("nl.nkp")));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll().replace("line1 line2", "line1\rline2");
+    ASSERT_TRUE(file.seek(0) && file.write(bytes) == bytes.size());
+    file.close();
+    ASSERT_TRUE(reopened->openProjectFile(pathIn(QStringLiteral("nl.nkp"))));
+    EXPECT_EQ(reopened->nickname(), QStringLiteral("line1 line2 line3"));
+}
+
+TEST_F(ProjectTest, ProjectWrittenInUtf8WithoutAMarkOpensAsWritten) {
+    model->setNickname(QStringLiteral("Bebe"));
+    saveAs(*model, pathIn(QStringLiteral("utf8.nkp")));
+    // Rewritten by a text editor that saves UTF-8 without a mark.
+    QFile file(pathIn(QStringLiteral("utf8.nkp")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray utf8 =
+        QString::fromLatin1(file.readAll()).replace("Bebe", QStringLiteral("Bébé ☺")).toUtf8();
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(utf8), utf8.size());
+    file.close();
+    auto reopened = makeModel();
+    ASSERT_TRUE(reopened->openProjectFile(pathIn(QStringLiteral("utf8.nkp"))));
+    EXPECT_EQ(reopened->nickname(), QStringLiteral("Bébé ☺"));
+}

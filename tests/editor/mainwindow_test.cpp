@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -301,4 +302,23 @@ TEST_F(MainWindowTest, SwitchHandsTheNicknameToTheGradientEditor) {
     ASSERT_EQ(switched.count(), 2);
     EXPECT_EQ(switched[0][0].toString(), QStringLiteral("Chromanick Dégradé par Tiwakan !"));
     EXPECT_EQ(switched[1][0].toString(), QStringLiteral("Bob"));
+}
+
+TEST_F(MainWindowTest, PastedLineBreaksBecomeSpacesInTheNicknameAndTheDecorations) {
+    typeNickname(QStringLiteral("[]"));
+    nicknameBox()->setCursorPosition(1);
+    QApplication::clipboard()->setText(QStringLiteral("line1\r\nline2\nline3\r"));
+    nicknameBox()->paste();
+    EXPECT_EQ(model.nickname(), QStringLiteral("[line1 line2 line3 ]"));
+    EXPECT_EQ(nicknameBox()->text(), model.nickname());
+    EXPECT_EQ(nicknameBox()->cursorPosition(), 19);  // behind the pasted text
+    click(QStringLiteral("Command1"));
+    EXPECT_FALSE(model.output().contains(QLatin1Char('\n')));
+
+    auto* prefix = find<QComboBox>(QStringLiteral("Combo1"));
+    prefix->lineEdit()->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("<\n<"));
+    prefix->lineEdit()->paste();
+    EXPECT_EQ(model.prefixes().text(), QStringLiteral("< <"));
+    EXPECT_EQ(prefix->currentText(), QStringLiteral("< <"));
 }

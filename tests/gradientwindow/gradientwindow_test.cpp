@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,4 +245,17 @@ TEST_F(GradientWindowTest, EveryCaptionReadsWhole) {
     type(QStringLiteral("Tiwakan"));
     clickMenu(QStringLiteral("mnunew"));
     EXPECT_TRUE(readsWhole(&window));
+}
+
+TEST_F(GradientWindowTest, LineBreaksPastedOrHandedOverBecomeSpaces) {
+    auto* edit = find<QLineEdit>(QStringLiteral("Text1"));
+    edit->clear();
+    QApplication::clipboard()->setText(QStringLiteral("ab\r\ncd\ne"));
+    edit->paste();
+    EXPECT_EQ(model.nickname(), QStringLiteral("ab cd e"));
+    EXPECT_EQ(edit->text(), model.nickname());
+    EXPECT_EQ(rowText(0), model.nickname());
+    model.receiveFromMainEditor(QStringLiteral("x\ry\r\n"));
+    EXPECT_EQ(model.nickname(), QStringLiteral("x y "));
+    EXPECT_EQ(edit->text(), QStringLiteral("x y "));
 }

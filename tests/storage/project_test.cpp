@@ -8,6 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace chromanick;
 
 namespace {
@@ -198,6 +206,49 @@ TEST_F(ProjectFileTest, FailedSaveLeavesThePreviousFileAndNoWorkingFile) {
     EXPECT_FALSE(saveProject(path(QStringLiteral("missing/Bob.nkp")), bobSnapshot()));
     EXPECT_FALSE(saveProject(QString(), bobSnapshot()));
     EXPECT_EQ(filesInFolder(), (QStringList{"Bob.nkp", "Dir.nkp"}));
+}
+
+TEST_F(ProjectFileTest, WorkingFileThatIsNoRegularFileIsReplacedNeverWrittenThrough) {
+    const QString working = projectWorkingPath(path());
+    const QString victim = path(QStringLiteral("victim.txt"));
+    ASSERT_TRUE(writeBytes(victim, "keep me"));
+    ASSERT_TRUE(QFile::link(victim, working));
+    ASSERT_TRUE(saveProject(path(), bobSnapshot()));
+    EXPECT_EQ(fileBytes(victim), QByteArray("keep me"));  // the link itself went, not its target
+    EXPECT_EQ(readProject(path(), 56, 56)->Nickname, QStringLiteral("Bob"));
+    EXPECT_EQ(filesInFolder(), (QStringList{"Bob.nkp", "victim.txt"}));
+
+    // A dangling link, a link to a folder, a named pipe: removed too.
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("nowhere")), working));
+    ASSERT_TRUE(saveProject(path(), bobSnapshot()));
+    ASSERT_TRUE(QFile::link(dir_.path(), working));
+    ASSERT_TRUE(saveProject(path(), bobSnapshot()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(working).constData(), 0600), 0);
+    ASSERT_TRUE(saveProject(path(), bobSnapshot()));
+    EXPECT_EQ(filesInFolder(), (QStringList{"Bob.nkp", "victim.txt"}));
+    EXPECT_EQ(textfile::readLines(path())->size(), 39);
+}
+
+TEST_F(ProjectFileTest, SaveWaitsForTheSaveHoldingTheWorkingFile) {
+    // Another save of the same project holds the working file for a moment.
+    const QString working = projectWorkingPath(path());
+    const int other = ::open(QFile::encodeName(working).constData(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::write(other, "OTHER\r\n", 7), 7);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    QByteArray seen(64, '\0');
+    std::thread release([other, &seen] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        seen.truncate(std::max<ssize_t>(::pread(other, seen.data(), seen.size(), 0), 0));
+        ::close(other);  // its lock goes with it
+    });
+    ASSERT_TRUE(saveProject(path(), bobSnapshot()));
+    release.join();
+    EXPECT_EQ(seen, QByteArray("OTHER\r\n"));  // untouched while the other save held it
+    // This save started only once the other had let go, on an emptied file.
+    EXPECT_FALSE(fileBytes(path()).contains("OTHER"));
+    EXPECT_EQ(readProject(path(), 56, 56)->Nickname, QStringLiteral("Bob"));
+    EXPECT_EQ(filesInFolder(), QStringList{QStringLiteral("Bob.nkp")});
 }
 
 TEST(ProjectFileFullDisk, FailedSaveLeavesThePreviousFile) {

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace chromanick;
 
 namespace {
@@ -148,4 +151,37 @@ TEST(SettingsFolder, FieldFilesAreReadWhenPresent) {
                                      {QStringLiteral("★ Жека, ♥")}));
     EXPECT_EQ(folder.readFields(QStringLiteral("combo1.dll")),
               (QStringList{QStringLiteral("★ Жека"), QStringLiteral("♥")}));
+}
+
+TEST(SettingsFolder, FilesThatAreNoRegularFilesOrTooLargeCountAsMissing) {
+    QTemporaryDir root;
+    const SettingsFolder folder(root.path());
+    // A named pipe as nkp.dll: nothing waits for a writer.
+    const QByteArray nkp = QFile::encodeName(folder.path(SettingsFolder::kNkpFile));
+    ASSERT_EQ(::mkfifo(nkp.constData(), 0600), 0);
+    EXPECT_FALSE(folder.readNkp().doNotAskAgain());
+    EXPECT_FALSE(folder.writeNkp(QStringLiteral("Ok"), true));  // never written into
+    // Links to an endless device: nothing is read from it.
+    for (const QString& name : {SettingsFolder::kPrefixFile, SettingsFolder::kWelcomeFile}) {
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.path(name)));
+        EXPECT_TRUE(folder.readFields(name).isEmpty());
+    }
+    ::unlink(nkp.constData());
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.path(SettingsFolder::kNkpFile)));
+    EXPECT_TRUE(folder.readNkp().messengerPlus.isEmpty());
+    // Above 16 MiB a file is no settings file.
+    const QString suffixes = folder.path(SettingsFolder::kSuffixFile);
+    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(16 * 1024 * 1024, 'a') + "\r\n"));
+    EXPECT_TRUE(folder.readFields(SettingsFolder::kSuffixFile).isEmpty());
+    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(16 * 1024 * 1024 - 2, 'a') + "\r\n"));
+    EXPECT_EQ(folder.readFields(SettingsFolder::kSuffixFile).size(), 1);
+}
+
+TEST(SettingsFolder, Utf8WithoutMarkFromATextEditor) {
+    QTemporaryDir root;
+    const SettingsFolder folder(root.path());
+    ASSERT_TRUE(textfile::writeAll(folder.path(SettingsFolder::kPrefixFile),
+                                   "\xE2\x98\x85 J\xC3\xA9r\xC3\xB4me\n\xC2\xA8\xC2\xB0o.O\n"));
+    EXPECT_EQ(folder.readFields(SettingsFolder::kPrefixFile),
+              (QStringList{QStringLiteral("★ Jérôme"), QStringLiteral("¨°o.O")}));
 }

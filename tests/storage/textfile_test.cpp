@@ -1,9 +1,15 @@
 #include "storage/textfile.h"
 #include "tests/support/tmpfs.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +20,18 @@ namespace {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The names a folder holds, as the system gives them.
+QList<QByteArray> rawNames(const QByteArray& folder) {
+    QList<QByteArray> names;
+    if (DIR* d = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(d))
+            if (qstrcmp(entry->d_name, ".") && qstrcmp(entry->d_name, ".."))
+                names.append(entry->d_name);
+        ::closedir(d);
+    }
+    return names;
 }
 
 }  // namespace
@@ -122,4 +140,107 @@ TEST(TextFileRead, MissingFileOrFolderFails) {
     EXPECT_FALSE(textfile::readLines(dir.filePath(QStringLiteral("none")), &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(textfile::readLines(dir.path()));
+}
+
+TEST(TextEncoding, Utf8WithoutMarkIsReadAsUtf8) {
+    // What a Linux text editor writes: UTF-8, no mark.
+    EXPECT_EQ(textfile::decode("B\xC3\xA9"
+                               "b\xC3\xA9 \xE2\x98\xBA\r\n"),
+              QStringLiteral("Bébé ☺\r\n"));
+    EXPECT_EQ(textfile::decode("\xEF\xBB\xBF\xC3\xA9"), QStringLiteral("é"));
+    // Not UTF-8 throughout: Windows-1252, byte for byte.
+    EXPECT_EQ(textfile::decode("B\xE9"
+                               "b\xC3\xA9"),
+              QStringLiteral("BébÃ©"));
+    EXPECT_EQ(textfile::decode("\xC0\x80"), QStringLiteral("À€"));            // overlong form
+    EXPECT_EQ(textfile::decode("\xED\xA0\x80"), QStringLiteral("í\u00A0€"));  // a surrogate
+    EXPECT_EQ(textfile::decode("plain ascii"), QStringLiteral("plain ascii"));
+}
+
+TEST(TextEncoding, WhatIsWrittenReadsBackTheSame) {
+    // Windows-1252 text stays single bytes...
+    EXPECT_EQ(textfile::encode(QStringLiteral("Bébé")), QByteArray("B\xE9"
+                                                                   "b\xE9"));
+    // ...unless its bytes would pass for UTF-8: then the mark says how to read them.
+    for (const QString& text : {QStringLiteral("Ã©"), QStringLiteral("Ã© and Ã¨"),
+                                QStringLiteral("â˜º"), QStringLiteral("\u00EF\u00BB\u00BF")}) {
+        const QByteArray bytes = textfile::encode(text);
+        EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << text.toStdString();
+        EXPECT_EQ(textfile::decode(bytes), text) << text.toStdString();
+    }
+}
+
+TEST(TextFileRead, OnlyRegularFilesAndLimitedSizes) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString error;
+    EXPECT_FALSE(textfile::readAll(fifo, &error));  // returns at once, nobody writes
+    EXPECT_TRUE(error.contains(QStringLiteral("fichier ordinaire"))) << error.toStdString();
+    const QString zero = dir.filePath(QStringLiteral("zero"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    EXPECT_FALSE(textfile::readAll(zero, nullptr, 1024));
+    EXPECT_FALSE(textfile::readAll(zero));  // not even without a limit
+
+    const QString big = dir.filePath(QStringLiteral("big"));
+    ASSERT_TRUE(textfile::writeAll(big, QByteArray(2000, 'x')));
+    EXPECT_FALSE(textfile::readAll(big, &error, 1999));
+    EXPECT_TRUE(error.contains(QStringLiteral("trop grand"))) << error.toStdString();
+    EXPECT_EQ(textfile::readAll(big, nullptr, 2000), QByteArray(2000, 'x'));
+    // A link to a regular file is read through.
+    ASSERT_TRUE(QFile::link(big, dir.filePath(QStringLiteral("link"))));
+    EXPECT_EQ(textfile::readAll(dir.filePath(QStringLiteral("link"))), QByteArray(2000, 'x'));
+}
+
+TEST(TextFileWrite, NeverReplacesWhatIsNoRegularFile) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString error;
+    EXPECT_FALSE(textfile::writeAll(fifo, "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(QFileInfo(fifo).isSymLink() || !QFileInfo(fifo).isFile());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList{QStringLiteral("pipe")});
+    // A link to a regular file replaces that file and stays a link.
+    const QString target = dir.filePath(QStringLiteral("target"));
+    ASSERT_TRUE(textfile::writeAll(target, "old"));
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    const QString link = dir.filePath(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_TRUE(textfile::writeAll(link, "new"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(fileBytes(target), QByteArray("new"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);  // the previous file's permissions
+}
+
+TEST(NativeFileNames, EveryByteSequenceComesBackUnchanged) {
+    using namespace textfile;
+    // Names that are not UTF-8 keep their bytes; valid ones are plain text.
+    const QByteArray names[] = {
+        "lat\xE9.nkp", "\xFE\xFD.nkp",     "\xEF\xBF\xBD.nkp", "\xC0\x80", "\xED\xA0\x80",
+        "caf\xC3\xA9", "\xF0\x9F\x98\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\xC3"};
+    for (const QByteArray& name : names)
+        EXPECT_EQ(nativefile::encodeName(nativefile::decodeName(name)), name)
+            << name.toHex().data();
+    EXPECT_EQ(nativefile::decodeName("caf\xC3\xA9"), QStringLiteral("café"));
+    EXPECT_EQ(nativefile::decodeName("\xF0\x9F\x98\x80"), QStringLiteral("😀"));
+    EXPECT_EQ(nativefile::decodeName("\xEF\xBB\xBFX"), QStringLiteral("\uFEFFX"));
+    EXPECT_NE(nativefile::decodeName("\xFE\xFD.nkp"), nativefile::decodeName("\xEF\xBF\xBD.nkp"));
+    QByteArray all;
+    for (int i = 1; i < 256; ++i) all.append(char(i));
+    EXPECT_EQ(nativefile::encodeName(nativefile::decodeName(all)), all);
+
+    // Files reached by such names are the very files of those bytes.
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    const QString latin = nativefile::decodeName(folder + "lat\xE9.txt");
+    ASSERT_TRUE(writeAll(latin, "latin"));
+    EXPECT_EQ(fileBytes(QFile::decodeName(folder + "lat\xE9.txt")), "<missing>");  // Qt misses it
+    EXPECT_EQ(readAll(latin), QByteArray("latin"));
+    EXPECT_EQ(rawNames(folder), QList<QByteArray>{"lat\xE9.txt"});
+    EXPECT_FALSE(readAll(nativefile::decodeName(folder + "lat\xEF\xBF\xBD.txt")));
+    ::unlink(folder + "lat\xE9.txt");  // QTemporaryDir cannot name it
 }

@@ -5,6 +5,7 @@
 
 #include "core/appinfo.h"
 #include "core/emoticons.h"
+#include "core/oneline.h"
 #include "core/palettes.h"
 #include "gradient/gradient.h"
 #include "ui/editor/mainmodel_state.h"
@@ -83,9 +84,11 @@ QString MainEditorModel::gradientHandOver() const {
 
 // --- The nickname box ---
 
-void MainEditorModel::setNickname(const QString& text, int caret) {
+void MainEditorModel::setNickname(const QString& typed, int caret) {
     ChangeScope scope(*this);
-    const int newCaret = caret < 0 ? int(text.size()) : qMin(caret, int(text.size()));
+    const QString text = oneLine(typed);
+    const int newCaret =
+        caret < 0 ? int(text.size()) : qMin(oneLinePosition(typed, caret), int(text.size()));
     if (text == settings_.Nickname) {
         // The same text is no change of the box: only the caret moves.
         if (newCaret != d->caret) {
@@ -100,7 +103,8 @@ void MainEditorModel::setNickname(const QString& text, int caret) {
     nicknameChanged();
 }
 
-QString MainEditorModel::nicknameFor(const QString& text) const {
+QString MainEditorModel::nicknameFor(const QString& typed) const {
+    const QString text = oneLine(typed);
     return settings_.SpecialChars ? Applique_CaracSpe(text) : text;
 }
 
@@ -294,13 +298,13 @@ void MainEditorModel::pickSuffix(int index) {
 // Typed decorations are picked up by the next refresh, not at once.
 void MainEditorModel::typePrefix(const QString& text) {
     ChangeScope scope(*this);
-    d->prefixes.setText(text);
+    d->prefixes.setText(oneLine(text));
     decorationsChanged();
 }
 
 void MainEditorModel::typeSuffix(const QString& text) {
     ChangeScope scope(*this);
-    d->suffixes.setText(text);
+    d->suffixes.setText(oneLine(text));
     decorationsChanged();
 }
 

@@ -66,9 +66,10 @@ public:
     QStringList previewSizes() const;                  // entries of Combo3
 
     // --- Handlers ---
-    void setNickname(const QString& text, int caret = -1);  // Text1_Change (caret -1: at the end)
-    // The nickname setNickname(text) would leave (the look-alikes applied
-    // when they are on), so that the box can show it in the same change.
+    // Text1_Change (caret -1: at the end). Line breaks become spaces.
+    void setNickname(const QString& text, int caret = -1);
+    // The nickname setNickname(text) would leave (one line, the look-alikes
+    // applied when they are on), so that the box can show it in the same change.
     QString nicknameFor(const QString& text) const;
     void nicknameDoubleClicked();                // Text1_DblClick
     void pickForeground(const QString& option);  // option click
@@ -86,8 +87,8 @@ public:
     void setAutoCopy(bool on);             // chkcopiauto
     void pickPrefix(int index);            // Combo1_Click
     void pickSuffix(int index);            // Combo2_Click
-    void typePrefix(const QString& text);  // typing in Combo1 (no refresh)
-    void typeSuffix(const QString& text);  // typing in Combo2 (no refresh)
+    void typePrefix(const QString& text);  // typing in Combo1 (no refresh; one line)
+    void typeSuffix(const QString& text);  // typing in Combo2 (no refresh; one line)
     void balancePrefix();                  // cmdequilibre1: prefix takes the suffix's position
     void balanceSuffix();                  // cmdequilibre2: suffix takes the prefix's position
     void pickPreviewSize(const QString& entry);                                    // Combo3_Click

@@ -1,5 +1,6 @@
 #include "ui/editor/mainwindow.h"
 
+#include "core/oneline.h"
 #include "ui/aboutwindow.h"
 #include "ui/editor/emoticonpanel.h"
 #include "ui/editor/paletteframe.h"
@@ -35,11 +36,13 @@ public:
     // The model's own nickname is shown as it is: the transform leaves it
     // unchanged.
     State validate(QString& input, int& pos) const override {
+        const QString line = oneLine(input);
         QString shown = model_.nicknameFor(input);
         if (shown != input) {
-            // As when the model writes the box back: the caret at the end.
+            // Line breaks turned into spaces keep the caret where it was; a
+            // write-back of the look-alikes puts it at the end, as the model does.
+            pos = shown == line ? oneLinePosition(input, pos) : int(shown.size());
             input = std::move(shown);
-            pos = int(input.size());
         }
         return Acceptable;
     }

@@ -3,6 +3,7 @@
 #include "ui/editor/mainwindow.h"
 #include "ui/editor/paletteframe.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/textfit.h"
 #include "ui/widgets/widgetcolours.h"
 
 #include <QAction>
@@ -129,7 +130,7 @@ void MainWindow::syncOutput() {
 void MainWindow::showModelOutput() {
     shownOutput_ = model_.output();
     const QSignalBlocker blocker(outputBox_);
-    if (outputBox_->toPlainText() != shownOutput_) outputBox_->setPlainText(shownOutput_);
+    if (outputBox_->toPlainText() != shownOutput_) showCode(outputBox_, shownOutput_);
 }
 
 void MainWindow::syncPreview() {

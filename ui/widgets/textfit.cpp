@@ -159,3 +159,20 @@ void fitCaptions(QWidget* root, const QStringList& skip) {
 }
 
 }  // namespace chromanick
+
+namespace chromanick {
+
+void showCode(QPlainTextEdit* box, const QString& code) {
+    // Both settings come before the text: each change lays the whole text out again.
+    const bool longCode = code.size() > kLongestWordWrappedCode;
+    const auto wrap =
+        longCode ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+    if (box->wordWrapMode() != wrap) box->setWordWrapMode(wrap);
+    // Such a code never fits the box: with the scroll bar there from the
+    // start, the text is not laid out a second time when it appears.
+    const auto bar = longCode ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
+    if (box->verticalScrollBarPolicy() != bar) box->setVerticalScrollBarPolicy(bar);
+    box->setPlainText(code);
+}
+
+}  // namespace chromanick

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QPlainTextEdit;
+class QString;
 class QWidget;
 
 namespace chromanick {
@@ -15,5 +17,14 @@ namespace chromanick {
 //   part of the box that lies inside its parent.
 // Widgets whose objectName is in `skip` are left alone.
 void fitCaptions(QWidget* root, const QStringList& skip = {});
+
+// The longest code a code box wraps between words.
+inline constexpr int kLongestWordWrappedCode = 10'000;
+// Puts a generated code into a multi-line code box (Text2), whole, wrapped
+// at the box's width. A code longer than kLongestWordWrappedCode wraps
+// anywhere: Qt looks for the end of a word from every line it breaks, and a
+// code without blanks took minutes at a million characters (a quarter of a
+// second this way).
+void showCode(QPlainTextEdit* box, const QString& code);
 
 }  // namespace chromanick

@@ -1,0 +1,123 @@
+// Huge nicknames (100,000 and 1,000,000 characters) through the real
+// windows, drawn offscreen: opening a project and "Générer le pseudo." in
+// the main editor, the switch to the gradient editor and its generation.
+// Each measured step ends once the window is repainted.
+#include "sampletext.h"
+
+#include "gradient/window/gradientmodel.h"
+#include "gradient/window/gradientwindow.h"
+#include "storage/projectfile.h"
+#include "ui/application.h"
+#include "ui/editor/mainmodel.h"
+#include "ui/editor/mainwindow.h"
+#include "ui/qtplatform.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace chromanick::bench {
+
+namespace {
+
+// The worst case for the output box: not one blank to break a line at.
+QString hugeNickname(int length) {
+    return sampleNickname(length).replace(QLatin1Char(' '), QLatin1Char('_'));
+}
+
+// Outside the measure: a change that leaves the windows with a small text.
+template <typename Step>
+void untimed(benchmark::State& state, Step step) {
+    state.PauseTiming();
+    step();
+    QApplication::processEvents();
+    state.ResumeTiming();
+}
+
+void openHugeProject(benchmark::State& state) {
+    useClassicFont();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gros.nkp"));
+    ProjectSnapshot snapshot;
+    snapshot.settings.Nickname = hugeNickname(int(state.range(0)));
+    snapshot.settings.Bold = true;
+    if (!saveProject(path, snapshot)) state.SkipWithError("le projet n'a pas été écrit");
+    QtPlatform platform;
+    MainEditorModel model(platform);
+    model.fillDecorationLists({}, {});
+    MainWindow window(model, platform);
+    window.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        untimed(state, [&] { model.setNickname(QStringLiteral("x")); });
+        model.openProjectFile(path);
+        QApplication::processEvents();
+    }
+    if (model.nickname().size() != state.range(0))
+        state.SkipWithError("le pseudo n'est pas entier");
+}
+
+void generateHugeNickname(benchmark::State& state) {
+    useClassicFont();
+    QtPlatform platform;
+    MainEditorModel model(platform);
+    model.fillDecorationLists({}, {});
+    MainWindow window(model, platform);
+    window.show();
+    model.setNickname(hugeNickname(int(state.range(0))));
+    auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    QApplication::processEvents();
+    bool bold = false;
+    for (auto _ : state) {
+        // Another style each time, so that every click brings a new code.
+        untimed(state, [&] { model.setBold(bold = !bold); });
+        generate->click();
+        QApplication::processEvents();
+    }
+    if (model.output().size() <= state.range(0)) state.SkipWithError("le code n'est pas entier");
+}
+
+void switchAndGenerateInGradient(benchmark::State& state) {
+    useClassicFont();
+    QtPlatform platform;
+    GradientEditorModel model(platform);
+    GradientWindow window(model);
+    window.show();
+    const QString nickname = hugeNickname(int(state.range(0)));
+    auto* generate = window.findChild<QPushButton*>(QStringLiteral("cmdgenerer"));
+    if (generate == nullptr) state.SkipWithError("pas de bouton cmdgenerer");
+    QApplication::processEvents();
+    for (auto _ : state) {
+        untimed(state, [&] { model.receiveFromMainEditor(QStringLiteral("x")); });
+        model.receiveFromMainEditor(nickname);
+        QApplication::processEvents();
+        generate->click();
+        QApplication::processEvents();
+    }
+    if (model.output().size() <= state.range(0)) state.SkipWithError("le code n'est pas entier");
+}
+
+BENCHMARK(openHugeProject)
+    ->Name("Gros_pseudo_ouvrir")
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(generateHugeNickname)
+    ->Name("Gros_pseudo_generer")
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(switchAndGenerateInGradient)
+    ->Name("Gros_pseudo_degrade")
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+}  // namespace chromanick::bench
