@@ -123,7 +123,7 @@ void GradientEditorModel::editOutput(const QString& text) {
 }
 
 void GradientEditorModel::generate() {
-    output_ = Genere_Degrade(settings_, split_);
+    output_ = generatedCode();
     if (settings_.autoCopy) {
         platform_.clearClipboard();
         platform_.setClipboardText(output_);
@@ -142,6 +142,7 @@ void GradientEditorModel::reset() {
     setNickname(kGradientPlaceholder);
     editOutput(QString());
     setBackgroundEnabled(false);
+    setSmoothEnabled(false);
 }
 
 void GradientEditorModel::receiveFromMainEditor(const QString& mainNickname) {
