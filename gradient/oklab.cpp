@@ -1,6 +1,7 @@
 #include "oklab.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace chromanick {
@@ -42,16 +43,62 @@ Vector times(const Matrix& m, const Vector& v) {
             m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
 }
 
-// The sRGB transfer function and its inverse, on 0-1 values.
-double toLinear(int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+// The sRGB transfer function, from an encoded value (0 to 1) to linear light.
+double decode(double encoded) {
+    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
 }
 
+// Linear light of every channel byte.
+const std::array<double, 256>& linearOfByte() {
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> linear{};
+        for (int byte = 0; byte < 256; ++byte) linear[byte] = decode(byte / 255.0);
+        return linear;
+    }();
+    return table;
+}
+
+// Where the encoded byte steps up: from step k on, the encoded value rounds to
+// k + 1 or more. Encoding is increasing, so rounding it to the nearest byte is
+// counting the steps at or below a linear value.
+const std::array<double, 255>& byteSteps() {
+    static const std::array<double, 255> table = [] {
+        std::array<double, 255> steps{};
+        for (int k = 0; k < 255; ++k) steps[k] = decode((k + 0.5) / 255.0);
+        return steps;
+    }();
+    return table;
+}
+
+// The count of steps below each of kBuckets equal slices of 0 to 1: no two
+// steps are closer than a slice, so a count starts at most one step short.
+constexpr int kBuckets = 4096;
+
+const std::array<quint8, kBuckets>& stepsBelowBucket() {
+    static const std::array<quint8, kBuckets> table = [] {
+        const std::array<double, 255>& steps = byteSteps();
+        std::array<quint8, kBuckets> below{};
+        for (int bucket = 0; bucket < kBuckets; ++bucket)
+            below[bucket] =
+                quint8(std::lower_bound(steps.begin(), steps.end(), double(bucket) / kBuckets) -
+                       steps.begin());
+        return below;
+    }();
+    return table;
+}
+
+double toLinear(int channel) {
+    return linearOfByte()[channel];
+}
+
+// Rounded to the nearest byte and clamped to 0-255.
 int fromLinear(double linear) {
-    const double c =
-        linear <= 0.0031308 ? 12.92 * linear : 1.055 * std::pow(linear, 1.0 / 2.4) - 0.055;
-    return int(std::clamp(std::lround(c * 255.0), 0L, 255L));
+    if (!(linear > 0)) return 0;
+    if (linear >= 1) return 255;
+    const std::array<double, 255>& steps = byteSteps();
+    int byte = stepsBelowBucket()[int(linear * kBuckets)];
+    while (byte < 255 && steps[byte] <= linear) ++byte;
+    return byte;
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ private:
     QList<OkLab> lab_;
 };
 
+constexpr int kColourCodeLength = 15;  // "·$(rrr,ggg,bbb)"
+
 QString colourCode(BgrColor colour) {
     return QStringLiteral("·$(") + Code_RVB(colour) + QLatin1Char(')');
 }
@@ -51,33 +53,45 @@ QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row) {
     return stops;
 }
 
-QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step,
-                            qsizetype limit) {
+QList<BgrColor> SmoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
+                                   qsizetype limit) {
+    QList<BgrColor> colours;
+    if (stops.isEmpty() || length <= 0) return colours;
+    const qsizetype groupSize = std::max(1, step);
+    const qsizetype groupCount = (length + groupSize - 1) / groupSize;
+    const qsizetype shown = limit < 0 ? length : std::min(limit, length);
+    const StopLine line(stops);
+    colours.reserve((shown + groupSize - 1) / groupSize);
+    for (qsizetype group = 0; group * groupSize < shown; ++group)
+        colours.append(line.colourOf(group, groupCount));
+    return colours;
+}
+
+QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step) {
     QList<ColourRun> runs;
     if (nickname.isEmpty()) return runs;
-    const qsizetype shown = limit < 0 ? nickname.size() : std::min(limit, nickname.size());
     if (stops.isEmpty()) {
-        runs.append({nickname.left(shown), std::nullopt});
+        runs.append({nickname, std::nullopt});
         return runs;
     }
     const qsizetype groupSize = std::max(1, step);
-    const qsizetype groupCount = (nickname.size() + groupSize - 1) / groupSize;
-    const StopLine line(stops);
-    for (qsizetype group = 0; group * groupSize < shown; ++group) {
-        const BgrColor colour = line.colourOf(group, groupCount);
-        const QStringView text = QStringView(nickname).mid(group * groupSize, groupSize);
-        if (!runs.isEmpty() && runs.back().colour == colour)
-            runs.back().text += text;
-        else
-            runs.append({text.toString(), colour});
+    const QList<BgrColor> colours = SmoothGroupColours(stops, nickname.size(), step);
+    // Each run takes the groups from its first one up to the next colour.
+    for (qsizetype first = 0; first < colours.size();) {
+        qsizetype end = first + 1;
+        while (end < colours.size() && colours[end] == colours[first]) ++end;
+        runs.append({nickname.mid(first * groupSize, (end - first) * groupSize), colours[first]});
+        first = end;
     }
     return runs;
 }
 
 QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
                            int step) {
+    const QList<ColourRun> runs = SmoothRuns(settings.nickname, stops, step);
     QString code = GradientStyleCodes(settings);
-    for (const ColourRun& run : SmoothRuns(settings.nickname, stops, step)) {
+    code.reserve(code.size() + settings.nickname.size() + runs.size() * kColourCodeLength + 2);
+    for (const ColourRun& run : runs) {
         if (run.colour) code += colourCode(*run.colour);
         code += run.text;
     }

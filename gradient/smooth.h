@@ -28,15 +28,19 @@ struct ColourRun {
 // or for the custom row the custom colours that are set, in slot order.
 QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row);
 
-// The nickname's runs. The nickname is cut into ceil(n / step) groups of
-// `step` characters (a step below 1 counts as 1), the last one shorter; group
-// g of G takes the stop itself when there is one stop, otherwise the OKLab mix
-// at g / (G - 1) of the way along the stops. A group whose colour equals the
-// one before joins its run. Without stops the whole nickname is one uncoloured run.
-// Only the groups that hold the first `limit` characters are made (all when
-// `limit` is negative); their colours are those of the whole nickname.
-QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step,
-                            qsizetype limit = -1);
+// The colours of the groups of a nickname of `length` characters: it is cut
+// into ceil(length / step) groups of `step` characters (a step below 1 counts
+// as 1), the last one shorter; group g of G takes the stop itself when there
+// is one stop, otherwise the OKLab mix at g / (G - 1) of the way along the
+// stops. Only the groups holding the first `limit` characters are given (all
+// when `limit` is negative); none without stops.
+QList<BgrColor> SmoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
+                                   qsizetype limit = -1);
+
+// The nickname's runs: its groups, each group whose colour equals the one
+// before joining that one's run. Without stops the whole nickname is one
+// uncoloured run.
+QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step);
 
 // The code line: the style and background codes as Genere_Degrade writes
 // them, then "·$(rrr,ggg,bbb)" and the characters of each run, then "·0".

@@ -58,9 +58,10 @@ public:
     // SmoothGradientCode with the selected row's stops and this step.
     bool smoothEnabled() const { return smoothEnabled_; }  // chkfluide
     int smoothStep() const { return smoothStep_; }         // spnlettres
-    // Row `row` (0 to 36) coloured as its smooth code would colour it, up to
-    // the groups holding the first `limit` characters.
-    QList<ColourRun> smoothPreview(int row, qsizetype limit) const;
+    // The group colours of row `row` (0 to 36) as its smooth code would give
+    // them, for the groups holding the first `limit` characters; none when
+    // the row has no colour at all.
+    QList<BgrColor> smoothPreview(int row, qsizetype limit) const;
     // The length of the code "Générer le pseudo." would write (lbllongueur).
     QString codeLengthText() const;
 

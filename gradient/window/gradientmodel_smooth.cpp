@@ -12,8 +12,9 @@ QString GradientEditorModel::generatedCode() const {
                               smoothStep_);
 }
 
-QList<ColourRun> GradientEditorModel::smoothPreview(int row, qsizetype limit) const {
-    return SmoothRuns(settings_.nickname, SmoothStopsOfRow(settings_, row), smoothStep_, limit);
+QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) const {
+    return SmoothGroupColours(SmoothStopsOfRow(settings_, row), settings_.nickname.size(),
+                              smoothStep_, limit);
 }
 
 QString GradientEditorModel::codeLengthText() const {

@@ -176,11 +176,11 @@ void GradientPreviewGrid::showSmooth(const GradientEditorModel& model, const QFo
             smoothRows_.append(line);
         }
     }
-    smoothText_->set(model.nickname().left(kSmoothShownLength), font);
+    smoothText_->set(model.nickname().left(kSmoothShownLength), font, frame->devicePixelRatioF());
     const QColor uncoloured = shownColour(kSystemButtonText, frame);
     for (int row = 0; row < kGradientRowCount; ++row)
-        smoothRows_[row]->setRuns(model.smoothPreview(row, kSmoothShownLength), uncoloured,
-                                  background, fill);
+        smoothRows_[row]->setGroups(model.smoothPreview(row, kSmoothShownLength),
+                                    model.smoothStep(), uncoloured, background, fill);
     setSmoothShown(true);
 }
 

@@ -1,87 +1,109 @@
 #include "smoothpreview.h"
 
-#include <QGlyphRun>
 #include <QPainter>
-#include <QTextLine>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace chromanick {
 
-SmoothPreviewText::SmoothPreviewText() : layout_(std::make_unique<QTextLayout>()) {}
-SmoothPreviewText::~SmoothPreviewText() = default;
+void SmoothPreviewText::set(const QString& text, const QFont& font, qreal devicePixelRatio) {
+    if (!coverage_.isNull() && text == text_ && font == font_ &&
+        devicePixelRatio == devicePixelRatio_)
+        return;
+    text_ = text;
+    font_ = font;
+    devicePixelRatio_ = devicePixelRatio;
 
-void SmoothPreviewText::set(const QString& text, const QFont& font) {
-    if (text == layout_->text() && font == layout_->font() && !size_.isEmpty()) return;
-    layout_->setText(text);
-    layout_->setFont(font);
+    QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
-    layout_->setTextOption(option);
-    layout_->beginLayout();
-    QTextLine line = layout_->createLine();
-    if (line.isValid()) line.setPosition(QPointF(0, 0));
-    layout_->endLayout();
-    const int width = line.isValid() ? int(std::ceil(line.naturalTextWidth())) : 0;
-    size_ = QSize(width, QFontMetrics(font).height());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+
+    size_ = QSize(int(std::ceil(line.naturalTextWidth())), QFontMetrics(font).height());
+    edges_.resize(text.size() + 1);
+    for (int position = 0; position <= text.size(); ++position)
+        edges_[position] = line.cursorToX(position);
+
+    coverage_ = QImage(std::max(1, int(std::ceil(size_.width() * devicePixelRatio))),
+                       std::max(1, int(std::ceil(size_.height() * devicePixelRatio))),
+                       QImage::Format_ARGB32_Premultiplied);
+    coverage_.setDevicePixelRatio(devicePixelRatio);
+    coverage_.fill(Qt::transparent);
+    QPainter painter(&coverage_);
+    painter.setPen(Qt::black);
+    layout.draw(&painter, QPointF(0, 0));
+}
+
+std::pair<qreal, qreal> SmoothPreviewText::span(int from, int to) const {
+    const qreal a = edges_.value(from);
+    const qreal b = edges_.value(to);
+    return {std::min(a, b), std::max(a, b)};
 }
 
 SmoothPreviewRow::SmoothPreviewRow(const SmoothPreviewText& text, QWidget* parent)
     : QWidget(parent), text_(text) {}
 
-void SmoothPreviewRow::setRuns(const QList<ColourRun>& runs, const QColor& uncoloured,
-                               const QColor& background, bool fill) {
-    QList<Drawn> drawn;
-    drawn.reserve(runs.size());
+void SmoothPreviewRow::setGroups(const QList<BgrColor>& colours, int step, const QColor& uncoloured,
+                                 const QColor& background, bool fill) {
+    const int length = int(text_.text().size());
+    const int groupSize = std::max(1, step);
+    drawn_.clear();
+    drawn_.reserve(colours.size() + 1);
     int from = 0;
-    for (const ColourRun& run : runs) {
-        const QColor colour =
-            run.colour ? QColor(redOf(*run.colour), greenOf(*run.colour), blueOf(*run.colour))
-                       : uncoloured;
-        drawn.append({from, int(run.text.size()), colour});
-        from += int(run.text.size());
+    for (BgrColor colour : colours) {
+        const int to = std::min(length, from + groupSize);
+        drawn_.append({from, to, QColor(redOf(colour), greenOf(colour), blueOf(colour))});
+        from = to;
     }
-    runs_ = runs;
-    drawn_ = std::move(drawn);
+    if (from < length || drawn_.isEmpty()) drawn_.append({from, length, uncoloured});
+    colours_ = colours;
     background_ = background;
     fill_ = fill;
     if (size() != text_.size()) resize(text_.size());
     update();
 }
 
-// Lines across a run, as the font's underline and strike-through would draw
-// them. Glyph runs with decoration flags of their own draw them late, in the
-// next run's colour, so the row draws its decorations itself.
-void SmoothPreviewRow::drawDecorations(QPainter& painter, const Drawn& run) const {
-    const QFont& font = text_.layout().font();
-    if (!font.underline() && !font.strikeOut() && !font.overline()) return;
-    const QTextLine line = text_.layout().lineAt(0);
-    const QFontMetricsF metrics(font);
-    const qreal left = line.cursorToX(run.from);
-    const qreal right = line.cursorToX(run.from + run.length);
-    const qreal thickness = std::max<qreal>(1, std::round(metrics.lineWidth()));
-    const qreal baseline = line.ascent();
-    auto across = [&](qreal y) {
-        painter.fillRect(QRectF(left, y, right - left, thickness), run.colour);
-    };
-    if (font.underline()) across(baseline + std::ceil(metrics.underlinePos()));
-    if (font.strikeOut()) across(std::round(baseline - metrics.strikeOutPos()));
-    if (font.overline()) across(std::round(baseline - metrics.overlinePos()));
-}
-
+// Every column of the line takes the colour of the group whose characters it
+// lies on, and each pixel that colour at the shared line's coverage. The
+// first and the last group reach the picture's edges, for the parts of
+// glyphs beyond their characters' span.
 void SmoothPreviewRow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (fill_) painter.fillRect(rect(), background_);
-    for (const Drawn& run : drawn_) {
-        painter.setPen(run.colour);
-        for (QGlyphRun glyphs : text_.layout().glyphRuns(run.from, run.length)) {
-            glyphs.setUnderline(false);
-            glyphs.setStrikeOut(false);
-            glyphs.setOverline(false);
-            painter.drawGlyphRun(QPointF(0, 0), glyphs);
-        }
-        drawDecorations(painter, run);
+    const QImage& coverage = text_.coverage();
+    if (drawn_.isEmpty() || coverage.isNull()) return;
+
+    const qreal ratio = coverage.devicePixelRatio();
+    const int width = coverage.width();
+    const int height = coverage.height();
+    QList<QRgb> columns(width);
+    qsizetype group = 0;
+    for (int x = 0; x < width; ++x) {
+        const qreal centre = (x + 0.5) / ratio;
+        while (group + 1 < drawn_.size() &&
+               centre >= text_.span(drawn_[group].from, drawn_[group].to).second)
+            ++group;
+        columns[x] = drawn_[group].colour.rgba();
     }
+    // Every line of pixels starts as the columns' colours; the coverage then
+    // keeps of each pixel what the text covers.
+    QImage coloured(coverage.size(), QImage::Format_ARGB32_Premultiplied);
+    coloured.setDevicePixelRatio(ratio);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(coloured.scanLine(y), columns.constData(), width * sizeof(QRgb));
+    {
+        QPainter mask(&coloured);
+        mask.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        mask.drawImage(0, 0, coverage);
+    }
+    painter.drawImage(0, 0, coloured);
 }
 
 }  // namespace chromanick

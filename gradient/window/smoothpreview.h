@@ -4,45 +4,54 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QList>
-#include <QTextLayout>
 #include <QWidget>
-
-#include <memory>
-
-class QPainter;
 
 namespace chromanick {
 
-// The nickname as every smooth preview row shows it: one line laid out once
-// for all of them, since they show the same text in the same font.
+// The nickname as every smooth preview row shows it, laid out and drawn once
+// for all of them, since they show the same text in the same font: a picture
+// of the line in which only the coverage counts, and where each character
+// starts.
 class SmoothPreviewText {
 public:
-    SmoothPreviewText();
-    ~SmoothPreviewText();
+    // Lays the text out and draws it again only when something changed.
+    void set(const QString& text, const QFont& font, qreal devicePixelRatio);
 
-    // Lays the text out again only when the text or the font changed.
-    void set(const QString& text, const QFont& font);
-    const QTextLayout& layout() const { return *layout_; }
+    const QString& text() const { return text_; }
     QSize size() const { return size_; }
+    // The line, underline and strike-through included, opaque where drawn.
+    const QImage& coverage() const { return coverage_; }
+    // The left edge of the characters from `from` to `to` (excluded), and
+    // their right edge; text drawn right to left is measured the same way.
+    std::pair<qreal, qreal> span(int from, int to) const;
 
 private:
-    std::unique_ptr<QTextLayout> layout_;
+    QString text_;
+    QFont font_;
+    qreal devicePixelRatio_ = 0;
     QSize size_;
+    QImage coverage_;
+    QList<qreal> edges_;  // x of each cursor position, 0 to the text's length
 };
 
-// One preview row of the smooth gradient: the shared line drawn run by run,
-// each run in its own colour, over the row's background when it has one.
+// One preview row of the smooth gradient: the shared line, each group of
+// characters in its own colour, over the row's background when it has one.
+// Nothing of the text is interpreted: it is drawn as the characters it holds.
 class SmoothPreviewRow : public QWidget {
     Q_OBJECT
 public:
     SmoothPreviewRow(const SmoothPreviewText& text, QWidget* parent);
 
-    // `runs` cut the shared text in order; `uncoloured` draws a run without a
-    // colour. A background is filled only when `fill` is set.
-    void setRuns(const QList<ColourRun>& runs, const QColor& uncoloured, const QColor& background,
-                 bool fill);
-    const QList<ColourRun>& runs() const { return runs_; }
+    // `colours` are those of the groups of `step` characters of the shared
+    // text, from the first; the characters after the last group given, or
+    // all of them without colours, are drawn in `uncoloured`. A background
+    // is filled only when `fill` is set.
+    void setGroups(const QList<BgrColor>& colours, int step, const QColor& uncoloured,
+                   const QColor& background, bool fill);
+    const QList<BgrColor>& groupColours() const { return colours_; }
+    const QString& text() const { return text_.text(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,14 +59,12 @@ protected:
 private:
     struct Drawn {
         int from;
-        int length;
+        int to;
         QColor colour;
     };
 
-    void drawDecorations(QPainter& painter, const Drawn& run) const;
-
     const SmoothPreviewText& text_;
-    QList<ColourRun> runs_;
+    QList<BgrColor> colours_;
     QList<Drawn> drawn_;
     QColor background_;
     bool fill_ = false;

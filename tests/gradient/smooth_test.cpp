@@ -167,12 +167,10 @@ TEST(SmoothGradient, LongNicknameIsWrittenWholeAndInOrder) {
 }
 
 TEST(SmoothGradient, ALimitKeepsTheColoursOfTheWholeNickname) {
-    const QString nickname = letters(100);
-    const QList<ColourRun> whole = SmoothRuns(nickname, kFiveStops, 4);
-    const QList<ColourRun> start = SmoothRuns(nickname, kFiveStops, 4, 10);
-    // The groups holding the first ten characters: three of four.
-    ASSERT_EQ(start.size(), 3);
-    EXPECT_EQ(start, whole.mid(0, 3));
-    EXPECT_EQ(SmoothRuns(nickname, {}, 4, 10),
-              (QList<ColourRun>{{nickname.left(10), std::nullopt}}));
+    const QList<BgrColor> whole = SmoothGroupColours(kFiveStops, 100, 4);
+    ASSERT_EQ(whole.size(), 25);
+    EXPECT_EQ(whole, runColours(SmoothRuns(letters(100), kFiveStops, 4)));
+    // The groups holding the first ten characters: three of them.
+    EXPECT_EQ(SmoothGroupColours(kFiveStops, 100, 4, 10), whole.mid(0, 3));
+    EXPECT_TRUE(SmoothGroupColours({}, 100, 4, 10).isEmpty());
 }

@@ -79,26 +79,27 @@ TEST_F(SmoothModelTest, TheStepStaysWithinOneToFifty) {
 
 TEST_F(SmoothModelTest, PreviewRowsUseTheirOwnStops) {
     model.setSmoothEnabled(true);
+    model.setSmoothStep(2);
     for (int row : {0, 17, 35}) {
         EXPECT_EQ(model.smoothPreview(row, -1),
-                  SmoothRuns(model.nickname(), SmoothStopsOfRow(model.settings(), row), 1))
+                  SmoothGroupColours(SmoothStopsOfRow(model.settings(), row), 8, 2))
             << row;
     }
     // The custom row: uncoloured until a colour is picked, then the picked
     // slots in slot order.
-    EXPECT_EQ(model.smoothPreview(kGradientCustomRow, -1),
-              (QList<ColourRun>{{model.nickname(), std::nullopt}}));
+    EXPECT_TRUE(model.smoothPreview(kGradientCustomRow, -1).isEmpty());
     platform.colours = {bgrFromRgb(0, 0, 255), bgrFromRgb(255, 0, 0)};
     model.pickCustomColour(4);
     model.pickCustomColour(1);
-    const QList<ColourRun> custom = model.smoothPreview(kGradientCustomRow, -1);
-    EXPECT_EQ(custom.front().colour, bgrFromRgb(255, 0, 0));
-    EXPECT_EQ(custom.back().colour, bgrFromRgb(0, 0, 255));
+    const QList<BgrColor> custom = model.smoothPreview(kGradientCustomRow, -1);
+    ASSERT_EQ(custom.size(), 4);
+    EXPECT_EQ(custom.front(), bgrFromRgb(255, 0, 0));
+    EXPECT_EQ(custom.back(), bgrFromRgb(0, 0, 255));
     model.selectRow(kGradientCustomRow);
     model.generate();
-    EXPECT_TRUE(model.output().startsWith(QStringLiteral("·$(255,000,000)a·$(")));
+    EXPECT_TRUE(model.output().startsWith(QStringLiteral("·$(255,000,000)ab·$(")));
     // The preview may stop early; the colours are still the whole nickname's.
-    EXPECT_EQ(model.smoothPreview(0, 2), model.smoothPreview(0, -1).mid(0, 2));
+    EXPECT_EQ(model.smoothPreview(0, 3), model.smoothPreview(0, -1).mid(0, 2));
 }
 
 TEST_F(SmoothModelTest, NouveauTurnsItOffAndKeepsTheStep) {

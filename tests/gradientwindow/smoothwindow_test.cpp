@@ -48,11 +48,6 @@ protected:
         edit->setFocus();
         QTest::keyClicks(edit, text);
     }
-    QString rowText(int row) {
-        QString text;
-        for (const ColourRun& run : smoothRow(row)->runs()) text += run.text;
-        return text;
-    }
     // How many pixels of the row's picture have exactly `colour`.
     int pixelsOf(int row, const QColor& colour) {
         const QImage image = smoothRow(row)->grab().toImage();
@@ -94,18 +89,20 @@ TEST_F(SmoothWindowTest, OnEveryRowShowsTheNicknameGroupByGroup) {
     for (int row = 0; row < kGradientRowCount; ++row) {
         ASSERT_NE(smoothRow(row), nullptr);
         EXPECT_TRUE(smoothRow(row)->isVisible()) << row;
-        EXPECT_EQ(rowText(row), QStringLiteral("<b>abcdef")) << row;
-        EXPECT_EQ(smoothRow(row)->runs(), model.smoothPreview(row, -1)) << row;
+        EXPECT_EQ(smoothRow(row)->text(), QStringLiteral("<b>abcdef")) << row;
+        EXPECT_EQ(smoothRow(row)->groupColours(), model.smoothPreview(row, -1)) << row;
         for (int slot = 0; slot < 5; ++slot) EXPECT_FALSE(segment(row, slot)->isVisible());
         // In the place of the row's first label.
         EXPECT_EQ(smoothRow(row)->pos(), segment(row, 0)->pos()) << row;
     }
-    EXPECT_EQ(smoothRow(0)->runs().size(), 9);  // row 0's five stops spread over nine letters
+    EXPECT_EQ(smoothRow(0)->groupColours().size(), 9);  // one letter per colour
+    EXPECT_EQ(smoothRow(0)->groupColours().front(), bgrFromRgb(0x80, 0, 0));
+    EXPECT_TRUE(smoothRow(kGradientCustomRow)->groupColours().isEmpty());  // nothing picked
 
-    stepBox()->setValue(3);
-    EXPECT_EQ(model.smoothStep(), 3);
-    EXPECT_EQ(smoothRow(0)->runs().size(), 3);
-    EXPECT_EQ(smoothRow(0)->runs()[0].text, QStringLiteral("<b>"));
+    stepBox()->setValue(4);
+    EXPECT_EQ(model.smoothStep(), 4);
+    EXPECT_EQ(smoothRow(0)->groupColours().size(), 3);
+    EXPECT_EQ(smoothRow(0)->groupColours().back(), bgrFromRgb(0xFF, 0xC0, 0x80));
 
     // Off again: the labels come back as they were.
     smoothBox()->click();
