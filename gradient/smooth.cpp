@@ -35,6 +35,7 @@ private:
 };
 
 constexpr int kColourCodeLength = 15;  // "·$(rrr,ggg,bbb)"
+const QString kCodeEnd = QStringLiteral("·0");
 
 QString colourCode(BgrColor colour) {
     return QStringLiteral("·$(") + Code_RVB(colour) + QLatin1Char(')');
@@ -95,8 +96,18 @@ QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColo
         if (run.colour) code += colourCode(*run.colour);
         code += run.text;
     }
-    code += QStringLiteral("·0");
+    code += kCodeEnd;
     return code;
+}
+
+qsizetype SmoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
+                                   int step) {
+    const QList<BgrColor> colours = SmoothGroupColours(stops, settings.nickname.size(), step);
+    qsizetype colourCodes = 0;
+    for (qsizetype group = 0; group < colours.size(); ++group)
+        if (group == 0 || colours[group] != colours[group - 1]) ++colourCodes;
+    return GradientStyleCodes(settings).size() + settings.nickname.size() +
+           colourCodes * kColourCodeLength + kCodeEnd.size();
 }
 
 }  // namespace chromanick

@@ -46,5 +46,8 @@ QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stop
 // them, then "·$(rrr,ggg,bbb)" and the characters of each run, then "·0".
 QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
                            int step);
+// SmoothGradientCode(...).size(), without writing the code.
+qsizetype SmoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
+                                   int step);
 
 }  // namespace chromanick

@@ -18,7 +18,11 @@ QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) con
 }
 
 QString GradientEditorModel::codeLengthText() const {
-    return QStringLiteral("Longueur du code : %1 caractères").arg(generatedCode().size());
+    const qsizetype length =
+        smoothEnabled_ ? SmoothGradientCodeLength(
+                             settings_, SmoothStopsOfRow(settings_, presetRow()), smoothStep_)
+                       : generatedCode().size();
+    return QStringLiteral("Longueur du code : %1 caractères").arg(length);
 }
 
 void GradientEditorModel::setSmoothEnabled(bool on) {

@@ -83,27 +83,32 @@ void SmoothPreviewRow::paintEvent(QPaintEvent*) {
     const qreal ratio = coverage.devicePixelRatio();
     const int width = coverage.width();
     const int height = coverage.height();
-    QList<QRgb> columns(width);
-    qsizetype group = 0;
-    for (int x = 0; x < width; ++x) {
-        const qreal centre = (x + 0.5) / ratio;
-        while (group + 1 < drawn_.size() &&
-               centre >= text_.span(drawn_[group].from, drawn_[group].to).second)
-            ++group;
-        columns[x] = drawn_[group].colour.rgba();
+    // A column belongs to the group its centre lies in: group g ends before
+    // the first column whose centre reaches g's right edge.
+    columns_.resize(width);
+    int x = 0;
+    for (qsizetype group = 0; group < drawn_.size(); ++group) {
+        int end = width;
+        if (group + 1 < drawn_.size()) {
+            const qreal right = text_.span(drawn_[group].from, drawn_[group].to).second;
+            end = std::clamp(int(std::ceil(right * ratio - 0.5)), x, width);
+        }
+        std::fill(columns_.begin() + x, columns_.begin() + end, drawn_[group].colour.rgba());
+        x = end;
     }
     // Every line of pixels starts as the columns' colours; the coverage then
     // keeps of each pixel what the text covers.
-    QImage coloured(coverage.size(), QImage::Format_ARGB32_Premultiplied);
-    coloured.setDevicePixelRatio(ratio);
+    if (coloured_.size() != coverage.size())
+        coloured_ = QImage(coverage.size(), QImage::Format_ARGB32_Premultiplied);
+    coloured_.setDevicePixelRatio(ratio);
     for (int y = 0; y < height; ++y)
-        std::memcpy(coloured.scanLine(y), columns.constData(), width * sizeof(QRgb));
+        std::memcpy(coloured_.scanLine(y), columns_.constData(), width * sizeof(QRgb));
     {
-        QPainter mask(&coloured);
+        QPainter mask(&coloured_);
         mask.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         mask.drawImage(0, 0, coverage);
     }
-    painter.drawImage(0, 0, coloured);
+    painter.drawImage(0, 0, coloured_);
 }
 
 }  // namespace chromanick

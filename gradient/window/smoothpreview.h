@@ -68,6 +68,9 @@ private:
     QList<Drawn> drawn_;
     QColor background_;
     bool fill_ = false;
+    // Kept from one paint to the next, to be filled again.
+    QList<QRgb> columns_;
+    QImage coloured_;
 };
 
 }  // namespace chromanick

@@ -133,6 +133,24 @@ TEST(SmoothGradient, CodeStartsWithTheGradientStyleCodes) {
               QStringLiteral("·'·&·@·#·$,(000,000,255)·0"));
 }
 
+TEST(SmoothGradient, TheLengthIsThatOfTheCode) {
+    GradientSettings settings = named(letters(37));
+    for (int step : {1, 2, 5, 50}) {
+        for (int row : {0, 14, 31, kGradientCustomRow}) {
+            const QList<BgrColor> stops = SmoothStopsOfRow(settings, row);
+            EXPECT_EQ(SmoothGradientCodeLength(settings, stops, step),
+                      SmoothGradientCode(settings, stops, step).size())
+                << step << ' ' << row;
+        }
+    }
+    settings.bold = settings.strikethrough = settings.backgroundEnabled = true;
+    EXPECT_EQ(SmoothGradientCodeLength(settings, {kRed, kRed, kBlue}, 3),
+              SmoothGradientCode(settings, {kRed, kRed, kBlue}, 3).size());
+    settings.nickname.clear();
+    EXPECT_EQ(SmoothGradientCodeLength(settings, {kRed}, 1),
+              SmoothGradientCode(settings, {kRed}, 1).size());
+}
+
 TEST(SmoothGradient, StopsOfTheEditorRows) {
     GradientSettings settings = named(QStringLiteral("abc"));
     // Preset rows: their five preview colours, whatever the palette codes.
