@@ -19,9 +19,10 @@ QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) con
 
 QString GradientEditorModel::codeLengthText() const {
     const qsizetype length =
-        smoothEnabled_ ? SmoothGradientCodeLength(
-                             settings_, SmoothStopsOfRow(settings_, presetRow()), smoothStep_)
-                       : generatedCode().size();
+        smoothEnabled_
+            ? SmoothGradientCodeLength(settings_, SmoothStopsOfRow(settings_, settings_.presetRow),
+                                       smoothStep_)
+            : generatedCode().size();
     return QStringLiteral("Longueur du code : %1 caractères").arg(length);
 }
 
