@@ -1,6 +1,7 @@
 // A nickname change in the gradient window: the key reaches Text1, the
 // nickname is split again, the 37 preview rows (185 labels) are refilled and
-// laid out, and the window is repainted offscreen.
+// laid out, and the window is repainted offscreen; the same with the smooth
+// gradient on, whose 37 rows are drawn group by group.
 #include "sampletext.h"
 #include "typing.h"
 
@@ -19,12 +20,14 @@ namespace chromanick::bench {
 
 namespace {
 
-void gradientNicknameChange(benchmark::State& state) {
+// With the smooth gradient on, the rows are drawn group by group instead.
+void typeIntoGradientWindow(benchmark::State& state, bool smooth) {
     useClassicFont();  // as the program does
     QtPlatform platform;
     GradientEditorModel model(platform);
     GradientWindow window(model);
     window.show();
+    model.setSmoothEnabled(smooth);
     model.setNickname(sampleNickname(int(state.range(0))));
     auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
     typeAtEndEachIteration(state, text1);
@@ -32,8 +35,22 @@ void gradientNicknameChange(benchmark::State& state) {
         state.SkipWithError("la saisie n'a pas atteint l'éditeur");
 }
 
+void gradientNicknameChange(benchmark::State& state) {
+    typeIntoGradientWindow(state, false);
+}
+
+void smoothGradientNicknameChange(benchmark::State& state) {
+    typeIntoGradientWindow(state, true);
+}
+
 BENCHMARK(gradientNicknameChange)
     ->Name("Degrade_Text1")
+    ->Arg(kGradientMaxLength)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(smoothGradientNicknameChange)
+    ->Name("Degrade_fluide_Text1")
     ->Arg(kGradientMaxLength)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);

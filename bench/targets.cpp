@@ -85,6 +85,22 @@ Row growth(const QString& label, const std::string& family, double limit,
             }};
 }
 
+// One benchmark against another, on processor time: at most `limit` times it.
+Row againstFigure(const QString& label, const std::string& name, const std::string& reference,
+                  double limit) {
+    return {label, [=](const CollectingReporter& r) -> std::optional<Verdict> {
+                const Figure f = r.figure(name);
+                const Figure ref = r.figure(reference);
+                if (!f.found || !ref.found || ref.cpuSeconds <= 0) return std::nullopt;
+                const double k = f.cpuSeconds / ref.cpuSeconds;
+                return Verdict{
+                    duration(f.cpuSeconds) + QStringLiteral(" / ") + duration(ref.cpuSeconds) +
+                        QStringLiteral(" (") + ratio(k) + QStringLiteral(", processeur)"),
+                    QStringLiteral("≤ ") + ratio(limit) + QStringLiteral(" option éteinte"),
+                    k <= limit};
+            }};
+}
+
 // The application's start-up against the bare Qt program, on wall time or
 // on the peak memory counter.
 Row againstBare(const QString& label, const std::string& counter, double limit,
@@ -118,6 +134,7 @@ std::vector<Row> rows() {
         growth(QStringLiteral("ComposeNickCode 40 → 10 000 car."), "ComposeNickCode", 250),
         growth(QStringLiteral("Decoupe_Pseudo + Genere_Degrade 40 → 10 000 car."), "Genere_Degrade",
                250),
+        growth(QStringLiteral("Dégradé fluide 40 → 10 000 car."), "Degrade_fluide", 250),
         growth(QStringLiteral("Applique_CaracSpe 40 → 10 000 car."), "Applique_CaracSpe", 250),
         growth(QStringLiteral("Retire_CaracSpe 40 → 10 000 car."), "Retire_CaracSpe", 250),
         atMost(QStringLiteral("Enregistrement d'un projet"), "saveProject", 20e-3, Clock::Wall),
@@ -137,6 +154,8 @@ std::vector<Row> rows() {
                1.0, Clock::Cpu),
         growth(QStringLiteral("Dégradé : passage + génération, 100 000 → 1 000 000 car."),
                "Gros_pseudo_degrade", 12, "100000", "1000000"),
+        againstFigure(QStringLiteral("Pseudo modifié, fenêtre Dégradé, dégradé fluide, 50 car."),
+                      "Degrade_fluide_Text1/50", "Degrade_Text1/50", 1.5),
         againstBare(QStringLiteral("Démarrage : durée"), {}, 1.5),
         againstBare(QStringLiteral("Démarrage : mémoire maximale"), "rss_max_kio", 1.5),
         againstBare(QStringLiteral("  repère : fenêtre Qt nue avec une ligne de texte, durée"), {},

@@ -4,6 +4,7 @@
 #include "core/lookalikes.h"
 #include "core/nicksettings.h"
 #include "gradient/gradient.h"
+#include "gradient/smooth.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,6 +34,18 @@ void gradientCode(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(Genere_Degrade(s, Decoupe_Pseudo(s.nickname)));
 }
 
+// The smooth gradient at one letter per colour, its costliest step: one
+// OKLab mix and one colour code per character.
+void smoothGradientCode(benchmark::State& state) {
+    GradientSettings s;
+    s.nickname = sampleNickname(int(state.range(0)));
+    s.backgroundEnabled = true;
+    s.backgroundColour = 0x00FF0000;
+    s.bold = s.italic = true;
+    const QList<BgrColor> stops = SmoothStopsOfRow(s, 7);
+    for (auto _ : state) benchmark::DoNotOptimize(SmoothGradientCode(s, stops, 1));
+}
+
 void applyLookalikes(benchmark::State& state) {
     const QString text = sampleNickname(int(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(Applique_CaracSpe(text));
@@ -47,6 +60,7 @@ void removeLookalikes(benchmark::State& state) {
 
 BENCHMARK(composeNickCode)->Name("ComposeNickCode")->Arg(40)->Arg(10000);
 BENCHMARK(gradientCode)->Name("Genere_Degrade")->Arg(40)->Arg(10000);
+BENCHMARK(smoothGradientCode)->Name("Degrade_fluide")->Arg(40)->Arg(10000);
 BENCHMARK(applyLookalikes)->Name("Applique_CaracSpe")->Arg(40)->Arg(10000);
 BENCHMARK(removeLookalikes)->Name("Retire_CaracSpe")->Arg(40)->Arg(10000);
 

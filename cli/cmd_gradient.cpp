@@ -2,6 +2,7 @@
 #include "args.h"
 #include "core/oneline.h"
 #include "gradient/gradient.h"
+#include "gradient/smooth.h"
 #include "output.h"
 #include "registry.h"
 
@@ -51,14 +52,72 @@ bool parseOption(const QString& option, ArgScanner& scanner, GradientSettings& s
     return true;
 }
 
+// The smooth gradient's options: --step and --stops only go with --smooth.
+struct SmoothOptions {
+    bool on = false;
+    std::optional<int> step;
+    std::optional<QList<BgrColor>> stops;
+};
+
+const QString kSmoothOption = QStringLiteral("--smooth");
+const QString kStopsOption = QStringLiteral("--stops");
+
+// "#RRGGBB,#RRGGBB,...": 1 to kSmoothStopsMax colours.
+QList<BgrColor> parseStops(const QString& value) {
+    if (value.isEmpty()) {
+        throw UsageError(QStringLiteral("Aucune couleur pour %1 (format attendu : "
+                                        "#RRVVBB,#RRVVBB,...).")
+                             .arg(kStopsOption));
+    }
+    const QStringList items = value.split(QLatin1Char(','));
+    if (items.size() > kSmoothStopsMax) {
+        throw UsageError(QStringLiteral("Trop de couleurs pour %1 : %2 (%3 au plus).")
+                             .arg(kStopsOption)
+                             .arg(items.size())
+                             .arg(kSmoothStopsMax));
+    }
+    QList<BgrColor> stops;
+    for (const QString& item : items) stops.append(parseColour(item, kStopsOption));
+    return stops;
+}
+
+bool parseSmoothOption(const QString& option, ArgScanner& scanner, SmoothOptions& smooth) {
+    if (option == kSmoothOption) {
+        smooth.on = true;
+    } else if (option == u"--step") {
+        smooth.step = parseInteger(scanner.takeValue(option), option, 1, kSmoothStepMax);
+    } else if (option == kStopsOption) {
+        smooth.stops = parseStops(scanner.takeValue(option));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+QString smoothCode(const GradientSettings& settings, const SmoothOptions& smooth) {
+    return SmoothGradientCode(settings,
+                              smooth.stops.value_or(SmoothStopsOfRow(settings, settings.presetRow)),
+                              smooth.step.value_or(1));
+}
+
 int run(const QStringList& args) {
     GradientSettings settings;
+    SmoothOptions smooth;
     const QStringList positionals =
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
-            return parseOption(option, scanner, settings);
+            return parseOption(option, scanner, settings) ||
+                   parseSmoothOption(option, scanner, smooth);
         });
+    if (!smooth.on && (smooth.step || smooth.stops)) {
+        throw UsageError(
+            QStringLiteral("%1 ne s'emploie qu'avec %2.")
+                .arg(smooth.step ? QStringLiteral("--step") : kStopsOption, kSmoothOption));
+    }
     settings.nickname = oneLine(singlePositional(positionals, QStringLiteral("le pseudo")));
-    printResult(Genere_Degrade(settings, Decoupe_Pseudo(settings.nickname)));
+    if (smooth.on)
+        printResult(smoothCode(settings, smooth));
+    else
+        printResult(Genere_Degrade(settings, Decoupe_Pseudo(settings.nickname)));
     return 0;
 }
 
@@ -67,7 +126,8 @@ const Registrar registrar{{
     QStringLiteral("colore un pseudo en dégradé de cinq couleurs, comme Chromanick Dégradé"),
     QStringLiteral(
         "gradient [--scheme N] [--slot J=#RRVVBB]... [--background #RRVVBB] [--bold] "
-        "[--underline] [--italic] [--strikethrough] PSEUDO\n"
+        "[--underline] [--italic] [--strikethrough] [--smooth [--step N] "
+        "[--stops #RRVVBB,...]] PSEUDO\n"
         "  --scheme N             dégradé prédéfini N de 0 à 35, ou 36 pour le dégradé perso "
         "(0 par défaut)\n"
         "  --slot J=#RRVVBB       couleur perso J (de 1 à 5) du dégradé 36 ; les autres restent "
@@ -75,7 +135,15 @@ const Registrar registrar{{
         "  --background #RRVVBB   ajoute une couleur d'arrière-plan\n"
         "  --bold, --underline, --italic, --strikethrough\n"
         "                         gras, souligné, italique, barré\n"
-        "  PSEUDO                 le pseudo, coupé en cinq morceaux (peut être vide : \"\")"),
+        "  --smooth               dégradé fluide : une couleur par groupe de lettres, mélangée "
+        "dans l'espace OKLab\n"
+        "                         entre les couleurs du dégradé choisi (ses cinq couleurs, ou "
+        "les couleurs perso données)\n"
+        "  --step N               lettres par couleur, de 1 à 50 (1 par défaut ; avec --smooth)\n"
+        "  --stops #RRVVBB,...    de 1 à 16 couleurs à la place de celles du dégradé "
+        "(avec --smooth)\n"
+        "  PSEUDO                 le pseudo, coupé en cinq morceaux, ou en groupes de N avec "
+        "--smooth (peut être vide : \"\")"),
     &run,
 }};
 

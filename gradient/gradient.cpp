@@ -118,19 +118,22 @@ SegmentSplit Decoupe_Pseudo(const QString& nickname) {
     return split;
 }
 
+QString GradientStyleCodes(const GradientSettings& settings) {
+    QString codes;
+    if (settings.strikethrough) codes += QStringLiteral("·'");
+    if (settings.italic) codes += QStringLiteral("·&");
+    if (settings.underline) codes += QStringLiteral("·@");
+    if (settings.bold) codes += QStringLiteral("·#");
+    if (settings.backgroundEnabled)
+        codes += QStringLiteral("·$,(") + Code_RVB(settings.backgroundColour) + QLatin1Char(')');
+    return codes;
+}
+
 QString Genere_Degrade(const GradientSettings& settings, const SegmentSplit& split) {
     QString code;
     for (int slot = 0; slot < 5; ++slot) code += slotCode(settings, slot) + split.segments[slot];
     code += QStringLiteral("·0");
-    // Each piece goes in front of everything built so far, so the last one
-    // added (strikethrough) ends up first.
-    if (settings.backgroundEnabled)
-        code.prepend(QStringLiteral("·$,(") + Code_RVB(settings.backgroundColour) +
-                     QLatin1Char(')'));
-    if (settings.bold) code.prepend(QStringLiteral("·#"));
-    if (settings.underline) code.prepend(QStringLiteral("·@"));
-    if (settings.italic) code.prepend(QStringLiteral("·&"));
-    if (settings.strikethrough) code.prepend(QStringLiteral("·'"));
+    code.prepend(GradientStyleCodes(settings));
     return code;
 }
 

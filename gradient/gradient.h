@@ -53,6 +53,10 @@ struct SegmentSplit {
 // short or empty. Any length is covered, so the code always holds the whole text.
 SegmentSplit Decoupe_Pseudo(const QString& nickname);
 
+// The codes the gradient line starts with: strikethrough, italic, underline,
+// bold, then the background colour, each when it is on.
+QString GradientStyleCodes(const GradientSettings& settings);
+
 // The gradient code line: styles, background, five coloured segments, "·0".
 QString Genere_Degrade(const GradientSettings& settings, const SegmentSplit& split);
 

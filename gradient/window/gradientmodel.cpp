@@ -124,7 +124,7 @@ void GradientEditorModel::editOutput(const QString& text) {
 }
 
 void GradientEditorModel::generate() {
-    output_ = copyGenerated(platform_, Genere_Degrade(settings_, split_), settings_.autoCopy);
+    output_ = copyGenerated(platform_, generatedCode(), settings_.autoCopy);
     emit changed();
 }
 
@@ -138,6 +138,7 @@ void GradientEditorModel::reset() {
     setNickname(kGradientPlaceholder);
     editOutput(QString());
     setBackgroundEnabled(false);
+    setSmoothEnabled(false);
 }
 
 void GradientEditorModel::receiveFromMainEditor(const QString& mainNickname) {

@@ -3,6 +3,7 @@
 #include "core/bgrcolor.h"
 #include "gradient/gradient.h"
 #include "ui/editorflows.h"
+#include "gradient/smooth.h"
 #include "ui/platform.h"
 
 #include <QDateTime>
@@ -50,6 +51,17 @@ public:
     BgrColor customDialogColour(int slot) const { return customDialogs_.at(slot); }
     BgrColor backgroundDialogColour() const { return settings_.backgroundColour; }
 
+    // The smooth gradient, off at start: when on, "Générer le pseudo." writes
+    // SmoothGradientCode with the selected row's stops and this step.
+    bool smoothEnabled() const { return smoothEnabled_; }  // chkfluide
+    int smoothStep() const { return smoothStep_; }         // spnlettres
+    // The group colours of row `row` (0 to 36) as its smooth code would give
+    // them, for the groups holding the first `limit` characters; none when
+    // the row has no colour at all.
+    QList<BgrColor> smoothPreview(int row, qsizetype limit) const;
+    // The length of the code "Générer le pseudo." would write (lbllongueur).
+    QString codeLengthText() const;
+
     static QString customDialogName(int slot);  // "cmdialcouleurperso1".."5"
     static QString creditNote();                // Text2 before the first generation
 
@@ -67,6 +79,8 @@ public:
     void setAutoCopy(bool on);              // chkcopiauto
     void editOutput(const QString& text);   // typing in Text2
     void generate();                        // cmdgenerer
+    void setSmoothEnabled(bool on);         // chkfluide
+    void setSmoothStep(int step);           // spnlettres, 1 to kSmoothStepMax
     void reset();                           // mnunew
 
     // Hand-over: the main editor's nickname arriving here, and the text this
@@ -87,6 +101,7 @@ private:
     bool leaveRequested();
     void resplit();
     void setStyle(bool GradientSettings::*field, bool on);
+    QString generatedCode() const;
 
     Platform& platform_;
     Clock clock_;
@@ -96,6 +111,8 @@ private:
     std::optional<BgrColor> previewBackground_;
     std::array<BgrColor, 5> customDialogs_{};
     std::array<BgrColor, 5> customPreview_{};
+    bool smoothEnabled_ = false;
+    int smoothStep_ = 1;
 };
 
 }  // namespace chromanick

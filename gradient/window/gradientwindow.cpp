@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 namespace chromanick {
 
@@ -150,6 +151,25 @@ void GradientWindow::buildPreview(QWidget* client) {
         connect(button, &QPushButton::clicked, this,
                 [this, slot] { model_.pickCustomColour(slot); });
     }
+    buildSmooth(frame);
+}
+
+// The smooth gradient's controls, below the last family and beside the
+// custom colour buttons; they come after those buttons in the tab order.
+void GradientWindow::buildSmooth(QGroupBox* frame) {
+    smooth_ = place(new QCheckBox(QStringLiteral("Dégradé fluide"), frame),
+                    QStringLiteral("chkfluide"), twipsRect(240, 6360, 1935, 255));
+    smoothStepLabel_ = place(plainLabel(QStringLiteral("Lettres par couleur :"), frame),
+                             QStringLiteral("lbllettres"), twipsRect(240, 6750, 1575, 255));
+    smoothStep_ =
+        place(new QSpinBox(frame), QStringLiteral("spnlettres"), twipsRect(1860, 6705, 735, 300));
+    smoothStep_->setRange(1, kSmoothStepMax);
+    smoothStepLabel_->setBuddy(smoothStep_);
+    codeLength_ = place(plainLabel(QString(), frame), QStringLiteral("lbllongueur"),
+                        twipsRect(9240, 6840, 3015, 255));
+    connect(smooth_, &QCheckBox::clicked, this, [this](bool on) { model_.setSmoothEnabled(on); });
+    connect(smoothStep_, &QSpinBox::valueChanged, this,
+            [this](int step) { model_.setSmoothStep(step); });
 }
 
 void GradientWindow::buildFooter(QWidget* client) {
@@ -221,6 +241,7 @@ void GradientWindow::refresh() {
     }
     selectBackground_->setEnabled(model_.selectBackgroundEnabled());
     refreshBackgroundBox();
+    refreshSmooth();
     grid_->show(model_);
     if (text2_->toPlainText() != model_.output()) {
         const QSignalBlocker block(text2_);
@@ -236,6 +257,23 @@ void GradientWindow::refreshBackgroundBox() {
                      toQColor(chosen.value_or(kSystemButtonFace), this->palette()));
     backgroundBox_->setPalette(palette);
     backgroundBox_->setAutoFillBackground(chosen.has_value());
+}
+
+// The step and the code's length only count while the option is on.
+void GradientWindow::refreshSmooth() {
+    const bool on = model_.smoothEnabled();
+    {
+        const QSignalBlocker block(smooth_);
+        smooth_->setChecked(on);
+    }
+    {
+        const QSignalBlocker block(smoothStep_);
+        smoothStep_->setValue(model_.smoothStep());
+    }
+    smoothStepLabel_->setEnabled(on);
+    smoothStep_->setEnabled(on);
+    codeLength_->setVisible(on);
+    if (on) codeLength_->setText(model_.codeLengthText());
 }
 
 void GradientWindow::closeForProgramEnd() {

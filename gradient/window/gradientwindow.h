@@ -8,6 +8,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace chromanick {
 
@@ -45,9 +46,11 @@ private:
     void buildStyles(QWidget* client);
     void buildPreview(QWidget* client);
     void buildFooter(QWidget* client);
+    void buildSmooth(QGroupBox* frame);
     void connectModel();
     void refresh();
     void refreshBackgroundBox();
+    void refreshSmooth();
 
     GradientEditorModel& model_;
     bool endAgreed_ = false;
@@ -63,6 +66,11 @@ private:
     QCheckBox* autoCopy_ = nullptr;
     QPushButton* generate_ = nullptr;
     QPlainTextEdit* text2_ = nullptr;
+    // The smooth gradient's controls.
+    QCheckBox* smooth_ = nullptr;
+    QLabel* smoothStepLabel_ = nullptr;
+    QSpinBox* smoothStep_ = nullptr;
+    QLabel* codeLength_ = nullptr;
 };
 
 }  // namespace chromanick

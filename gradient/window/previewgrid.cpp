@@ -4,6 +4,7 @@
 #include "gradientmodel.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/widgetcolours.h"
+#include "smoothpreview.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -50,6 +51,9 @@ constexpr TitlePlace kTitles[] = {
 
 constexpr int kOptionSize = 255;
 constexpr int kLabelHeight = 195;
+// The smooth rows show at most this beginning of a nickname: more is far
+// past the frame's right edge.
+constexpr qsizetype kSmoothShownLength = 1000;
 
 }  // namespace
 
@@ -60,6 +64,8 @@ GradientPreviewGrid::GradientPreviewGrid(QGroupBox* frame, QObject* parent)
     buildRows(frame);
     connect(group_, &QButtonGroup::idClicked, this, &GradientPreviewGrid::rowClicked);
 }
+
+GradientPreviewGrid::~GradientPreviewGrid() = default;
 
 void GradientPreviewGrid::buildTitles(QGroupBox* frame) {
     for (int i = 0; i < int(std::size(kTitles)); ++i) {
@@ -110,6 +116,11 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
 
     if (QAbstractButton* selected = group_->button(model.presetRow()); !selected->isChecked())
         selected->setChecked(true);
+    if (model.smoothEnabled()) {
+        showSmooth(model, font, background, chosen.has_value());
+        return;
+    }
+    setSmoothShown(false);
     for (int row = 0; row < kGradientRowCount; ++row) {
         for (int slot = 0; slot < 5; ++slot) {
             QLabel* label = labels_[row][slot];
@@ -143,6 +154,37 @@ void GradientPreviewGrid::layOut() {
             label->setGeometry(left, label->y(), sizes[slot].width(), sizes[slot].height());
             left += sizes[slot].width();
         }
+    }
+}
+
+// The smooth gradient: each row is one line of the nickname coloured group by
+// group, in place of its five labels.
+void GradientPreviewGrid::showSmooth(const GradientEditorModel& model, const QFont& font,
+                                     const QColor& background, bool fill) {
+    QWidget* frame = labels_[0][0]->parentWidget();
+    if (!smoothText_) {
+        smoothText_ = std::make_unique<SmoothPreviewText>();
+        for (int row = 0; row < kGradientRowCount; ++row) {
+            auto* line = new SmoothPreviewRow(*smoothText_, frame);
+            line->setObjectName(QStringLiteral("lblfluide_%1").arg(row));
+            line->move(px(rowPlace(row).labelLeft), px(rowPlace(row).top));
+            smoothRows_.append(line);
+        }
+    }
+    smoothText_->set(model.nickname().left(kSmoothShownLength), font, frame->devicePixelRatioF());
+    const QColor uncoloured = toQColor(kSystemButtonText, frame->palette());
+    for (int row = 0; row < kGradientRowCount; ++row)
+        smoothRows_[row]->setGroups(model.smoothPreview(row, kSmoothShownLength),
+                                    model.smoothStep(), uncoloured, background, fill);
+    setSmoothShown(true);
+}
+
+void GradientPreviewGrid::setSmoothShown(bool on) {
+    if (on == smoothShown_) return;
+    smoothShown_ = on;
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        for (QLabel* label : labels_[row]) label->setVisible(!on);
+        smoothRows_[row]->setVisible(on);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <memory>
 
 class QButtonGroup;
 class QGroupBox;
@@ -15,6 +16,8 @@ class QRadioButton;
 namespace chromanick {
 
 class GradientEditorModel;
+class SmoothPreviewRow;
+class SmoothPreviewText;
 
 // The preview grid of the gradient window, inside its frame "Frame2": six
 // family titles, the 37 scheme buttons opt(0)..opt(36) in one group, and the
@@ -24,12 +27,15 @@ class GradientPreviewGrid : public QObject {
     Q_OBJECT
 public:
     GradientPreviewGrid(QGroupBox* frame, QObject* parent = nullptr);
+    ~GradientPreviewGrid() override;
 
     // Re-reads the model: captions, colours, fonts, background and layout.
     void show(const GradientEditorModel& model);
 
     QRadioButton* option(int row) const { return options_.at(row); }
     QLabel* label(int row, int slot) const { return labels_.at(row).at(slot); }
+    // The smooth gradient's row in place of the five labels, once shown.
+    SmoothPreviewRow* smoothRow(int row) const { return smoothRows_.value(row); }
 
 signals:
     void rowClicked(int row);
@@ -38,10 +44,17 @@ private:
     void buildTitles(QGroupBox* frame);
     void buildRows(QGroupBox* frame);
     void layOut();
+    void showSmooth(const GradientEditorModel& model, const QFont& font, const QColor& background,
+                    bool fill);
+    void setSmoothShown(bool on);
 
     QButtonGroup* group_;
     QList<QRadioButton*> options_;
     QList<std::array<QLabel*, 5>> labels_;
+    // Made the first time the smooth gradient is shown.
+    std::unique_ptr<SmoothPreviewText> smoothText_;
+    QList<SmoothPreviewRow*> smoothRows_;
+    bool smoothShown_ = false;
 };
 
 }  // namespace chromanick

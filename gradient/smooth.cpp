@@ -1,0 +1,113 @@
+#include "smooth.h"
+
+#include "oklab.h"
+
+#include <algorithm>
+
+namespace chromanick {
+
+namespace {
+
+// The stops in OKLab, converted once for all the groups of a nickname.
+class StopLine {
+public:
+    explicit StopLine(const QList<BgrColor>& stops) : single_(stops.front()) {
+        lab_.reserve(stops.size());
+        for (BgrColor stop : stops) lab_.append(toOkLab(stop));
+    }
+
+    // Group g of G: t = g / (G - 1) (0 when G = 1), x = t (S - 1), mixed
+    // between stops i = min(floor(x), S - 2) and i + 1 at u = x - i. x is
+    // kept as the fraction g (S - 1) / (G - 1), so that i is exact.
+    BgrColor colourOf(qsizetype group, qsizetype groupCount) const {
+        const qsizetype stops = lab_.size();
+        if (stops == 1) return single_;
+        const qsizetype span = std::max<qsizetype>(1, groupCount - 1);
+        const qsizetype along = group * (stops - 1);
+        const qsizetype i = std::min(along / span, stops - 2);
+        const double u = double(along - i * span) / double(span);
+        return fromOkLab(mixOkLab(lab_[i], lab_[i + 1], u));
+    }
+
+private:
+    BgrColor single_;
+    QList<OkLab> lab_;
+};
+
+constexpr int kColourCodeLength = 15;  // "·$(rrr,ggg,bbb)"
+const QString kCodeEnd = QStringLiteral("·0");
+
+QString colourCode(BgrColor colour) {
+    return QStringLiteral("·$(") + Code_RVB(colour) + QLatin1Char(')');
+}
+
+}  // namespace
+
+QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row) {
+    if (row >= 0 && row < GradientPresets().size()) {
+        const auto& colours = GradientPresets()[row].previewColours;
+        return QList<BgrColor>(colours.begin(), colours.end());
+    }
+    QList<BgrColor> stops;
+    for (const std::optional<BgrColor>& custom : settings.customColours)
+        if (custom) stops.append(*custom);
+    return stops;
+}
+
+QList<BgrColor> SmoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
+                                   qsizetype limit) {
+    QList<BgrColor> colours;
+    if (stops.isEmpty() || length <= 0) return colours;
+    const qsizetype groupSize = std::max(1, step);
+    const qsizetype groupCount = (length + groupSize - 1) / groupSize;
+    const qsizetype shown = limit < 0 ? length : std::min(limit, length);
+    const StopLine line(stops);
+    colours.reserve((shown + groupSize - 1) / groupSize);
+    for (qsizetype group = 0; group * groupSize < shown; ++group)
+        colours.append(line.colourOf(group, groupCount));
+    return colours;
+}
+
+QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step) {
+    QList<ColourRun> runs;
+    if (nickname.isEmpty()) return runs;
+    if (stops.isEmpty()) {
+        runs.append({nickname, std::nullopt});
+        return runs;
+    }
+    const qsizetype groupSize = std::max(1, step);
+    const QList<BgrColor> colours = SmoothGroupColours(stops, nickname.size(), step);
+    // Each run takes the groups from its first one up to the next colour.
+    for (qsizetype first = 0; first < colours.size();) {
+        qsizetype end = first + 1;
+        while (end < colours.size() && colours[end] == colours[first]) ++end;
+        runs.append({nickname.mid(first * groupSize, (end - first) * groupSize), colours[first]});
+        first = end;
+    }
+    return runs;
+}
+
+QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
+                           int step) {
+    const QList<ColourRun> runs = SmoothRuns(settings.nickname, stops, step);
+    QString code = GradientStyleCodes(settings);
+    code.reserve(code.size() + settings.nickname.size() + runs.size() * kColourCodeLength + 2);
+    for (const ColourRun& run : runs) {
+        if (run.colour) code += colourCode(*run.colour);
+        code += run.text;
+    }
+    code += kCodeEnd;
+    return code;
+}
+
+qsizetype SmoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
+                                   int step) {
+    const QList<BgrColor> colours = SmoothGroupColours(stops, settings.nickname.size(), step);
+    qsizetype colourCodes = 0;
+    for (qsizetype group = 0; group < colours.size(); ++group)
+        if (group == 0 || colours[group] != colours[group - 1]) ++colourCodes;
+    return GradientStyleCodes(settings).size() + settings.nickname.size() +
+           colourCodes * kColourCodeLength + kCodeEnd.size();
+}
+
+}  // namespace chromanick

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/bgrcolor.h"
+#include "gradient/gradient.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace chromanick {
+
+// The smooth gradient: the nickname cut into groups of `step` characters, each
+// group one colour, interpolated in OKLab between any number of colour stops.
+
+inline constexpr int kSmoothStepMax = 50;  // characters per colour, from 1
+inline constexpr int kSmoothStopsMax = 16;
+
+// A piece of the nickname drawn in one colour; no colour means no colour code
+// (the chat's own text colour).
+struct ColourRun {
+    QString text;
+    std::optional<BgrColor> colour;
+    bool operator==(const ColourRun&) const = default;
+};
+
+// The colour stops of a scheme row: the five preview colours of a preset row,
+// or for the custom row the custom colours that are set, in slot order.
+QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row);
+
+// The colours of the groups of a nickname of `length` characters: it is cut
+// into ceil(length / step) groups of `step` characters (a step below 1 counts
+// as 1), the last one shorter; group g of G takes the stop itself when there
+// is one stop, otherwise the OKLab mix at g / (G - 1) of the way along the
+// stops. Only the groups holding the first `limit` characters are given (all
+// when `limit` is negative); none without stops.
+QList<BgrColor> SmoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
+                                   qsizetype limit = -1);
+
+// The nickname's runs: its groups, each group whose colour equals the one
+// before joining that one's run. Without stops the whole nickname is one
+// uncoloured run.
+QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step);
+
+// The code line: the style and background codes as Genere_Degrade writes
+// them, then "·$(rrr,ggg,bbb)" and the characters of each run, then "·0".
+QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
+                           int step);
+// SmoothGradientCode(...).size(), without writing the code.
+qsizetype SmoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
+                                   int step);
+
+}  // namespace chromanick

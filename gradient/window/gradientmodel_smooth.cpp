@@ -1,0 +1,39 @@
+// The gradient editor's smooth gradient: its option, its step, the code it
+// generates and the preview rows it colours.
+#include "gradientmodel.h"
+
+#include <algorithm>
+
+namespace chromanick {
+
+QString GradientEditorModel::generatedCode() const {
+    if (!smoothEnabled_) return Genere_Degrade(settings_, split_);
+    return SmoothGradientCode(settings_, SmoothStopsOfRow(settings_, settings_.presetRow),
+                              smoothStep_);
+}
+
+QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) const {
+    return SmoothGroupColours(SmoothStopsOfRow(settings_, row), settings_.nickname.size(),
+                              smoothStep_, limit);
+}
+
+QString GradientEditorModel::codeLengthText() const {
+    const qsizetype length =
+        smoothEnabled_
+            ? SmoothGradientCodeLength(settings_, SmoothStopsOfRow(settings_, settings_.presetRow),
+                                       smoothStep_)
+            : generatedCode().size();
+    return QStringLiteral("Longueur du code : %1 caractères").arg(length);
+}
+
+void GradientEditorModel::setSmoothEnabled(bool on) {
+    smoothEnabled_ = on;
+    emit changed();
+}
+
+void GradientEditorModel::setSmoothStep(int step) {
+    smoothStep_ = std::clamp(step, 1, kSmoothStepMax);
+    emit changed();
+}
+
+}  // namespace chromanick
