@@ -2,8 +2,8 @@
 
 #include "core/bgrcolor.h"
 #include "gradient/gradient.h"
-#include "ui/editorflows.h"
 #include "gradient/smooth.h"
+#include "ui/editorflows.h"
 #include "ui/platform.h"
 
 #include <QDateTime>

@@ -2,9 +2,9 @@
 
 #include "gradient/gradient.h"
 #include "gradientmodel.h"
+#include "smoothpreview.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/widgetcolours.h"
-#include "smoothpreview.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
