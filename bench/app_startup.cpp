@@ -3,7 +3,7 @@
 // application object, the main editor with everything the splash fills in
 // (its ticks run at once instead of every 50 ms), the main editor shown, and
 // the end as soon as the event loop has run.
-#include "ui/application.h"
+#include "ui/app/application.h"
 #include "ui/qtplatform.h"
 #include "ui/splash/splashmodel.h"
 

@@ -4,7 +4,7 @@
 #include "sampletext.h"
 #include "typing.h"
 
-#include "ui/application.h"
+#include "ui/app/application.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
 #include "ui/qtplatform.h"

@@ -8,7 +8,7 @@
 #include "gradient/gradient.h"
 #include "gradient/window/gradientmodel.h"
 #include "gradient/window/gradientwindow.h"
-#include "ui/application.h"
+#include "ui/app/application.h"
 #include "ui/qtplatform.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "gradient/window/gradientmodel.h"
 #include "gradient/window/gradientwindow.h"
 #include "storage/projectfile.h"
-#include "ui/application.h"
+#include "ui/app/application.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
 #include "ui/qtplatform.h"

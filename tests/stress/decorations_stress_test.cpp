@@ -4,7 +4,7 @@
 #include "stopwatch.h"
 #include "storage/textfile.h"
 #include "tests/support/scriptedplatform.h"
-#include "ui/application.h"
+#include "ui/app/application.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
 #include "ui/splash/splashwindow.h"

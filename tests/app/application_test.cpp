@@ -1,7 +1,7 @@
 // The program as a whole: start-up order, the splash's progress filling the
 // main editor, switching between the editors and ending, with real windows
 // drawn offscreen, a scripted desktop and a temporary settings folder.
-#include "ui/application.h"
+#include "ui/app/application.h"
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "gradient/gradient.h"

@@ -1,5 +1,5 @@
 // Entry point of the desktop program: the splash first, then the main editor.
-#include "ui/application.h"
+#include "ui/app/application.h"
 #include "ui/qtplatform.h"
 
 #include <QApplication>
