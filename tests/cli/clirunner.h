@@ -16,7 +16,7 @@ struct CliRun {
 inline CliRun runCli(const QStringList& args) {
     QProcess process;
     process.start(QStringLiteral(CHROMANICK_CLI_PATH), args);
-    process.waitForFinished(30000);
+    process.waitForFinished(-1);
     CliRun run;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
