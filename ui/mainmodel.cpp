@@ -297,7 +297,7 @@ void MainEditorModel::setDitColourOn(bool on) {
     d->dirty = true;
     if (!on) return;
     if (d->ditSuppressed) {
-        d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
+        d->platform.message(kDitConflictMessage, appinfo::kProgramTitle, MessageIcon::Critical,
                             MessageButtons::Ok);
         setDitSuppressed(false);
     }
@@ -313,7 +313,7 @@ void MainEditorModel::setDitSuppressed(bool on) {
     if (!tick(d->ditSuppressed, on)) return;
     d->dirty = true;
     if (d->ditSuppressed && d->ditColourOn) {
-        d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
+        d->platform.message(kDitConflictMessage, appinfo::kProgramTitle, MessageIcon::Critical,
                             MessageButtons::Ok);
         setDitSuppressed(false);
     }
@@ -400,6 +400,14 @@ void MainEditorModel::generate() {
         d->platform.setClipboardText(d->output);
         if (d->platform.clipboardHasText()) d->output = d->platform.clipboardText();
     }
+    d->dirty = true;
+}
+
+// Text2 stays editable: what the user makes of the code is what gets saved.
+void MainEditorModel::editOutput(const QString& text) {
+    if (text == d->output) return;
+    ChangeScope scope(*this);
+    d->output = text;
     d->dirty = true;
 }
 

@@ -1,6 +1,7 @@
 // The main editor's file commands: projects (.nkp) and the text export.
 // A cancelled dialog does nothing at all, and a failed write is always
 // reported; neither ever lets the program end.
+#include "core/appinfo.h"
 #include "core/palettes.h"
 #include "storage/projectfile.h"
 #include "storage/textexport.h"
@@ -12,6 +13,8 @@ namespace chromanick {
 namespace {
 
 const QString kProjectFilter = QStringLiteral("Fichier Chromanick.|*.nkp");
+// Opening also offers every file, for projects saved without the extension.
+const QString kOpenProjectFilter = kProjectFilter + QStringLiteral("|Tous les fichiers|*");
 const QString kTextFilter = QStringLiteral("Fichier Texte.|*.txt");
 const QString kOpenFailure = QStringLiteral("Impossible d'ouvrir le fichier : ");
 const QString kSaveFailure = QStringLiteral("Impossible d'enregistrer le fichier : ");
@@ -26,7 +29,8 @@ std::optional<QString> chosenPath(const std::optional<QString>& path) {
 }  // namespace
 
 void MainEditorModel::reportSaveFailure(const QString& path) {
-    d->platform.message(kSaveFailure + path, QString(), MessageIcon::Critical, MessageButtons::Ok);
+    d->platform.message(kSaveFailure + path, appinfo::kProgramTitle, MessageIcon::Critical,
+                        MessageButtons::Ok);
 }
 
 // --- Projects ---
@@ -45,7 +49,7 @@ void MainEditorModel::saveProject() {
 
 void MainEditorModel::openProject() {
     const auto path =
-        chosenPath(d->platform.openFileName(QStringLiteral("cmdopenprojet"), kProjectFilter));
+        chosenPath(d->platform.openFileName(QStringLiteral("cmdopenprojet"), kOpenProjectFilter));
     if (path) openProjectFile(*path);
 }
 
@@ -54,7 +58,7 @@ void MainEditorModel::openProject() {
 bool MainEditorModel::openProjectFile(const QString& path) {
     const auto project = readProject(path, d->prefixes.count(), d->suffixes.count());
     if (!project) {
-        d->platform.message(kOpenFailure + path, QString(), MessageIcon::Critical,
+        d->platform.message(kOpenFailure + path, appinfo::kProgramTitle, MessageIcon::Critical,
                             MessageButtons::Ok);
         return false;
     }
@@ -124,7 +128,7 @@ void MainEditorModel::exportText() {
 // ends without writing; Cancel, a cancelled dialog or a failed write keep
 // the window open.
 bool MainEditorModel::askToSaveThenExport(ExportSignature signature) {
-    switch (d->platform.message(kSaveQuestion, QString(), MessageIcon::Information,
+    switch (d->platform.message(kSaveQuestion, appinfo::kProgramTitle, MessageIcon::Information,
                                 MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:
             return exportTo(signature);

@@ -11,8 +11,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QValidator>
 
@@ -87,7 +89,11 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     syncFromModel();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The widgets go after this object: nothing they signal may reach it.
+    disconnect(&model_, nullptr, this, nullptr);
+    outputBox_->disconnect(this);
+}
 
 void MainWindow::wireControls() {
     auto forward = [this](auto call) { return unlessSyncing(syncing_, call); };
@@ -141,6 +147,12 @@ void MainWindow::wireControls() {
     connect(generateButton_, &QPushButton::clicked, this, forward([this] {
                 model_.generate();
                 showModelOutput();
+            }));
+    connect(outputBox_, &QPlainTextEdit::textChanged, this, forward([this] {
+                // Recorded as shown first, so that the model's answer leaves
+                // the box and its caret alone.
+                shownOutput_ = outputBox_->toPlainText();
+                model_.editOutput(shownOutput_);
             }));
     connect(previewButton_, &QPushButton::clicked, this,
             forward([this] { model_.refreshPreview(); }));
@@ -215,6 +227,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == nicknameBox_ && event->type() == QEvent::MouseButtonDblClick) {
         if (!syncing_) model_.nicknameDoubleClicked();
         return true;
+    }
+    // Only a choice in the drop-down picks an entry of Combo1, Combo2 and
+    // Combo3; Enter in their text would pick the entry that matches it.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        for (const QComboBox* box : {prefixBox_, suffixBox_, sizeBox_}) {
+            if (enter && watched == box->lineEdit()) return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -103,6 +103,8 @@ void MainWindow::buildDecorationRow(QWidget* client) {
 
     suffixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo2"),
                                   QRect(768, 0, 121, 21));
+    // What the user types is the decoration, never completed into an entry.
+    for (QComboBox* box : {prefixBox_, suffixBox_}) box->setCompleter(nullptr);
     balanceSuffixButton_ = addButton(client, QStringLiteral("cmdequilibre2"),
                                      QStringLiteral("Equilibrer"), QRect(888, 3, 57, 17));
 
@@ -181,6 +183,13 @@ void MainWindow::buildOutputArea(QWidget* client) {
     sizeBox_->setCurrentIndex(-1);
     sizeBox_->setEditText(kPreviewSizePrompt);
     sizeBox_->lineEdit()->setCursorPosition(0);
+    // Only a choice in the drop-down picks an entry: Qt would also pick the
+    // entry that matches the typed text on Enter (filtered out by the
+    // window) or when the box is left.
+    for (QComboBox* box : {prefixBox_, suffixBox_, sizeBox_}) {
+        QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+        box->lineEdit()->installEventFilter(this);
+    }
     sizeBox_->setToolTip(QStringLiteral(
         "Permet de modifier la taille de la police pour permetre l'aperçu complet de votre "
         "pseudo. Cela ne modifie en aucun cas la taille de votre pseudo sur Msn Messenger."));
@@ -207,6 +216,7 @@ void MainWindow::buildOutputArea(QWidget* client) {
     previewLabel_->setAutoFillBackground(true);
 
     outputBox_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"), 776, 440, 233, 93);
+    outputBox_->setTabChangesFocus(true);
 }
 
 void MainWindow::buildInformation(QWidget* client) {
@@ -259,32 +269,33 @@ void MainWindow::buildMenus() {
         return menu;
     };
 
+    // Captions carry their access keys ("&Fichier": Alt+F).
     QMenuBar* bar = menuBar();
-    QMenu* file = named(bar->addMenu(QStringLiteral("Fichier")), QStringLiteral("fichier"));
-    addAction(file, QStringLiteral("nouveau"), QStringLiteral("Nouveau"))
+    QMenu* file = named(bar->addMenu(QStringLiteral("&Fichier")), QStringLiteral("fichier"));
+    addAction(file, QStringLiteral("nouveau"), QStringLiteral("&Nouveau"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addAction(file, QStringLiteral("openprojet"), QStringLiteral("Ouvrir un projet"))
+    addAction(file, QStringLiteral("openprojet"), QStringLiteral("&Ouvrir un projet"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QMenu* save = named(file->addMenu(QStringLiteral("Enregistrer")),
+    QMenu* save = named(file->addMenu(QStringLiteral("&Enregistrer")),
                         QStringLiteral("mnucaptionenregistrer"));
-    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un projet (.nkp)"))
+    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un &projet (.nkp)"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.txt)"));
-    addAction(file, QStringLiteral("newversion"), QStringLiteral("Vérifier nouvelle version."));
-    addAction(file, QStringLiteral("quitter"), QStringLiteral("Quitter"))
+    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.&txt)"));
+    addAction(file, QStringLiteral("newversion"), QStringLiteral("&Vérifier nouvelle version."));
+    addAction(file, QStringLiteral("quitter"), QStringLiteral("&Quitter"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* more = named(bar->addMenu(QStringLiteral("Plus")), QStringLiteral("plus"));
+    QMenu* more = named(bar->addMenu(QStringLiteral("&Plus")), QStringLiteral("plus"));
     emoticonsAction_ = addAction(more, QStringLiteral("activemoti"),
-                                 QStringLiteral("Activer la fonction émoticone."));
+                                 QStringLiteral("&Activer la fonction émoticone."));
     emoticonsAction_->setCheckable(true);
     addAction(more, QStringLiteral("mnubascul"),
-              QStringLiteral("Basculer Vers Chromanick Dégradée"));
-    addAction(more, QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?"));
+              QStringLiteral("&Basculer Vers Chromanick Dégradée"));
+    addAction(more, QStringLiteral("chromanick"), QStringLiteral("&Se rendre sur Chromanick ?"));
 
-    QMenu* help = named(bar->addMenu(QStringLiteral("?")), QStringLiteral("aide"));
-    addAction(help, QStringLiteral("aide2"), QStringLiteral("Aide"));
-    addAction(help, QStringLiteral("apropos"), QStringLiteral("A propos de ..."));
+    QMenu* help = named(bar->addMenu(QStringLiteral("&?")), QStringLiteral("aide"));
+    addAction(help, QStringLiteral("aide2"), QStringLiteral("A&ide"));
+    addAction(help, QStringLiteral("apropos"), QStringLiteral("A &propos de ..."));
 }
 
 }  // namespace chromanick

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -97,6 +98,7 @@ void SplashWindow::refresh() {
         box->setChecked(on);
     }
     launch_->setEnabled(model_.launchEnabled());
+    launch_->setDefault(model_.launchEnabled());
 }
 
 // Once the last message is shown further ticks change nothing, so the timer
@@ -110,6 +112,15 @@ void SplashWindow::closeForProgramEnd() {
     ending_ = true;
     timer_->stop();
     close();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && launch_->isEnabled()) {
+        launch_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {

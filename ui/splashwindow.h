@@ -31,6 +31,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter launches once "Lancer Chromanick" is enabled (the default button).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();

@@ -158,7 +158,7 @@ GradientEditorModel::ExportResult GradientEditorModel::exportText() {
     const auto path = platform_.saveFileName(kSaveDialog, kSaveFilter, QString());
     if (!path || path->isEmpty()) return ExportResult::Cancelled;
     if (!writeExport(*path, gradientEditorExport(output_, clock_()))) {
-        platform_.message(kSaveFailed + *path, QString(), MessageIcon::Critical,
+        platform_.message(kSaveFailed + *path, appinfo::kProgramTitle, MessageIcon::Critical,
                           MessageButtons::Ok);
         return ExportResult::Failed;
     }

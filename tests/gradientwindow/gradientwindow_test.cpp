@@ -94,9 +94,12 @@ TEST_F(GradientWindowTest, ShowsItsControlsInTheirStartState) {
         EXPECT_TRUE(option->text().isEmpty());
         for (int slot = 0; slot < 5; ++slot) ASSERT_NE(segment(row, slot), nullptr);
     }
-    EXPECT_EQ(find<QAction>(QStringLiteral("mnubascul"))->text(),
-              QStringLiteral("Basculer à Chromanick"));
-    EXPECT_EQ(find<QAction>(QStringLiteral("mnuapropos"))->text(), QStringLiteral("A propos ..."));
+    // Captions as shown, without the access-key marks.
+    auto caption = [this](const char* name) {
+        return find<QAction>(QLatin1String(name))->text().remove(QLatin1Char('&'));
+    };
+    EXPECT_EQ(caption("mnubascul"), QStringLiteral("Basculer à Chromanick"));
+    EXPECT_EQ(caption("mnuapropos"), QStringLiteral("A propos ..."));
 }
 
 TEST_F(GradientWindowTest, TypingPreviewsEveryRowAsTheWholeNickname) {
@@ -244,4 +247,16 @@ TEST_F(GradientWindowTest, EveryCaptionReadsWhole) {
     type(QStringLiteral("Tiwakan"));
     clickMenu(QStringLiteral("mnunew"));
     EXPECT_TRUE(readsWhole(&window));
+}
+
+TEST_F(GradientWindowTest, TabInTheOutputBoxMovesTheFocusOn) {
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    const QString before = output->toPlainText();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    output->setFocus();
+    ASSERT_TRUE(output->hasFocus());
+    QTest::keyClick(output, Qt::Key_Tab);
+    EXPECT_FALSE(output->hasFocus());
+    EXPECT_EQ(output->toPlainText(), before);
 }
