@@ -29,10 +29,10 @@ ProjectSnapshot fullSnapshot() {
     return p;
 }
 
-void saveProjectFile(benchmark::State& state) {
+// Saves `snapshot` once per iteration, into a fresh folder.
+void saveEachIteration(benchmark::State& state, const ProjectSnapshot& snapshot) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/chromanick-bench-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("Bob.nkp"));
-    const ProjectSnapshot snapshot = fullSnapshot();
     for (auto _ : state) {
         QString error;
         if (!saveProject(path, snapshot, &error)) {
@@ -40,6 +40,10 @@ void saveProjectFile(benchmark::State& state) {
             break;
         }
     }
+}
+
+void saveProjectFile(benchmark::State& state) {
+    saveEachIteration(state, fullSnapshot());
 }
 
 // A nickname of a million characters, saved then read back and checked as
@@ -55,16 +59,7 @@ ProjectSnapshot longSnapshot() {
 }
 
 void saveLongProject(benchmark::State& state) {
-    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/chromanick-bench-XXXXXX"));
-    const QString path = dir.filePath(QStringLiteral("long.nkp"));
-    const ProjectSnapshot snapshot = longSnapshot();
-    for (auto _ : state) {
-        QString error;
-        if (!saveProject(path, snapshot, &error)) {
-            state.SkipWithError(error.toStdString().c_str());
-            break;
-        }
-    }
+    saveEachIteration(state, longSnapshot());
 }
 
 void openLongProject(benchmark::State& state) {

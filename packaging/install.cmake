@@ -52,3 +52,6 @@ add_custom_target(chromanick_docs ALL DEPENDS ${chromanick_docs})
 install(FILES ${chromanick_docs_dir}/chromanick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${chromanick_docs_dir}/changelog.Debian.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/chromanick)
+# What lintian is told about a package that is not meant for the Debian archive.
+install(FILES ${chromanick_packaging}/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME chromanick)

@@ -3,6 +3,7 @@
 #include "gradient/gradient.h"
 #include "gradient/window/gradientmodel.h"
 #include "tests/support/captions.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
@@ -250,13 +251,5 @@ TEST_F(GradientWindowTest, EveryCaptionReadsWhole) {
 }
 
 TEST_F(GradientWindowTest, TabInTheOutputBoxMovesTheFocusOn) {
-    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
-    const QString before = output->toPlainText();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    output->setFocus();
-    ASSERT_TRUE(output->hasFocus());
-    QTest::keyClick(output, Qt::Key_Tab);
-    EXPECT_FALSE(output->hasFocus());
-    EXPECT_EQ(output->toPlainText(), before);
+    chromanick::testing::expectTabMovesOn(window, find<QPlainTextEdit>(QStringLiteral("Text2")));
 }

@@ -2,6 +2,7 @@
 #include "core/palettes.h"
 #include "tests/support/captions.h"
 #include "tests/support/exportfile.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/mainmodel.h"
 
@@ -347,15 +348,7 @@ TEST_F(MainWindowTest, EditsInTheOutputBoxAreWhatTheExportWrites) {
 
 TEST_F(MainWindowTest, TabInTheOutputBoxMovesTheFocusOn) {
     click(QStringLiteral("Command1"));
-    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
-    const QString before = output->toPlainText();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    output->setFocus();
-    ASSERT_TRUE(output->hasFocus());
-    QTest::keyClick(output, Qt::Key_Tab);
-    EXPECT_FALSE(output->hasFocus());
-    EXPECT_EQ(output->toPlainText(), before);
+    chromanick::testing::expectTabMovesOn(window, find<QPlainTextEdit>(QStringLiteral("Text2")));
     EXPECT_FALSE(model.output().contains(QLatin1Char('\t')));
 }
 
