@@ -213,14 +213,15 @@ MessageAnswer QtPlatform::message(const QString& text, const QString& title, Mes
                                   MessageButtons buttons) {
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), dialogParent());
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    keepInFront(&box);
     if (title.isEmpty()) {
         // Qt names an untitled window after the program: a blank title stays
-        // blank on screen.
+        // blank on screen. (Set once the window's flags are final: changing
+        // them makes a new native window.)
         box.winId();
         box.windowHandle()->setTitle(QStringLiteral(" "));
     }
-    if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
-    keepInFront(&box);
     return fromQtAnswer(box.exec(), buttons);
 }
 

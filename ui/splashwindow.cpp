@@ -116,8 +116,12 @@ void SplashWindow::closeForProgramEnd() {
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && launch_->isEnabled()) {
-        launch_->click();
+    // As in a dialog: Enter presses the button that has the focus, else the
+    // default one.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* pressed = focused != nullptr ? focused : launch_;
+    if (enter && pressed->isEnabled()) {
+        pressed->click();
         return;
     }
     QWidget::keyPressEvent(event);

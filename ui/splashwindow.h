@@ -31,7 +31,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Enter launches once "Lancer Chromanick" is enabled (the default button).
+    // Enter presses the focused button, else "Lancer Chromanick" (the default
+    // button) once it is enabled.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
