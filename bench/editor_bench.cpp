@@ -10,6 +10,7 @@
 #include "ui/qtplatform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -57,6 +58,34 @@ void bareLineEdit(benchmark::State& state) {
     typeAtEndEachIteration(state, &text1);
 }
 
+// The splash hands the main editor 100,000 user decorations for each list;
+// the shown window takes them and the drop-down opens on them.
+void fillLargeLists(benchmark::State& state) {
+    useClassicFont();
+    QStringList prefixes;
+    QStringList suffixes;
+    for (int i = 0; i < 100000; ++i) {
+        prefixes.append(QStringLiteral("-=%1=-").arg(i));
+        suffixes.append(QStringLiteral("°¨%1¨°").arg(i));
+    }
+    for (auto _ : state) {
+        QtPlatform platform;
+        MainEditorModel model(platform);
+        MainWindow window(model, platform);
+        window.show();
+        model.fillDecorationLists(prefixes, suffixes);
+        auto* combo1 = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        combo1->showPopup();
+        QCoreApplication::processEvents();
+        combo1->hidePopup();
+        if (combo1->count() < 100000) state.SkipWithError("les listes n'ont pas été remplies");
+    }
+}
+
+BENCHMARK(fillLargeLists)
+    ->Name("Listes_100000")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(nicknameChange)
     ->Name("Text1_Change")
     ->Arg(50)

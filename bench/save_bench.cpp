@@ -1,4 +1,5 @@
-// A project save through its working file, on the local disk.
+// A project save through its working file, on the local disk; a project
+// with a million-character nickname saved and opened.
 #include "storage/projectfile.h"
 
 #include <QDir>
@@ -28,10 +29,10 @@ ProjectSnapshot fullSnapshot() {
     return p;
 }
 
-void saveProjectFile(benchmark::State& state) {
+// Saves `snapshot` once per iteration, into a fresh folder.
+void saveEachIteration(benchmark::State& state, const ProjectSnapshot& snapshot) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/chromanick-bench-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("Bob.nkp"));
-    const ProjectSnapshot snapshot = fullSnapshot();
     for (auto _ : state) {
         QString error;
         if (!saveProject(path, snapshot, &error)) {
@@ -41,7 +42,45 @@ void saveProjectFile(benchmark::State& state) {
     }
 }
 
+void saveProjectFile(benchmark::State& state) {
+    saveEachIteration(state, fullSnapshot());
+}
+
+// A nickname of a million characters, saved then read back and checked as
+// the open command does (the stress tests check that it comes back whole).
+ProjectSnapshot longSnapshot() {
+    ProjectSnapshot p = fullSnapshot();
+    QString nickname;
+    const QString alphabet = QStringLiteral("Tiwakan é€¨°o.O, \"x\" ");
+    while (nickname.size() < 1000000) nickname += alphabet;
+    nickname.truncate(1000000);
+    p.settings.Nickname = nickname;
+    return p;
+}
+
+void saveLongProject(benchmark::State& state) {
+    saveEachIteration(state, longSnapshot());
+}
+
+void openLongProject(benchmark::State& state) {
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/chromanick-bench-XXXXXX"));
+    const QString path = dir.filePath(QStringLiteral("long.nkp"));
+    if (!saveProject(path, longSnapshot())) {
+        state.SkipWithError("le projet n'a pas pu être écrit");
+        return;
+    }
+    for (auto _ : state) {
+        const auto project = readProject(path, 56, 56);
+        if (!project || project->Nickname.size() != 1000000) {
+            state.SkipWithError("le projet relu n'est pas entier");
+            break;
+        }
+    }
+}
+
 BENCHMARK(saveProjectFile)->Name("saveProject")->Unit(benchmark::kMillisecond);
+BENCHMARK(saveLongProject)->Name("saveProject_1M")->Unit(benchmark::kMillisecond);
+BENCHMARK(openLongProject)->Name("openProject_1M")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset release >/dev/null
+cmake --preset release -DCHROMANICK_BENCH=ON >/dev/null
 cmake --build --preset release --target chromanick_bench -j2
 cd build-release
 export QT_QPA_PLATFORM=offscreen

@@ -333,9 +333,17 @@ std::optional<NickProject> parseProject(const QStringList& rawLines, int combo1C
     return project;
 }
 
+QString safeFileName(QString name) {
+    for (QChar& c : name) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+    }
+    return name;
+}
+
 QString proposedProjectName(const QString& nickname, const QDate& today) {
-    return nickname + QLatin1Char('(') + today.toString(QStringLiteral("d MM yy")) +
-           QLatin1Char(')');
+    return safeFileName(nickname + QLatin1Char('(') + today.toString(QStringLiteral("d MM yy")) +
+                        QLatin1Char(')')) +
+           QStringLiteral(".nkp");
 }
 
 }  // namespace chromanick

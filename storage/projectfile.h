@@ -65,7 +65,14 @@ std::optional<NickProject> readProject(const QString& path, int combo1Count, int
 // The same validation over the lines of a project file already read.
 std::optional<NickProject> parseProject(const QStringList& lines, int combo1Count, int combo2Count);
 
-// "Bob(7 12 26)": nickname, "(", day without leading zero, month and year on two digits, ")".
+// "Bob(7 12 26).nkp": nickname, "(", day without leading zero, month and
+// year on two digits, ")", then the project extension so that the open
+// dialog's filter finds the file again. Characters that would make the name
+// point into a folder or be refused by some systems become "_"
+// (see safeFileName).
 QString proposedProjectName(const QString& nickname, const QDate& today);
+// `name` with each of / \ : * ? " < > | replaced by "_". For names the
+// program proposes; a name the user types is used as typed.
+QString safeFileName(QString name);
 
 }  // namespace chromanick

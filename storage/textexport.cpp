@@ -75,7 +75,8 @@ QStringList gradientEditorExport(const QString& code, const QDateTime& when,
 }
 
 bool writeExport(const QString& path, const QStringList& lines, QString* error) {
-    return textfile::writeLines(path, lines, error);
+    // Exports are read by people, in terminals and editors: UTF-8, no BOM.
+    return textfile::writeAll(path, textfile::joinLines(lines).toUtf8(), error);
 }
 
 }  // namespace chromanick

@@ -27,7 +27,9 @@ QStringList mainEditorExport(const QString& code, const QDateTime& when, ExportS
 QStringList gradientEditorExport(const QString& code, const QDateTime& when,
                                  const QLocale& locale = QLocale());
 
-// Writes an export file (atomically); false with a reason on failure.
+// Writes an export file (atomically) as UTF-8 without a byte-order mark,
+// CR LF after every line; false with a reason on failure. (Project and
+// settings files keep the encoding of storage/textfile.h.)
 bool writeExport(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 }  // namespace chromanick

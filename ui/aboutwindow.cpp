@@ -8,7 +8,11 @@
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace chromanick {
 
@@ -41,6 +45,7 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     setFont(windowFont());
     buildControls();
     fitCaptions(this);
+    keepAddressWhole();
     // Loading: the design caption followed by the version, once per window.
     setWindowTitle(QStringLiteral("A propos de Chromanick ") + appinfo::versionDotted());
 }
@@ -100,6 +105,36 @@ void AboutWindow::buildControls() {
                                        appinfo::kProductSite, twipsRect(2640, 3600, 2895, 255));
     siteLink->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(siteLink, &ClickableLabel::clicked, this, [this] { links::openSite(platform_); });
+}
+
+// The contact box is narrower than the e-mail address: the address gets a
+// type small enough to stand on one line, and the box breaks lines between
+// words only, so that the address is never cut in two.
+void AboutWindow::keepAddressWhole() {
+    auto* contact = findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    QTextDocument* text = contact->document();
+    const qreal room =
+        contact->width() - 2 * contact->frameWidth() - 2 * text->documentMargin() - 1;
+    QFont font = contact->font();
+    if (font.pointSizeF() <= 0) font.setPointSizeF(QFontInfo(font).pointSizeF());
+    while (QFontMetricsF(font).horizontalAdvance(appinfo::kContactEmail) > room &&
+           font.pointSizeF() > 5) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    QTextCursor address(text->lastBlock());
+    address.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setFont(font);
+    address.mergeCharFormat(format);
+    contact->setWordWrapMode(QTextOption::WordWrap);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AboutWindow::open() {

@@ -18,8 +18,13 @@ public:
     // Shows the window (brings it to the front when already open).
     void open();
 
+protected:
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
+    void keepAddressWhole();
 
     Platform& platform_;
 };

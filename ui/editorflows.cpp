@@ -1,5 +1,6 @@
 #include "ui/editorflows.h"
 
+#include "core/appinfo.h"
 #include "storage/textexport.h"
 
 namespace chromanick {
@@ -23,7 +24,8 @@ QString copyGenerated(Platform& platform, const QString& code, bool autoCopy) {
 }
 
 void reportSaveFailure(Platform& platform, const QString& path) {
-    platform.message(kSaveFailure + path, QString(), MessageIcon::Critical, MessageButtons::Ok);
+    platform.message(kSaveFailure + path, appinfo::kProgramTitle, MessageIcon::Critical,
+                     MessageButtons::Ok);
 }
 
 SaveResult exportTextFile(Platform& platform, const std::function<QStringList()>& lines) {

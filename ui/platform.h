@@ -18,7 +18,8 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // A modal message box. An empty title shows the program's title.
+    // A modal message box under `title`, shown as given: an empty title stays
+    // empty (messages under the program's name pass appinfo::kProgramTitle).
     virtual MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                                   MessageButtons buttons) = 0;
 

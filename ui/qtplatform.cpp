@@ -10,13 +10,20 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <QTreeView>
 #include <QUrl>
+#include <QWindow>
 
 namespace chromanick {
 
@@ -78,6 +85,74 @@ QString startFolder(const QString& lastFolder) {
     return QDir::homePath();
 }
 
+// Qt opens its file dialog at a size that cuts the column titles and dates
+// of the detailed view. Each column gets room for its title and content;
+// once the dialog is laid out, just before it shows, it grows until the file
+// list shows those columns side by side (within the screen).
+class FileDialogFit : public QObject {
+public:
+    explicit FileDialogFit(QFileDialog& box) : QObject(&box), box_(box) {
+        files_ = box.findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (files_ == nullptr) return;
+        widenColumns();
+        // The room the dialog gains goes to the file list, not the side bar.
+        if (auto* splitter = box.findChild<QSplitter*>(QStringLiteral("splitter"))) {
+            splitter->setStretchFactor(0, 0);
+            splitter->setStretchFactor(1, 1);
+        }
+        box.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &box_ && event->type() == QEvent::Show) growToColumns();
+        return false;
+    }
+
+private:
+    void widenColumns() {
+        QHeaderView* header = files_->header();
+        const QFontMetrics metrics(files_->font());
+        const int margin = 2 * metrics.averageCharWidth();
+        const QString date =
+            QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+        const QString content[] = {QStringLiteral("Mon pseudo en couleurs(28 12 26).nkp"),
+                                   QStringLiteral("999,9 Kio"), QStringLiteral("Fichier nkp"),
+                                   date};
+        columns_ = 0;
+        for (int i = 0; i < header->count(); ++i) {
+            // Qt makes the name column as wide as 26 "w"; a long project
+            // name is enough.
+            int width = i == 0 ? header->sectionSizeHint(i)
+                               : qMax(header->sectionSize(i), header->sectionSizeHint(i));
+            if (i < 4) width = qMax(width, metrics.horizontalAdvance(content[i]) + margin);
+            header->resizeSection(i, width);
+            columns_ += width;
+        }
+    }
+
+    // The detailed list may be the hidden page of the views: its room is the
+    // views' own.
+    void growToColumns() {
+        const QWidget* views = files_->parentWidget();
+        while (views != nullptr && qobject_cast<const QStackedWidget*>(views) == nullptr)
+            views = views->parentWidget();
+        const int room = views != nullptr ? views->width() : files_->width();
+        const int missing = columns_ + files_->verticalScrollBar()->sizeHint().width() +
+                            2 * files_->frameWidth() - room;
+        if (missing <= 0) return;
+        QSize size(box_.width() + missing, qMax(box_.height(), box_.width() * 3 / 5));
+        if (const QScreen* screen = box_.screen()) {
+            size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+        }
+        box_.resize(size.expandedTo(box_.size()));
+    }
+
+    QFileDialog& box_;
+    QTreeView* files_ = nullptr;
+    int columns_ = 0;
+};
+
 QMessageBox::Icon toQtIcon(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Information:
@@ -129,16 +204,24 @@ MessageAnswer fromQtAnswer(int button, MessageButtons buttons) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(UrlOpener urlOpener) : urlOpener_(std::move(urlOpener)) {
+    if (!urlOpener_) urlOpener_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
 QtPlatform::~QtPlatform() = default;
 
 MessageAnswer QtPlatform::message(const QString& text, const QString& title, MessageIcon icon,
                                   MessageButtons buttons) {
-    QMessageBox box(toQtIcon(icon), title.isEmpty() ? appinfo::kProgramTitle : title, text,
-                    toQtButtons(buttons), dialogParent());
+    QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), dialogParent());
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     keepInFront(&box);
+    if (title.isEmpty()) {
+        // Qt names an untitled window after the program: a blank title stays
+        // blank on screen. (Set once the window's flags are final: changing
+        // them makes a new native window.)
+        box.winId();
+        box.windowHandle()->setTitle(QStringLiteral(" "));
+    }
     return fromQtAnswer(box.exec(), buttons);
 }
 
@@ -167,6 +250,7 @@ std::optional<QString> QtPlatform::askFile(const QString& dialog, const QString&
     // Never append an extension to the name the user typed.
     box.setDefaultSuffix(QString());
     box.setDirectory(startFolder(lastFolders_.value(dialog)));
+    new FileDialogFit(box);
     keepInFront(&box);
     if (save) {
         box.setAcceptMode(QFileDialog::AcceptSave);
@@ -209,7 +293,11 @@ QString QtPlatform::clipboardText() {
 }
 
 void QtPlatform::openUrl(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+    if (urlOpener_(QUrl(url))) return;
+    message(QStringLiteral("Aucun navigateur web n'a pu être lancé. Pour consulter la page, "
+                           "ouvrez vous-même cette adresse : ") +
+                url,
+            appinfo::kProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
 }
 
 }  // namespace chromanick

@@ -6,11 +6,13 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <memory>
 
 class QApplication;
 class QColorDialog;
+class QUrl;
 class QWidget;
 
 namespace chromanick {
@@ -28,7 +30,11 @@ bool installFrenchTranslations(QApplication& app);
 // dialogs, the system clipboard and the default browser.
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
+    // Hands an address to the browser; false when none could be started.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    // `openUrl` defaults to the desktop's default browser.
+    explicit QtPlatform(UrlOpener urlOpener = {});
     ~QtPlatform() override;
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
@@ -41,6 +47,8 @@ public:
     void setClipboardText(const QString& text) override;
     bool clipboardHasText() override;
     QString clipboardText() override;
+    // When no browser can be started, a message gives the address so that
+    // the user can open it by hand.
     void openUrl(const QString& url) override;
 
 private:
@@ -52,6 +60,7 @@ private:
     std::map<QString, std::unique_ptr<QColorDialog>> colourDialogs_;
     // The folder last confirmed in each named file dialog.
     QHash<QString, QString> lastFolders_;
+    UrlOpener urlOpener_;
 };
 
 }  // namespace chromanick

@@ -75,30 +75,31 @@ void GradientWindow::buildMenus() {
         return action;
     };
 
-    QMenu* file = addMenu(QStringLiteral("mnufichier"), QStringLiteral("Fichier"));
+    // Captions carry their access keys ("&Fichier": Alt+F).
+    QMenu* file = addMenu(QStringLiteral("mnufichier"), QStringLiteral("&Fichier"));
     addItem(
-        file, QStringLiteral("mnunew"), QStringLiteral("Nouveau"), [this] { model_.reset(); },
+        file, QStringLiteral("mnunew"), QStringLiteral("&Nouveau"), [this] { model_.reset(); },
         QKeySequence::New);
     addItem(
-        file, QStringLiteral("mnusave"), QStringLiteral("Enregistrer le pseudo"),
+        file, QStringLiteral("mnusave"), QStringLiteral("&Enregistrer le pseudo"),
         [this] { model_.saveRequested(); }, QKeySequence::Save);
     addItem(
-        file, QStringLiteral("mnuexit"), QStringLiteral("Quitter"),
+        file, QStringLiteral("mnuexit"), QStringLiteral("&Quitter"),
         [this] {
             if (model_.quitRequested()) emit programEndRequested();
         },
         QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* more = addMenu(QStringLiteral("mnuplus"), QStringLiteral("Plus"));
-    addItem(more, QStringLiteral("mnubascul"), QStringLiteral("Basculer à Chromanick"),
+    QMenu* more = addMenu(QStringLiteral("mnuplus"), QStringLiteral("&Plus"));
+    addItem(more, QStringLiteral("mnubascul"), QStringLiteral("&Basculer à Chromanick"),
             [this] { emit switchToMainEditorRequested(); });
-    addItem(more, QStringLiteral("mnuvisite"), QStringLiteral("Visiter Chromanick"),
+    addItem(more, QStringLiteral("mnuvisite"), QStringLiteral("&Visiter Chromanick"),
             [this] { emit siteVisitRequested(); });
 
-    QMenu* other = addMenu(QStringLiteral("mnuautre"), QStringLiteral("?"));
-    addItem(other, QStringLiteral("mnuhelp"), QStringLiteral("Aide"),
+    QMenu* other = addMenu(QStringLiteral("mnuautre"), QStringLiteral("&?"));
+    addItem(other, QStringLiteral("mnuhelp"), QStringLiteral("A&ide"),
             [this] { emit helpRequested(); });
-    addItem(other, QStringLiteral("mnuapropos"), QStringLiteral("A propos ..."),
+    addItem(other, QStringLiteral("mnuapropos"), QStringLiteral("A &propos ..."),
             [this] { emit aboutRequested(); });
 }
 
@@ -193,6 +194,7 @@ void GradientWindow::buildFooter(QWidget* client) {
 
     text2_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"),
                    twipsRect(6360, 8640, 6015, 975));
+    text2_->setTabChangesFocus(true);
     back->raise();  // its caption reaches the output box's edge
 }
 

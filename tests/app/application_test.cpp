@@ -21,12 +21,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -240,6 +243,56 @@ TEST_F(ApplicationTest, EveryWindowReadsWholeInTheProgramsFont) {
     QApplication::setFont(testFont);
 }
 
+// A dark desktop theme does not reach the windows: black text on the light
+// face, so "Noir" shows black in the preview as its code ·$1 makes it.
+TEST_F(ApplicationTest, UnderADarkDesktopThemeTheWindowsKeepTheLightFace) {
+    const QPalette testPalette = QApplication::palette();
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2A, 0x2A, 0x2A));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    QApplication::setPalette(dark);
+    useClassicLook();
+
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    MainWindow& window = app->mainWindow();
+    window.findChild<QRadioButton*>(QStringLiteral("Option9"))->click();  // "Noir"
+    window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    auto* preview = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(window.palette().color(QPalette::ButtonText), QColor(Qt::black));
+    EXPECT_EQ(window.palette().color(QPalette::WindowText), QColor(Qt::black));
+    const QColor face = window.palette().color(QPalette::Button);
+    EXPECT_GT(face.lightness(), 200) << face.name().toStdString();
+    EXPECT_LT(face.lightness(), 255) << face.name().toStdString();
+    EXPECT_EQ(window.palette().color(QPalette::Base), QColor(Qt::white));
+    QApplication::setPalette(testPalette);
+}
+
+// Once loading has finished, "Lancer Chromanick" is the splash's default
+// button: Enter launches.
+TEST_F(ApplicationTest, EnterOnTheSplashLaunchesOnceItIsEnabled) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    SplashWindow& splash = app->splashWindow();
+    auto* launchButton = splash.findChild<QPushButton*>(QStringLiteral("Command1"));
+    QTest::keyClick(&splash, Qt::Key_Return);
+    EXPECT_FALSE(app->mainWindow().isVisible());
+    EXPECT_FALSE(launchButton->isDefault());
+    ticks(20);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(launchButton->isEnabled());
+    EXPECT_TRUE(launchButton->isDefault());
+    QWidget* focused = splash.findChild<QWidget*>(QStringLiteral("chklanceauto"));
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_TRUE(app->mainWindow().isVisible());
+    EXPECT_FALSE(splash.isVisible());
+}
+
 TEST_F(ApplicationTest, QuittingTheMainEditorClosesEveryWindowWithoutAnotherQuestion) {
     platform.answers = {MessageAnswer::No, MessageAnswer::No};
     start();
@@ -294,11 +347,20 @@ TEST(ProgramStart, WithoutADisplayItSaysSoInFrenchAndStops) {
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(CHROMANICK_PROGRAM), {});
-    ASSERT_TRUE(program.waitForFinished(10000));
+    ASSERT_TRUE(program.waitForFinished(-1));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(program.exitCode(), 0);
     const QString error = QString::fromUtf8(program.readAllStandardError());
-    EXPECT_EQ(error.trimmed(), noDisplayMessage());
-    EXPECT_TRUE(error.contains(QStringLiteral("xvfb-run build/bin/chromanick")));
+    EXPECT_EQ(error.trimmed(), noDisplayMessage(QStringLiteral(CHROMANICK_PROGRAM)));
     EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
+
+    // The program is named as it was started, not as a build folder.
+    const QFileInfo built(QStringLiteral(CHROMANICK_PROGRAM));
+    program.setWorkingDirectory(built.absolutePath());
+    program.start(QStringLiteral("./") + built.fileName(), {});
+    ASSERT_TRUE(program.waitForFinished(-1));
+    const QString relative = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(relative.contains(QStringLiteral("« xvfb-run ./") + built.fileName() + " »"))
+        << relative.toStdString();
+    EXPECT_FALSE(relative.contains(QStringLiteral("build/bin")));
 }

@@ -13,9 +13,10 @@ struct CliRun {
     int status = -1;
 };
 
-// Waits for a started program and collects what it printed.
-inline CliRun finishRun(QProcess& process, int timeoutMs = 30000) {
-    process.waitForFinished(timeoutMs);
+// Waits for a started program to end, however long it takes, and collects
+// what it printed.
+inline CliRun finishRun(QProcess& process) {
+    process.waitForFinished(-1);
     CliRun run;
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());

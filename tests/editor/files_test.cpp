@@ -3,6 +3,7 @@
 #include "core/lookalikes.h"
 #include "editorfixture.h"
 #include "storage/textfile.h"
+#include "tests/support/exportfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +92,7 @@ TEST_F(ProjectTest, SaveProposesTheNicknameAndTodayAndWritesTheLayout) {
     ASSERT_EQ(platform.fileRequests.size(), 1);
     EXPECT_EQ(platform.fileRequests[0].dialog, QStringLiteral("cmdsaveprojet"));
     EXPECT_EQ(platform.fileRequests[0].filter, QStringLiteral("Fichier Chromanick.|*.nkp"));
-    EXPECT_EQ(platform.fileRequests[0].proposedName, QStringLiteral("Bob(7 12 26)"));
+    EXPECT_EQ(platform.fileRequests[0].proposedName, QStringLiteral("Bob(7 12 26).nkp"));
 
     const QStringList lines = readLines(path);  // no extension added
     ASSERT_EQ(lines.size(), 39);
@@ -166,7 +167,8 @@ TEST_F(ProjectTest, OpenUsesItsDialogAndACancelOpensNothing) {
     model->openProject();
     EXPECT_EQ(model->nickname(), QStringLiteral("Premier"));
     EXPECT_EQ(platform.fileRequests.value(0).dialog, QStringLiteral("cmdopenprojet"));
-    EXPECT_EQ(platform.fileRequests.value(0).filter, QStringLiteral("Fichier Chromanick.|*.nkp"));
+    EXPECT_EQ(platform.fileRequests.value(0).filter,
+              QStringLiteral("Fichier Chromanick.|*.nkp|Tous les fichiers|*"));
 
     model->setNickname(QStringLiteral("Second"));
     const EditorView before = viewOf(*model);
@@ -291,7 +293,7 @@ TEST_F(ExportTest, MenuExportWritesTheCodeWithThePlainSignature) {
     EXPECT_TRUE(platform.fileRequests[0].proposedName.isEmpty());
     EXPECT_TRUE(platform.messages.isEmpty());
 
-    const QStringList lines = readLines(path);
+    const QStringList lines = exportLines(path);
     ASSERT_EQ(lines.size(), 8);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Pseudo créé le : ")));
     EXPECT_EQ(lines[4], QStringLiteral("·$1abc·0"));
@@ -324,7 +326,7 @@ TEST_F(ExportTest, QuitAsksFirst) {
     EXPECT_TRUE(model->quitRequested());
     const auto& question = onlyMessage();
     EXPECT_EQ(question.text, QStringLiteral("Voulez vous enregistrer votre pseudo?"));
-    EXPECT_TRUE(question.title.isEmpty());
+    EXPECT_EQ(question.title, QStringLiteral("Chromanick"));  // the program's title
     EXPECT_EQ(question.icon, MessageIcon::Information);
     EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
     EXPECT_TRUE(platform.fileRequests.isEmpty());
@@ -355,7 +357,7 @@ TEST_F(ExportTest, YesEndsOnlyWhenTheFileIsWritten) {
     platform.answers.push_back(MessageAnswer::Yes);
     platform.paths.push_back(good);
     EXPECT_TRUE(model->quitRequested());
-    EXPECT_TRUE(readLines(good).value(7).endsWith(QStringLiteral(", Tiwakan")));
+    EXPECT_TRUE(exportLines(good).value(7).endsWith(QStringLiteral(", Tiwakan")));
 }
 
 TEST_F(ExportTest, ClosingSignsWithAFullStop) {
@@ -363,7 +365,7 @@ TEST_F(ExportTest, ClosingSignsWithAFullStop) {
     platform.answers.push_back(MessageAnswer::Yes);
     platform.paths.push_back(path);
     EXPECT_TRUE(model->closeRequested());
-    EXPECT_TRUE(readLines(path).value(7).endsWith(QStringLiteral(", Tiwakan.")));
+    EXPECT_TRUE(exportLines(path).value(7).endsWith(QStringLiteral(", Tiwakan.")));
 }
 
 TEST_F(ProjectTest, NicknameWithLineBreaksIsSavedAndReopenedWhole) {

@@ -1,6 +1,8 @@
 #include "ui/editor/mainwindow.h"
 #include "core/palettes.h"
 #include "tests/support/captions.h"
+#include "tests/support/exportfile.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/editor/mainmodel.h"
 
@@ -13,17 +15,20 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace chromanick;
+using chromanick::testing::exportLines;
 using chromanick::testing::ScriptedPlatform;
 
 namespace {
@@ -321,4 +326,160 @@ TEST_F(MainWindowTest, PastedLineBreaksBecomeSpacesInTheNicknameAndTheDecoration
     prefix->lineEdit()->paste();
     EXPECT_EQ(model.prefixes().text(), QStringLiteral("< <"));
     EXPECT_EQ(prefix->currentText(), QStringLiteral("< <"));
+}
+
+// --- Keyboard and typed text ---
+
+// What the user makes of the code in Text2 is what the export writes, from
+// the menu and from "Quitter" alike.
+TEST_F(MainWindowTest, EditsInTheOutputBoxAreWhatTheExportWrites) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    typeNickname(QStringLiteral("abc"));
+    click(QStringLiteral("Command1"));
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    const QString generated = output->toPlainText();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    output->setFocus();
+    output->moveCursor(QTextCursor::End);
+    QTest::keyClicks(output, QStringLiteral(" EDITED"));
+    ASSERT_EQ(output->toPlainText(), generated + QStringLiteral(" EDITED"));
+    EXPECT_EQ(model.output(), output->toPlainText());
+    // The model's answer leaves the caret where the typing put it.
+    EXPECT_EQ(output->textCursor().position(), output->toPlainText().size());
+
+    const QString menuPath = dir.filePath(QStringLiteral("menu.txt"));
+    platform.paths.push_back(menuPath);
+    action(QStringLiteral("mnusave"))->trigger();
+    const QString quitPath = dir.filePath(QStringLiteral("quit.txt"));
+    platform.answers.push_back(MessageAnswer::Yes);
+    platform.paths.push_back(quitPath);
+    action(QStringLiteral("quitter"))->trigger();
+    for (const QString& path : {menuPath, quitPath}) {
+        EXPECT_EQ(exportLines(path).value(4), generated + QStringLiteral(" EDITED"))
+            << path.toStdString();
+    }
+
+    // A new generation replaces the edit again.
+    click(QStringLiteral("Command1"));
+    EXPECT_EQ(output->toPlainText(), generated);
+}
+
+TEST_F(MainWindowTest, TabInTheOutputBoxMovesTheFocusOn) {
+    click(QStringLiteral("Command1"));
+    chromanick::testing::expectTabMovesOn(window, find<QPlainTextEdit>(QStringLiteral("Text2")));
+    EXPECT_FALSE(model.output().contains(QLatin1Char('\t')));
+}
+
+// A typed decoration is used as typed: no completion into a list entry, and
+// Enter neither picks an entry nor refreshes the preview.
+TEST_F(MainWindowTest, TypedDecorationsStayAsTypedAndEnterPicksNothing) {
+    typeNickname(QStringLiteral("Bob"));
+    const QString shown = preview()->text();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (const QString& name : {QStringLiteral("Combo1"), QStringLiteral("Combo2")}) {
+        auto* box = find<QComboBox>(name);
+        const DecorationList& list =
+            name == QStringLiteral("Combo1") ? model.prefixes() : model.suffixes();
+        QLineEdit* edit = box->lineEdit();
+        for (const QString& typed : {QStringLiteral("*"), QStringLiteral("(")}) {
+            edit->setFocus();
+            ASSERT_TRUE(edit->hasFocus());
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+            nicknameBox()->setFocus();  // leaving the box
+            EXPECT_EQ(box->currentText(), typed) << name.toStdString();
+            EXPECT_EQ(list.text(), typed) << name.toStdString();
+            EXPECT_EQ(list.currentIndex(), -1) << name.toStdString();
+            EXPECT_EQ(preview()->text(), shown) << name.toStdString();
+        }
+        // A typed text equal to an entry is not taken as a pick either.
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, box->itemText(3));
+        QTest::keyClick(edit, Qt::Key_Enter);
+        EXPECT_EQ(list.currentIndex(), -1) << name.toStdString();
+        EXPECT_EQ(preview()->text(), shown) << name.toStdString();
+    }
+    EXPECT_EQ(model.prefixes().text(), model.prefixes().entries().value(3));
+    model.refreshPreview();
+    EXPECT_TRUE(preview()->text().startsWith(model.prefixes().entries().value(3)));
+}
+
+TEST_F(MainWindowTest, ATypedSizeAndEnterLeaveThePreviewSize) {
+    typeNickname(QStringLiteral("Bob"));
+    const qreal size = preview()->font().pointSizeF();
+    auto* sizes = find<QComboBox>(QStringLiteral("Combo3"));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    sizes->lineEdit()->setFocus();
+    sizes->lineEdit()->selectAll();
+    QTest::keyClicks(sizes->lineEdit(), QStringLiteral("24"));
+    QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(preview()->font().pointSizeF(), size);
+    EXPECT_DOUBLE_EQ(model.preview().fontSize, size);
+}
+
+// Each menu and command has an access key; the captions read as before.
+TEST_F(MainWindowTest, MenusCarryAccessKeysWithoutChangingTheirCaptions) {
+    const QMap<QString, QString> captions = {
+        {QStringLiteral("fichier"), QStringLiteral("Fichier")},
+        {QStringLiteral("plus"), QStringLiteral("Plus")},
+        {QStringLiteral("aide"), QStringLiteral("?")},
+        {QStringLiteral("nouveau"), QStringLiteral("Nouveau")},
+        {QStringLiteral("openprojet"), QStringLiteral("Ouvrir un projet")},
+        {QStringLiteral("mnucaptionenregistrer"), QStringLiteral("Enregistrer")},
+        {QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un projet (.nkp)")},
+        {QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.txt)")},
+        {QStringLiteral("newversion"), QStringLiteral("Vérifier nouvelle version.")},
+        {QStringLiteral("quitter"), QStringLiteral("Quitter")},
+        {QStringLiteral("activemoti"), QStringLiteral("Activer la fonction émoticone.")},
+        {QStringLiteral("mnubascul"), QStringLiteral("Basculer Vers Chromanick Dégradée")},
+        {QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?")},
+        {QStringLiteral("aide2"), QStringLiteral("Aide")},
+        {QStringLiteral("apropos"), QStringLiteral("A propos de ...")},
+    };
+    for (auto it = captions.begin(); it != captions.end(); ++it) {
+        QAction* item = action(it.key());
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(QString(item->text()).remove(QLatin1Char('&')), it.value());
+        EXPECT_FALSE(QKeySequence::mnemonic(item->text()).isEmpty()) << it.key().toStdString();
+    }
+    // Alt+F opens "Fichier".
+    auto* file = window.findChild<QMenu*>(QStringLiteral("fichier"));
+    ASSERT_NE(file, nullptr);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(file->isVisible());
+    file->hide();
+}
+
+// The emoticons are reached with Tab and chosen with Space or Enter, which
+// insert at Text1's caret as a click does.
+TEST_F(MainWindowTest, EmoticonsAreChosenFromTheKeyboard) {
+    typeNickname(QStringLiteral("Bob"));
+    nicknameBox()->setCursorPosition(1);
+    auto* snail = find<QWidget>(QStringLiteral("Image20"));
+    EXPECT_TRUE(snail->focusPolicy() & Qt::TabFocus);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    snail->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(snail->hasFocus());
+    QTest::keyClick(snail, Qt::Key_Space);
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("B(sn)ob"));
+    snail->setFocus(Qt::TabFocusReason);
+    nicknameBox()->setCursorPosition(0);
+    QTest::keyClick(snail, Qt::Key_Return);
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("(sn)B(sn)ob"));
+    EXPECT_EQ(preview()->text(), nicknameBox()->text());
+
+    int focusable = 0;
+    for (const QWidget* picture : find<QWidget>(QStringLiteral("Frame5"))->findChildren<QWidget*>())
+        if (picture->focusPolicy() & Qt::TabFocus) ++focusable;
+    EXPECT_EQ(focusable, 67);
 }

@@ -1,7 +1,7 @@
 // Saving the gradient code as text: the questions and every outcome, the
 // cancelled dialog and the failed write included.
 #include "gradient/window/gradientmodel.h"
-#include "storage/textfile.h"
+#include "tests/support/exportfile.h"
 #include "tests/support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ protected:
         return path(QStringLiteral("blocker/out.txt"));
     }
     QStringList linesOf(const QString& file) const {
-        return textfile::readLines(file).value_or(QStringList());
+        return chromanick::testing::exportLines(file);
     }
     bool noFilesWritten() const {
         return QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty();

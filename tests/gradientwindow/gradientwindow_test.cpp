@@ -3,6 +3,7 @@
 #include "gradient/gradient.h"
 #include "gradient/window/gradientmodel.h"
 #include "tests/support/captions.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/scriptedplatform.h"
 
 #include <gtest/gtest.h>
@@ -95,9 +96,12 @@ TEST_F(GradientWindowTest, ShowsItsControlsInTheirStartState) {
         EXPECT_TRUE(option->text().isEmpty());
         for (int slot = 0; slot < 5; ++slot) ASSERT_NE(segment(row, slot), nullptr);
     }
-    EXPECT_EQ(find<QAction>(QStringLiteral("mnubascul"))->text(),
-              QStringLiteral("Basculer à Chromanick"));
-    EXPECT_EQ(find<QAction>(QStringLiteral("mnuapropos"))->text(), QStringLiteral("A propos ..."));
+    // Captions as shown, without the access-key marks.
+    auto caption = [this](const char* name) {
+        return find<QAction>(QLatin1String(name))->text().remove(QLatin1Char('&'));
+    };
+    EXPECT_EQ(caption("mnubascul"), QStringLiteral("Basculer à Chromanick"));
+    EXPECT_EQ(caption("mnuapropos"), QStringLiteral("A propos ..."));
 }
 
 TEST_F(GradientWindowTest, TypingPreviewsEveryRowAsTheWholeNickname) {
@@ -258,4 +262,8 @@ TEST_F(GradientWindowTest, LineBreaksPastedOrHandedOverBecomeSpaces) {
     model.receiveFromMainEditor(QStringLiteral("x\ry\r\n"));
     EXPECT_EQ(model.nickname(), QStringLiteral("x y "));
     EXPECT_EQ(edit->text(), QStringLiteral("x y "));
+}
+
+TEST_F(GradientWindowTest, TabInTheOutputBoxMovesTheFocusOn) {
+    chromanick::testing::expectTabMovesOn(window, find<QPlainTextEdit>(QStringLiteral("Text2")));
 }

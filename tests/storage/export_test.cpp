@@ -38,7 +38,8 @@ TEST(TextExport, MainEditorLayoutByteForByte) {
                                  "Le code couleur à copier :\r\n\r\n") +
                              code + QStringLiteral("\r\n\r\nPseudo créé avec Chromanick6.00\r\n") +
                              appinfo::kProductSite + QStringLiteral(", Tiwakan\r\n");
-    EXPECT_EQ(fileBytes(path), expected.toLatin1());
+    // UTF-8 without a byte-order mark, as terminals and editors read it.
+    EXPECT_EQ(fileBytes(path), expected.toUtf8());
 
     const QStringList closing =
         mainEditorExport(QString(), kWhen, ExportSignature::Closing, kFrench);
@@ -76,15 +77,15 @@ TEST(TextExport, MultiLineCodePushesTheLaterLinesDown) {
     EXPECT_TRUE(fileBytes(path).contains("un\r\ndeux\r\ntrois\r\n"));
 }
 
-TEST(TextExport, NicknameOutsideWindows1252SurvivesAndFailuresReport) {
+TEST(TextExport, AnyNicknameIsWrittenAsUtf8WithoutBomAndFailuresReport) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("x.txt"));
     ASSERT_TRUE(textfile::writeAll(path, QByteArray(10000, 'z')));
     const QStringList lines =
         mainEditorExport(QStringLiteral("·$1Жека😀·0"), kWhen, ExportSignature::Plain, kFrench);
     ASSERT_TRUE(writeExport(path, lines));
-    EXPECT_TRUE(fileBytes(path).startsWith("\xEF\xBB\xBF"));
-    EXPECT_EQ(textfile::readLines(path), lines);
+    EXPECT_FALSE(fileBytes(path).startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(fileBytes(path), textfile::joinLines(lines).toUtf8());
 
     QString error;
     EXPECT_FALSE(writeExport(QString(), lines, &error));

@@ -352,8 +352,17 @@ TEST_F(ProjectFileTest, InvalidFilesFailWhole) {
 
 TEST(ProposedProjectName, NicknameAndShortDate) {
     EXPECT_EQ(proposedProjectName(QStringLiteral("Bob"), QDate(2026, 12, 7)),
-              QStringLiteral("Bob(7 12 26)"));
-    EXPECT_EQ(proposedProjectName(QString(), QDate(2026, 12, 7)), QStringLiteral("(7 12 26)"));
+              QStringLiteral("Bob(7 12 26).nkp"));
+    EXPECT_EQ(proposedProjectName(QString(), QDate(2026, 12, 7)), QStringLiteral("(7 12 26).nkp"));
     EXPECT_EQ(proposedProjectName(QStringLiteral("x"), QDate(2027, 1, 15)),
-              QStringLiteral("x(15 01 27)"));
+              QStringLiteral("x(15 01 27).nkp"));
+}
+
+TEST(ProposedProjectName, CharactersThatNameFoldersOrAreRefusedBecomeUnderscores) {
+    EXPECT_EQ(proposedProjectName(QStringLiteral("a/b\\c:d*e?f\"g<h>i|j"), QDate(2026, 12, 7)),
+              QStringLiteral("a_b_c_d_e_f_g_h_i_j(7 12 26).nkp"));
+    // Everything else of the nickname stays, spaces and accents included.
+    EXPECT_EQ(proposedProjectName(QStringLiteral("Bob :) é.ô"), QDate(2026, 12, 7)),
+              QStringLiteral("Bob _) é.ô(7 12 26).nkp"));
+    EXPECT_EQ(safeFileName(QStringLiteral("Bob(7 12 26)")), QStringLiteral("Bob(7 12 26)"));
 }

@@ -1,7 +1,8 @@
 // A settings folder with 100,000 user decorations in each list, through the
 // real splash and main window: the lists load and the splash finishes.
+// Only the results are checked; the load's duration is measured by the
+// benchmarks (bench/).
 #include "core/decorations.h"
-#include "stopwatch.h"
 #include "storage/textfile.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/app/application.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -20,14 +22,10 @@
 
 using namespace chromanick;
 using chromanick::testing::ScriptedPlatform;
-using chromanick::testing::Stopwatch;
 
 namespace {
 
 constexpr int kUserEntries = 100000;
-// Bounds far above what a debug or sanitizer build needs, low enough to
-// catch a list filled entry by entry with a full layout each time.
-constexpr qint64 kLoadBoundMs = 8000;
 
 QString prefixEntry(int i) {
     return QStringLiteral("-=%1=-").arg(i);
@@ -64,22 +62,16 @@ TEST(DecorationStress, HundredThousandUserEntriesLoadAndTheSplashFinishes) {
     ScriptedPlatform platform;
     platform.answers = {MessageAnswer::No};
     Application app(platform, {folder, root.filePath(QStringLiteral("MsgPlus.exe"))});
-    Stopwatch watch;
     app.start();
-    watch.lap("start");
 
-    qint64 slowestTick = 0;
     for (int i = 0; i < 20; ++i) {
         app.splashModel().tick();
         QCoreApplication::processEvents();
-        slowestTick = std::max(slowestTick, watch.lap("tick"));
     }
     EXPECT_TRUE(app.splashModel().settled());
-    EXPECT_LT(slowestTick, kLoadBoundMs);
 
     app.splashWindow().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     QCoreApplication::processEvents();
-    EXPECT_LT(watch.lap("launch and show the main window"), kLoadBoundMs);
     EXPECT_TRUE(app.mainWindow().isVisible());
 
     const int builtIns = int(BuiltinDecorations().size());
@@ -101,10 +93,9 @@ TEST(DecorationStress, HundredThousandUserEntriesLoadAndTheSplashFinishes) {
     // The last user entry can be picked from the window and is used.
     combo1->setCurrentIndex(builtIns + kUserEntries - 1);
     emit combo1->activated(combo1->currentIndex());
-    watch.lap("pick the last entry");
     EXPECT_EQ(model.prefixes().text(), prefixEntry(kUserEntries - 1));
     combo1->showPopup();
     QCoreApplication::processEvents();
-    EXPECT_LT(watch.lap("open the drop-down"), kLoadBoundMs);
+    EXPECT_TRUE(combo1->view()->isVisible());
     combo1->hidePopup();
 }

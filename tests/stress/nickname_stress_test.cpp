@@ -1,7 +1,7 @@
 // Very long nicknames: a project of a million characters saved and opened
 // through the real editor model, and typing in the real main window with ten
-// thousand characters already in the box.
-#include "stopwatch.h"
+// thousand characters already in the box. Only the results are checked;
+// how long these take is measured by the benchmarks (bench/).
 #include "tests/support/scriptedplatform.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
@@ -15,7 +15,6 @@
 
 using namespace chromanick;
 using chromanick::testing::ScriptedPlatform;
-using chromanick::testing::Stopwatch;
 
 namespace {
 
@@ -43,7 +42,6 @@ TEST(NicknameStress, AMillionCharacterProjectSavesAndOpensUnchanged) {
         SCOPED_TRACE(alphabet.toStdString());
         const QString nickname = repeated(alphabet, 1000000);
         const QString path = dir.filePath(QStringLiteral("long.nkp"));
-        Stopwatch watch;
 
         ScriptedPlatform platform;
         MainEditorModel saved(platform, fixedNow);
@@ -52,27 +50,22 @@ TEST(NicknameStress, AMillionCharacterProjectSavesAndOpensUnchanged) {
         saved.setBold(true);
         saved.pickPrefix(3);
         saved.pickSuffix(3);
-        watch.lap("enter the nickname");
         platform.paths = {path};
         saved.saveProject();
-        const qint64 saveMs = watch.lap("save the project");
         EXPECT_TRUE(platform.messages.isEmpty());
 
         MainEditorModel opened(platform, fixedNow);
         opened.fillDecorationLists({}, {});
         platform.paths = {path};
         opened.openProject();
-        const qint64 openMs = watch.lap("open the project");
         EXPECT_TRUE(platform.messages.isEmpty());
         EXPECT_EQ(opened.nickname(), nickname);
         EXPECT_EQ(opened.settings(), saved.settings());
         EXPECT_EQ(opened.prefixes().currentIndex(), 3);
-        EXPECT_LT(saveMs, 10000);
-        EXPECT_LT(openMs, 10000);
     }
 }
 
-TEST(NicknameStress, TypingAfterTenThousandCharactersStaysResponsive) {
+TEST(NicknameStress, TypingAfterTenThousandCharactersGoesThroughTheLookAlikes) {
     ScriptedPlatform platform;
     MainEditorModel model(platform, fixedNow);
     model.fillDecorationLists({}, {});
@@ -90,22 +83,17 @@ TEST(NicknameStress, TypingAfterTenThousandCharactersStaysResponsive) {
     ASSERT_TRUE(model.lookalike());
     ASSERT_EQ(box->text().size(), pasted.size());
 
-    Stopwatch watch;
-    qint64 slowest = 0;
     const QString typed = QStringLiteral("salut");
     for (const QChar c : typed) {
         box->setCursorPosition(int(box->text().size()));
         QTest::keyClick(box, c.toLatin1());
         QCoreApplication::processEvents();
-        slowest = std::max(slowest, watch.lap("type one character"));
     }
     // Each letter went through the look-alike rewriting.
     EXPECT_EQ(box->text().size(), pasted.size() + typed.size());
     EXPECT_EQ(model.nickname(), box->text());
     EXPECT_NE(model.nickname().right(typed.size()), typed);
-    EXPECT_LT(slowest, 1000);
 
     model.generate();
-    EXPECT_LT(watch.lap("generate the code"), 2000);
     EXPECT_FALSE(model.output().isEmpty());
 }

@@ -4,7 +4,10 @@
 #include "tests/support/scriptedplatform.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -44,4 +47,29 @@ TEST(AboutWindow, EveryTextReadsWhole) {
     AboutWindow about(platform);
     about.open();
     EXPECT_TRUE(chromanick::testing::readsWhole(&about));
+}
+
+TEST(AboutWindow, EscapeClosesIt) {
+    ScriptedPlatform platform;
+    AboutWindow about(platform);
+    about.open();
+    ASSERT_TRUE(about.isVisible());
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+}
+
+// The contact text breaks between words, never inside the e-mail address.
+TEST(AboutWindow, TheAddressIsNeverBrokenAcrossLines) {
+    ScriptedPlatform platform;
+    AboutWindow about(platform);
+    about.open();
+    auto* contact = about.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(contact, nullptr);
+    QCoreApplication::processEvents();
+    const QTextBlock address = contact->document()->lastBlock();
+    ASSERT_EQ(address.text(), appinfo::kContactEmail);
+    ASSERT_NE(address.layout(), nullptr);
+    EXPECT_EQ(address.layout()->lineCount(), 1);
+    EXPECT_LE(address.layout()->lineAt(0).naturalTextWidth(),
+              contact->viewport()->width() - 2 * contact->document()->documentMargin());
 }

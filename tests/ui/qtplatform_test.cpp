@@ -1,5 +1,7 @@
 #include "ui/qtplatform.h"
+#include "core/appinfo.h"
 #include "core/bgrcolor.h"
+#include "ui/weblinks.h"
 #include "ui/widgets/widgetcolours.h"
 
 #include <QAbstractButton>
@@ -7,10 +9,14 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
+#include <QUrl>
+#include <QWindow>
 
 #include <functional>
 #include <string>
@@ -40,6 +46,7 @@ TEST(WidgetColours, SystemColoursResolveAgainstTheDesktopPalette) {
 // Answers the next message box with `button` and records what it showed.
 struct MessageBoxSpy {
     QString title;
+    QString shownTitle;  // as handed to the desktop
     QString text;
     Qt::TextFormat format = Qt::AutoText;
     QStringList buttons;
@@ -49,6 +56,7 @@ struct MessageBoxSpy {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             title = box->windowTitle();
+            shownTitle = box->windowHandle() != nullptr ? box->windowHandle()->title() : title;
             text = box->text();
             format = box->textFormat();
             for (QAbstractButton* b : box->buttons()) buttons.append(b->text());
@@ -61,13 +69,56 @@ TEST(QtMessages, ShowPlainTextUnderTheProgramTitleAndReturnTheButton) {
     QtPlatform platform;
     MessageBoxSpy spy;
     spy.answerNext(QMessageBox::No);
-    const MessageAnswer answer = platform.message(QStringLiteral("<b>x</b>"), QString(),
-                                                  MessageIcon::Information, MessageButtons::YesNo);
+    const MessageAnswer answer =
+        platform.message(QStringLiteral("<b>x</b>"), appinfo::kProgramTitle,
+                         MessageIcon::Information, MessageButtons::YesNo);
     EXPECT_EQ(answer, MessageAnswer::No);
     EXPECT_EQ(spy.title, QStringLiteral("Chromanick"));
     EXPECT_EQ(spy.text, QStringLiteral("<b>x</b>"));
     EXPECT_EQ(spy.format, Qt::PlainText);
     EXPECT_EQ(spy.buttons.size(), 2);
+}
+
+// Only messages that ask for the program's title get it: the announced visit
+// of the site shows an empty title.
+TEST(QtMessages, AnEmptyTitleStaysEmpty) {
+    QStringList opened;
+    QtPlatform platform([&](const QUrl& url) {
+        opened.append(url.toString());
+        return true;
+    });
+    MessageBoxSpy spy;
+    spy.answerNext(QMessageBox::Ok);
+    links::announceVisitSite(platform);
+    EXPECT_TRUE(spy.title.isEmpty()) << spy.title.toStdString();
+    EXPECT_TRUE(spy.shownTitle.trimmed().isEmpty()) << spy.shownTitle.toStdString();
+    EXPECT_EQ(spy.text,
+              QStringLiteral("Vous allez être rediriger sur la page d'accueil du site Chromanick"));
+    EXPECT_EQ(opened, QStringList{appinfo::kProductSite});
+}
+
+// Without a browser the user still learns where the page is.
+TEST(QtMessages, ABrowserThatCannotStartIsReportedWithTheAddress) {
+    QtPlatform platform([](const QUrl&) { return false; });
+    MessageBoxSpy spy;
+    spy.answerNext(QMessageBox::Ok);
+    platform.openUrl(appinfo::kProductSite);
+    EXPECT_EQ(spy.title, appinfo::kProgramTitle);
+    EXPECT_TRUE(spy.text.contains(appinfo::kProductSite)) << spy.text.toStdString();
+    EXPECT_TRUE(spy.text.contains(QStringLiteral("navigateur")));
+    EXPECT_EQ(spy.format, Qt::PlainText);
+
+    QtPlatform working([](const QUrl&) { return true; });
+    bool boxShown = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxShown = true;
+            box->close();
+        }
+    });
+    working.openUrl(appinfo::kProductSite);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(boxShown);
 }
 
 TEST(QtMessages, FrenchTranslationsNameTheStandardButtons) {
@@ -249,4 +300,37 @@ TEST(QtDialogs, FileDialogsStartInDocumentsThenInTheFolderLastUsed) {
               canonical(home.filePath(QStringLiteral("ailleurs"))));
     EXPECT_EQ(startOf(QStringLiteral("cmdialsave")),
               canonical(home.filePath(QStringLiteral("Documents"))));
+}
+
+// The detailed view shows every column title, names and dates whole, and the
+// dialog is wide enough to show those columns side by side.
+TEST(QtDialogs, FileDialogsOpenWideEnoughForNamesAndDates) {
+    QtPlatform platform;
+    QStringList cut;
+    int shownWidth = 0;
+    int neededWidth = 0;
+    onNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setViewMode(QFileDialog::Detail);
+        auto* files = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (files == nullptr) {
+            cut.append(QStringLiteral("no detailed view"));
+        } else {
+            QHeaderView* header = files->header();
+            const QFontMetrics metrics(files->font());
+            const QString date = QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)),
+                                                    QLocale::ShortFormat);
+            for (int i = 0; i < header->count(); ++i) {
+                const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
+                if (header->sectionSize(i) < header->sectionSizeHint(i)) cut.append(title);
+            }
+            if (header->sectionSize(3) < metrics.horizontalAdvance(date)) cut.append(date);
+            for (int i = 0; i < 4; ++i) neededWidth += header->sectionSize(i);
+            shownWidth = files->viewport()->width();
+        }
+        dialog->reject();
+    });
+    platform.openFileName(QStringLiteral("cmdopenprojet"),
+                          QStringLiteral("Fichier Chromanick.|*.nkp|Tous les fichiers|*"));
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(QStringLiteral(", ")).toStdString();
+    EXPECT_GE(shownWidth, neededWidth);
 }

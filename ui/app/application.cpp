@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtGlobal>
 
 namespace chromanick {
@@ -124,11 +126,32 @@ bool displayAvailable() {
 #endif
 }
 
-QString noDisplayMessage() {
+QString noDisplayMessage(const QString& program) {
     return QStringLiteral(
-        "Chromanick ne peut pas s'ouvrir : aucun affichage graphique n'est disponible "
-        "(ni DISPLAY ni WAYLAND_DISPLAY n'est défini), lancez-le depuis une session de bureau "
-        "ou dans un écran virtuel avec « xvfb-run build/bin/chromanick ».");
+               "Chromanick ne peut pas s'ouvrir : aucun affichage graphique n'est disponible "
+               "(ni DISPLAY ni WAYLAND_DISPLAY n'est défini), lancez-le depuis une session de "
+               "bureau ou dans un écran virtuel avec « xvfb-run %1 ».")
+        .arg(program);
+}
+
+// Qt's default style with its light standard palette, set explicitly so
+// that no desktop theme replaces any of its colours.
+void useClassicLook() {
+    QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
+    if (style == nullptr)
+        style = QApplication::style();
+    else
+        QApplication::setStyle(style);
+    const QPalette standard = style->standardPalette();
+    QPalette palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, standard.brush(g, r));
+        }
+    }
+    QApplication::setPalette(palette);
 }
 
 }  // namespace chromanick

@@ -82,10 +82,15 @@ private:
 // fit their controls.
 void useClassicFont();
 
+// The colours of the palettes are drawn for the classic light window face:
+// the windows keep the light standard palette (black text on light grey)
+// whatever the desktop's theme, so the preview shows what the code makes.
+void useClassicLook();
+
 // True when a windowing system can be reached: a display, a Wayland socket
 // or a Qt platform chosen explicitly.
 bool displayAvailable();
-// The sentence printed when none is.
-QString noDisplayMessage();
+// The sentence printed when none is, naming `program` as it was started.
+QString noDisplayMessage(const QString& program);
 
 }  // namespace chromanick

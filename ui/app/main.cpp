@@ -10,7 +10,8 @@
 int main(int argc, char** argv) {
     // Without a display Qt would only print a toolkit error and abort.
     if (!chromanick::displayAvailable()) {
-        std::fprintf(stderr, "%s\n", qPrintable(chromanick::noDisplayMessage()));
+        const QString program = QString::fromLocal8Bit(argc > 0 ? argv[0] : "chromanick");
+        std::fprintf(stderr, "%s\n", qPrintable(chromanick::noDisplayMessage(program)));
         return 1;
     }
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     // window happened to be the last one shown.
     app.setQuitOnLastWindowClosed(false);
     chromanick::installFrenchTranslations(app);
+    chromanick::useClassicLook();
     chromanick::useClassicFont();
 
     chromanick::QtPlatform platform;

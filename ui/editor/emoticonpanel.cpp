@@ -30,6 +30,9 @@ EmoticonPanel::EmoticonPanel(QWidget* parent) : QFrame(parent) {
         picture->setObjectName(emoticon.image);
         picture->setToolTip(emoticon.tooltip);
         picture->setCursor(Qt::PointingHandCursor);
+        // Reached with Tab and chosen with Space or Enter; a click leaves the
+        // focus (and the selection) in the nickname box.
+        picture->setFocusPolicy(Qt::TabFocus);
         const int x = (i % kColumns) * kCellWidth + (kCellWidth - kPictureSize) / 2;
         const int y = (i / kColumns) * kCellHeight + (kCellHeight - kPictureSize) / 2;
         picture->setGeometry(x, y, kPictureSize, kPictureSize);

@@ -247,7 +247,7 @@ void MainEditorModel::setDitColourOn(bool on) {
     d->dirty = true;
     if (!on) return;
     if (settings_.DitSuppressed) {
-        d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
+        d->platform.message(kDitConflictMessage, appinfo::kProgramTitle, MessageIcon::Critical,
                             MessageButtons::Ok);
         setDitSuppressed(false);
     }
@@ -263,7 +263,7 @@ void MainEditorModel::setDitSuppressed(bool on) {
     if (!tick(settings_.DitSuppressed, on)) return;
     d->dirty = true;
     if (settings_.DitSuppressed && settings_.DitColourOn) {
-        d->platform.message(kDitConflictMessage, QString(), MessageIcon::Critical,
+        d->platform.message(kDitConflictMessage, appinfo::kProgramTitle, MessageIcon::Critical,
                             MessageButtons::Ok);
         setDitSuppressed(false);
     }
@@ -345,6 +345,14 @@ void MainEditorModel::toggleEmoticons() {
 void MainEditorModel::generate() {
     ChangeScope scope(*this);
     d->output = copyGenerated(d->platform, ComposeNickCode(settings_), settings_.AutoCopy);
+    d->dirty = true;
+}
+
+// Text2 stays editable: what the user makes of the code is what gets saved.
+void MainEditorModel::editOutput(const QString& text) {
+    if (text == d->output) return;
+    ChangeScope scope(*this);
+    d->output = text;
     d->dirty = true;
 }
 

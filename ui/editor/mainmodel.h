@@ -93,10 +93,11 @@ public:
     void balanceSuffix();                  // cmdequilibre2: suffix takes the prefix's position
     void pickPreviewSize(const QString& entry);                                    // Combo3_Click
     void insertEmoticon(int tableIndex, int selectionStart, int selectionLength);  // Image2..68
-    void toggleEmoticons();  // activemoti_Click
-    void generate();         // Command1_Click
-    void refreshPreview();   // Command2_Click
-    void reset();            // nouveau_Click
+    void toggleEmoticons();                // activemoti_Click
+    void generate();                       // Command1_Click
+    void editOutput(const QString& text);  // typing in Text2 (exports write it as typed)
+    void refreshPreview();                 // Command2_Click
+    void reset();                          // nouveau_Click
 
     // Decoration lists, filled once at start-up: built-ins, then user entries.
     void fillDecorationLists(const QStringList& userPrefixes, const QStringList& userSuffixes);

@@ -1,6 +1,7 @@
 // The main editor's file commands: projects (.nkp) and the text export.
 // A cancelled dialog does nothing at all, and a failed write is always
 // reported; neither ever lets the program end.
+#include "core/appinfo.h"
 #include "core/palettes.h"
 #include "storage/projectfile.h"
 #include "storage/textexport.h"
@@ -13,6 +14,8 @@ namespace chromanick {
 namespace {
 
 const QString kProjectFilter = QStringLiteral("Fichier Chromanick.|*.nkp");
+// Opening also offers every file, for projects saved without the extension.
+const QString kOpenProjectFilter = kProjectFilter + QStringLiteral("|Tous les fichiers|*");
 const QString kOpenFailure = QStringLiteral("Impossible d'ouvrir le fichier : ");
 const QString kSaveQuestion = QStringLiteral("Voulez vous enregistrer votre pseudo?");
 
@@ -34,7 +37,7 @@ void MainEditorModel::saveProject() {
 
 void MainEditorModel::openProject() {
     const auto path =
-        chosenPath(d->platform.openFileName(QStringLiteral("cmdopenprojet"), kProjectFilter));
+        chosenPath(d->platform.openFileName(QStringLiteral("cmdopenprojet"), kOpenProjectFilter));
     if (path) openProjectFile(*path);
 }
 
@@ -43,7 +46,7 @@ void MainEditorModel::openProject() {
 bool MainEditorModel::openProjectFile(const QString& path) {
     const auto project = readProject(path, d->prefixes.count(), d->suffixes.count());
     if (!project) {
-        d->platform.message(kOpenFailure + path, QString(), MessageIcon::Critical,
+        d->platform.message(kOpenFailure + path, appinfo::kProgramTitle, MessageIcon::Critical,
                             MessageButtons::Ok);
         return false;
     }
@@ -104,7 +107,7 @@ void MainEditorModel::exportText() {
 }
 
 bool MainEditorModel::askToSaveThenExport(ExportSignature signature) {
-    return askToSaveOnLeaving(d->platform, kSaveQuestion, QString(),
+    return askToSaveOnLeaving(d->platform, kSaveQuestion, appinfo::kProgramTitle,
                               [&] { return exportTo(signature); });
 }
 

@@ -12,9 +12,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QValidator>
 
@@ -74,7 +76,11 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     syncFromModel();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The widgets go after this object: nothing they signal may reach it.
+    disconnect(&model_, nullptr, this, nullptr);
+    outputBox_->disconnect(this);
+}
 
 void MainWindow::wireControls() {
     connect(nicknameBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -122,6 +128,12 @@ void MainWindow::wireControls() {
         model_.generate();
         showModelOutput();
     });
+    connect(outputBox_, &QPlainTextEdit::textChanged, this, [this] {
+        // Recorded as shown first, so that the model's answer leaves the box
+        // and its caret alone.
+        shownOutput_ = outputBox_->toPlainText();
+        model_.editOutput(shownOutput_);
+    });
     connect(previewButton_, &QPushButton::clicked, this, [this] { model_.refreshPreview(); });
     connect(gradientButton_, &QPushButton::clicked, this, [this] { requestGradientSwitch(); });
     connect(emoticonPanel_, &EmoticonPanel::emoticonClicked, this,
@@ -144,43 +156,44 @@ void MainWindow::buildMenus() {
         return menu;
     };
 
+    // Captions carry their access keys ("&Fichier": Alt+F).
     QMenuBar* bar = menuBar();
-    QMenu* file = named(bar->addMenu(QStringLiteral("Fichier")), QStringLiteral("fichier"));
-    addAction(file, QStringLiteral("nouveau"), QStringLiteral("Nouveau"), [this] {
+    QMenu* file = named(bar->addMenu(QStringLiteral("&Fichier")), QStringLiteral("fichier"));
+    addAction(file, QStringLiteral("nouveau"), QStringLiteral("&Nouveau"), [this] {
         model_.reset();
         showModelOutput();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addAction(file, QStringLiteral("openprojet"), QStringLiteral("Ouvrir un projet"), [this] {
+    addAction(file, QStringLiteral("openprojet"), QStringLiteral("&Ouvrir un projet"), [this] {
         model_.openProject();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QMenu* save = named(file->addMenu(QStringLiteral("Enregistrer")),
+    QMenu* save = named(file->addMenu(QStringLiteral("&Enregistrer")),
                         QStringLiteral("mnucaptionenregistrer"));
-    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un projet (.nkp)"),
+    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un &projet (.nkp)"),
               [this] { model_.saveProject(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.txt)"),
+    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.&txt)"),
               [this] { model_.exportText(); });
-    addAction(file, QStringLiteral("newversion"), QStringLiteral("Vérifier nouvelle version."),
+    addAction(file, QStringLiteral("newversion"), QStringLiteral("&Vérifier nouvelle version."),
               [this] { links::confirmNewVersion(platform_); });
-    addAction(file, QStringLiteral("quitter"), QStringLiteral("Quitter"), [this] {
+    addAction(file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), [this] {
         quit();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* more = named(bar->addMenu(QStringLiteral("Plus")), QStringLiteral("plus"));
+    QMenu* more = named(bar->addMenu(QStringLiteral("&Plus")), QStringLiteral("plus"));
     emoticonsAction_ = addAction(more, QStringLiteral("activemoti"),
-                                 QStringLiteral("Activer la fonction émoticone."),
+                                 QStringLiteral("&Activer la fonction émoticone."),
                                  [this] { model_.toggleEmoticons(); });
     emoticonsAction_->setCheckable(true);
     addAction(more, QStringLiteral("mnubascul"),
-              QStringLiteral("Basculer Vers Chromanick Dégradée"),
+              QStringLiteral("&Basculer Vers Chromanick Dégradée"),
               [this] { requestGradientSwitch(); });
-    addAction(more, QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?"),
+    addAction(more, QStringLiteral("chromanick"), QStringLiteral("&Se rendre sur Chromanick ?"),
               [this] { links::confirmVisitSite(platform_); });
 
-    QMenu* help = named(bar->addMenu(QStringLiteral("?")), QStringLiteral("aide"));
-    addAction(help, QStringLiteral("aide2"), QStringLiteral("Aide"),
+    QMenu* help = named(bar->addMenu(QStringLiteral("&?")), QStringLiteral("aide"));
+    addAction(help, QStringLiteral("aide2"), QStringLiteral("A&ide"),
               [this] { links::showMainHelp(platform_); });
-    addAction(help, QStringLiteral("apropos"), QStringLiteral("A propos de ..."),
+    addAction(help, QStringLiteral("apropos"), QStringLiteral("A &propos de ..."),
               [this] { showAbout(); });
 }
 
@@ -225,6 +238,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == nicknameBox_ && event->type() == QEvent::MouseButtonDblClick) {
         model_.nicknameDoubleClicked();
         return true;
+    }
+    // Only a choice in the drop-down picks an entry of Combo1, Combo2 and
+    // Combo3; Enter in their text would pick the entry that matches it.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        for (const QComboBox* box : {prefixBox_, suffixBox_, sizeBox_}) {
+            if (enter && watched == box->lineEdit()) return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

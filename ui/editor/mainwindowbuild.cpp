@@ -96,6 +96,8 @@ void MainWindow::buildDecorationRow(QWidget* client) {
 
     suffixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo2"),
                                   QRect(768, 0, 121, 21));
+    // What the user types is the decoration, never completed into an entry.
+    for (QComboBox* box : {prefixBox_, suffixBox_}) box->setCompleter(nullptr);
     balanceSuffixButton_ = addButton(client, QStringLiteral("cmdequilibre2"),
                                      QStringLiteral("Equilibrer"), QRect(888, 3, 57, 17));
 
@@ -176,6 +178,13 @@ void MainWindow::buildOutputArea(QWidget* client) {
     sizeBox_->setCurrentIndex(-1);
     sizeBox_->setEditText(kPreviewSizePrompt);
     sizeBox_->lineEdit()->setCursorPosition(0);
+    // Only a choice in the drop-down picks an entry: Qt would also pick the
+    // entry that matches the typed text on Enter (filtered out by the
+    // window) or when the box is left.
+    for (QComboBox* box : {prefixBox_, suffixBox_, sizeBox_}) {
+        QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+        box->lineEdit()->installEventFilter(this);
+    }
     sizeBox_->setToolTip(QStringLiteral(
         "Permet de modifier la taille de la police pour permetre l'aperçu complet de votre "
         "pseudo. Cela ne modifie en aucun cas la taille de votre pseudo sur Msn Messenger."));
@@ -204,6 +213,7 @@ void MainWindow::buildOutputArea(QWidget* client) {
 
     outputBox_ =
         place(new QPlainTextEdit(client), QStringLiteral("Text2"), QRect(776, 440, 233, 93));
+    outputBox_->setTabChangesFocus(true);
 }
 
 void MainWindow::buildInformation(QWidget* client) {

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -88,6 +89,7 @@ void SplashWindow::refresh() {
         box->setChecked(on);
     }
     launch_->setEnabled(model_.launchEnabled());
+    launch_->setDefault(model_.launchEnabled());
 }
 
 // Once the last message is shown further ticks change nothing, so the timer
@@ -101,6 +103,19 @@ void SplashWindow::closeForProgramEnd() {
     ending_ = true;
     timer_->stop();
     close();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // As in a dialog: Enter presses the button that has the focus, else the
+    // default one.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* pressed = focused != nullptr ? focused : launch_;
+    if (enter && pressed->isEnabled()) {
+        pressed->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {

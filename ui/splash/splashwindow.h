@@ -31,6 +31,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter presses the focused button, else "Lancer Chromanick" (the default
+    // button) once it is enabled.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();

@@ -4,8 +4,10 @@
 #include "ui/widgets/svgpicture.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 
 namespace chromanick {
@@ -41,6 +43,11 @@ void Picture::paintEvent(QPaintEvent*) {
     } else {
         paintFallback(painter);
     }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void Picture::paintFallback(QPainter& painter) {
@@ -65,6 +72,22 @@ void Picture::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     QWidget::mouseReleaseEvent(event);
+}
+
+void Picture::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+                emit clicked();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace chromanick

@@ -11,7 +11,8 @@ namespace chromanick {
 // A picture control: draws a vector picture from the program's resources,
 // scaled to the control and sharp at any screen density. When the picture
 // is not built in, it draws `fallbackText` instead so the control stays
-// recognisable. Reports left clicks.
+// recognisable. Reports left clicks; a picture given a focus policy also
+// reports Space and Enter while it has the focus, and shows the focus.
 // The picture is drawn once into an image of the control's size that is
 // kept: taken from the pictures drawn when the program was built when they
 // hold it at this size and density, else read and drawn from the SVG, whose
@@ -32,6 +33,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Draws the artwork into `rendered_` at the control's size; false when
