@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-targets=(textdecoding fieldfile projectfile)
+targets=(textdecoding fieldfile projectfile codereader)
 
 scripts/install-deps.sh --all
 cmake --preset fuzz >/dev/null

@@ -18,7 +18,8 @@ if(TARGET chromanick_editor)
         splashwindow.h
     )
     target_link_libraries(chromanick_app
-        PUBLIC chromanick_splash chromanick_widgets chromanick_gradient_window chromanick_links)
+        PUBLIC chromanick_splash chromanick_widgets chromanick_gradient_window chromanick_links
+               chromanick_reader_window)
 
     add_executable(chromanick main.cpp)
     target_link_libraries(chromanick PRIVATE chromanick_app)

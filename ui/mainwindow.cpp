@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QValidator>
 
@@ -184,6 +185,10 @@ void MainWindow::insertEmoticon(int tableIndex) {
 
 void MainWindow::requestGradientSwitch() {
     emit switchToGradientRequested(model_.gradientHandOver());
+}
+
+void MainWindow::requestCodeReader() {
+    emit codeReaderRequested(outputBox_->toPlainText());
 }
 
 void MainWindow::quit() {

@@ -281,6 +281,8 @@ void MainWindow::buildMenus() {
     addAction(more, QStringLiteral("mnubascul"),
               QStringLiteral("Basculer Vers Chromanick Dégradée"));
     addAction(more, QStringLiteral("chromanick"), QStringLiteral("Se rendre sur Chromanick ?"));
+    more->addAction(QStringLiteral("Lire un code…"), this, &MainWindow::requestCodeReader)
+        ->setObjectName(QStringLiteral("mnulirecode"));
 
     QMenu* help = named(bar->addMenu(QStringLiteral("?")), QStringLiteral("aide"));
     addAction(help, QStringLiteral("aide2"), QStringLiteral("Aide"));

@@ -106,12 +106,18 @@ void GradientWindow::buildMenus() {
             [this] { emit switchToMainEditorRequested(); });
     addItem(more, QStringLiteral("mnuvisite"), QStringLiteral("Visiter Chromanick"),
             [this] { emit siteVisitRequested(); });
+    more->addAction(QStringLiteral("Lire un code…"), this, &GradientWindow::requestCodeReader)
+        ->setObjectName(QStringLiteral("mnulirecode"));
 
     QMenu* other = addMenu(QStringLiteral("mnuautre"), QStringLiteral("?"));
     addItem(other, QStringLiteral("mnuhelp"), QStringLiteral("Aide"),
             [this] { emit helpRequested(); });
     addItem(other, QStringLiteral("mnuapropos"), QStringLiteral("A propos ..."),
             [this] { emit aboutRequested(); });
+}
+
+void GradientWindow::requestCodeReader() {
+    emit codeReaderRequested(model_.output());
 }
 
 void GradientWindow::buildHeader(QWidget* client) {

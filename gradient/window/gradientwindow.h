@@ -33,6 +33,8 @@ signals:
     void siteVisitRequested();           // mnuvisite
     void helpRequested();                // mnuhelp
     void aboutRequested();               // mnuapropos
+    // mnulirecode: the code reader opens on Text2's code.
+    void codeReaderRequested(const QString& code);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +50,7 @@ private:
     void connectModel();
     void refresh();
     void refreshBackgroundBox();
+    void requestCodeReader();
 
     GradientEditorModel& model_;
     bool endAgreed_ = false;

@@ -1,0 +1,55 @@
+#include "core/codeformats.h"
+#include "core/pluscodes.h"
+#include "fuzz/bodies.h"
+#include "fuzz/check.h"
+#include "ui/reader/palettenumbers.h"
+
+#include <QRegularExpression>
+
+namespace chromanick::fuzz {
+
+namespace {
+
+// The runs written back as codes: each run starts from a reset and sets its
+// whole format, so reading the line again must give the same runs.
+QString writeBack(const QList<CodeRun>& runs) {
+    QString line;
+    for (const CodeRun& run : runs) {
+        const CodeFormat& f = run.format;
+        line += pluscode::reset();
+        if (f.foreground) line += pluscode::rgbText(*f.foreground);
+        if (f.background) line += pluscode::rgbBackground(*f.background);
+        if (f.bold) line += pluscode::bold();
+        if (f.underline) line += pluscode::underline();
+        if (f.italic) line += pluscode::italic();
+        if (f.strikethrough) line += pluscode::strikethrough();
+        line += run.text;
+    }
+    return line;
+}
+
+}  // namespace
+
+void codeReader(QByteArrayView data) {
+    const QString line = QString::fromUtf8(data);
+    const QList<CodeRun> runs = readPlusCode(line);
+
+    // Runs are never empty, never split one format, and only drop characters.
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        FUZZ_CHECK(!runs[i].text.isEmpty());
+        FUZZ_CHECK(i == 0 || runs[i].format != runs[i - 1].format);
+    }
+    const QString visible = visibleText(runs);
+    FUZZ_CHECK(visible.size() <= line.size());
+    if (!line.contains(pluscode::kDot)) FUZZ_CHECK(visible == line);
+    FUZZ_CHECK(readPlusCode(writeBack(runs)) == runs);
+
+    // HTML: the text never becomes markup.
+    QString html = codeformat::html(runs);
+    html.remove(QRegularExpression(QStringLiteral("<span style=\"[^\"<>]*\">|</span>")));
+    FUZZ_CHECK(!html.contains(QLatin1Char('<')) && !html.contains(QLatin1Char('>')));
+    // ANSI: one sequence per run and the final reset, none from the text.
+    FUZZ_CHECK(codeformat::ansi(runs).count(QChar(0x1B)) == runs.size() + 1);
+}
+
+}  // namespace chromanick::fuzz
