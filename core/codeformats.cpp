@@ -46,18 +46,24 @@ QString escapeHtml(const QString& text) {
     return escaped;
 }
 
-QString htmlStyle(const CodeFormat& f) {
-    QStringList style;
-    if (f.foreground) style.append(QStringLiteral("color:") + hexColour(*f.foreground));
-    if (f.background) style.append(QStringLiteral("background-color:") + hexColour(*f.background));
-    if (f.bold) style.append(QStringLiteral("font-weight:bold"));
-    if (f.italic) style.append(QStringLiteral("font-style:italic"));
-    QStringList decoration;
-    if (f.underline) decoration.append(QStringLiteral("underline"));
-    if (f.strikethrough) decoration.append(QStringLiteral("line-through"));
-    if (!decoration.isEmpty())
-        style.append(QStringLiteral("text-decoration:") + decoration.join(QLatin1Char(' ')));
-    return style.join(QLatin1Char(';'));
+// The declarations of a run's style attribute, separated by semicolons.
+void appendHtmlStyle(QString& out, const CodeFormat& f) {
+    const qsizetype start = out.size();
+    const auto declare = [&](QLatin1StringView property, const QString& value) {
+        if (out.size() > start) out += QLatin1Char(';');
+        out += property;
+        out += value;
+    };
+    if (f.foreground) declare(QLatin1StringView("color:"), hexColour(*f.foreground));
+    if (f.background) declare(QLatin1StringView("background-color:"), hexColour(*f.background));
+    if (f.bold) declare(QLatin1StringView("font-weight:bold"), {});
+    if (f.italic) declare(QLatin1StringView("font-style:italic"), {});
+    if (f.underline || f.strikethrough) {
+        declare(QLatin1StringView("text-decoration:"), {});
+        if (f.underline) out += QLatin1StringView("underline");
+        if (f.underline && f.strikethrough) out += QLatin1Char(' ');
+        if (f.strikethrough) out += QLatin1StringView("line-through");
+    }
 }
 
 QString bbcodeRun(const CodeRun& run) {
@@ -80,24 +86,23 @@ QString bbcodeRun(const CodeRun& run) {
     return opening + run.text + closing;
 }
 
-QString sgrColour(int selector, BgrColor colour) {
-    return QStringLiteral(";%1;2;%2;%3;%4")
-        .arg(selector)
-        .arg(redOf(colour))
-        .arg(greenOf(colour))
-        .arg(blueOf(colour));
+void appendSgrColour(QString& codes, int selector, BgrColor colour) {
+    for (const int value : {selector, 2, redOf(colour), greenOf(colour), blueOf(colour)}) {
+        codes += QLatin1Char(';');
+        codes += QString::number(value);
+    }
 }
 
 // One "select graphic rendition" sequence that starts from a reset.
-QString sgr(const CodeFormat& f) {
-    QString codes = QStringLiteral("0");
-    if (f.bold) codes += QStringLiteral(";1");
-    if (f.italic) codes += QStringLiteral(";3");
-    if (f.underline) codes += QStringLiteral(";4");
-    if (f.strikethrough) codes += QStringLiteral(";9");
-    if (f.foreground) codes += sgrColour(38, *f.foreground);
-    if (f.background) codes += sgrColour(48, *f.background);
-    return QStringLiteral("\x1b[") + codes + QLatin1Char('m');
+void appendSgr(QString& out, const CodeFormat& f) {
+    out += QLatin1StringView("\x1b[0");
+    if (f.bold) out += QLatin1StringView(";1");
+    if (f.italic) out += QLatin1StringView(";3");
+    if (f.underline) out += QLatin1StringView(";4");
+    if (f.strikethrough) out += QLatin1StringView(";9");
+    if (f.foreground) appendSgrColour(out, 38, *f.foreground);
+    if (f.background) appendSgrColour(out, 48, *f.background);
+    out += QLatin1Char('m');
 }
 
 QString terminalSafe(const QString& text) {
@@ -111,11 +116,14 @@ QString terminalSafe(const QString& text) {
 }  // namespace
 
 QString hexColour(BgrColor colour) {
-    return QStringLiteral("#%1%2%3")
-        .arg(redOf(colour), 2, 16, QLatin1Char('0'))
-        .arg(greenOf(colour), 2, 16, QLatin1Char('0'))
-        .arg(blueOf(colour), 2, 16, QLatin1Char('0'))
-        .toUpper();
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    QString hex(7, QLatin1Char('#'));
+    const int channels[] = {redOf(colour), greenOf(colour), blueOf(colour)};
+    for (int i = 0; i < 3; ++i) {
+        hex[1 + 2 * i] = QLatin1Char(kDigits[channels[i] >> 4]);
+        hex[2 + 2 * i] = QLatin1Char(kDigits[channels[i] & 0xF]);
+    }
+    return hex;
 }
 
 QString runsListing(const QList<CodeRun>& runs) {
@@ -132,8 +140,11 @@ QString runsListing(const QList<CodeRun>& runs) {
 QString html(const QList<CodeRun>& runs) {
     QString out;
     for (const CodeRun& run : runs) {
-        out += QStringLiteral("<span style=\"") + htmlStyle(run.format) + QStringLiteral("\">") +
-               escapeHtml(run.text) + QStringLiteral("</span>");
+        out += QLatin1StringView("<span style=\"");
+        appendHtmlStyle(out, run.format);
+        out += QLatin1StringView("\">");
+        out += escapeHtml(run.text);
+        out += QLatin1StringView("</span>");
     }
     return out;
 }
@@ -146,8 +157,11 @@ QString bbcode(const QList<CodeRun>& runs) {
 
 QString ansi(const QList<CodeRun>& runs) {
     QString out;
-    for (const CodeRun& run : runs) out += sgr(run.format) + terminalSafe(run.text);
-    return out + QStringLiteral("\x1b[0m");
+    for (const CodeRun& run : runs) {
+        appendSgr(out, run.format);
+        out += terminalSafe(run.text);
+    }
+    return out + QLatin1StringView("\x1b[0m");
 }
 
 }  // namespace chromanick::codeformat
