@@ -19,31 +19,9 @@ QString styleLetters(const CodeFormat& f) {
     return letters.isEmpty() ? QStringLiteral("-") : letters;
 }
 
+// Qt escapes &, <, > and "; the apostrophe is added for attribute values.
 QString escapeHtml(const QString& text) {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-            case '&':
-                escaped += QStringLiteral("&amp;");
-                break;
-            case '<':
-                escaped += QStringLiteral("&lt;");
-                break;
-            case '>':
-                escaped += QStringLiteral("&gt;");
-                break;
-            case '"':
-                escaped += QStringLiteral("&quot;");
-                break;
-            case '\'':
-                escaped += QStringLiteral("&#39;");
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
+    return text.toHtmlEscaped().replace(QLatin1Char('\''), QStringLiteral("&#39;"));
 }
 
 // The declarations of a run's style attribute, separated by semicolons.

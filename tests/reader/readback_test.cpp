@@ -38,6 +38,10 @@ public:
         return out;
     }
     BgrColor colour() { return BgrColor(std::uniform_int_distribution<int>(0, 0xFFFFFF)(random_)); }
+    // Bold, underline, italic, strikethrough, each on or off.
+    void styles(bool& bold, bool& underline, bool& italic, bool& strikethrough) {
+        for (bool* style : {&bold, &underline, &italic, &strikethrough}) *style = coin();
+    }
 
 private:
     std::mt19937 random_;
@@ -48,6 +52,11 @@ private:
 QString noLeadingDigit(QString text) {
     if (!text.isEmpty() && text.front().isDigit()) text.front() = QLatin1Char('x');
     return text;
+}
+
+CodeFormat styled(std::optional<BgrColor> foreground, std::optional<BgrColor> background, bool bold,
+                  bool underline, bool italic, bool strikethrough) {
+    return {foreground, background, bold, underline, italic, strikethrough};
 }
 
 // The format of each visible character, in order.
@@ -105,10 +114,7 @@ NickSettings randomSettings(TextMaker& make) {
     const QList<PaletteEntry>& bg = BackgroundPalette();
     s.ForegroundOption = fg.at(make.below(int(fg.size()))).option;
     s.BackgroundOption = bg.at(make.below(int(bg.size()))).option;
-    s.Bold = make.coin();
-    s.Underline = make.coin();
-    s.Italic = make.coin();
-    s.Strikethrough = make.coin();
+    make.styles(s.Bold, s.Underline, s.Italic, s.Strikethrough);
     s.CustomForeground = make.colour();
     s.CustomBackground = make.colour();
     s.DitColourOn = make.coin();
@@ -142,13 +148,8 @@ TEST(ReadBack, MainEditorCodeShowsTheDecoratedNicknameInTheChosenFormat) {
         const QString dit = s.DitSuppressed ? QString(QChar(0x00A0)) : QString();
         ASSERT_EQ(visibleText(runs), decorated + dit);
 
-        CodeFormat chosen;
-        chosen.foreground = expectedForeground(s);
-        chosen.background = expectedBackground(s);
-        chosen.bold = s.Bold;
-        chosen.underline = s.Underline;
-        chosen.italic = s.Italic;
-        chosen.strikethrough = s.Strikethrough;
+        const CodeFormat chosen = styled(expectedForeground(s), expectedBackground(s), s.Bold,
+                                         s.Underline, s.Italic, s.Strikethrough);
         const QList<CodeFormat> formats = formatsByCharacter(runs);
         for (qsizetype i = 0; i < decorated.size(); ++i) ASSERT_EQ(formats.at(i), chosen) << i;
         if (s.DitSuppressed) {
@@ -192,10 +193,7 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
         }
         g.backgroundEnabled = make.coin();
         g.backgroundColour = make.colour();
-        g.bold = make.coin();
-        g.underline = make.coin();
-        g.italic = make.coin();
-        g.strikethrough = make.coin();
+        make.styles(g.bold, g.underline, g.italic, g.strikethrough);
         g.nickname = make.text(make.coin() ? 12 : 60);
         SegmentSplit split = Decoupe_Pseudo(g.nickname);
         for (QString& segment : split.segments) segment = noLeadingDigit(segment);
@@ -216,13 +214,9 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
             } else if (g.customColours[slot]) {
                 slotColour = g.customColours[slot];
             }
-            CodeFormat expected;
-            expected.foreground = slotColour;
-            if (g.backgroundEnabled) expected.background = g.backgroundColour;
-            expected.bold = g.bold;
-            expected.underline = g.underline;
-            expected.italic = g.italic;
-            expected.strikethrough = g.strikethrough;
+            const CodeFormat expected = styled(
+                slotColour, g.backgroundEnabled ? std::optional(g.backgroundColour) : std::nullopt,
+                g.bold, g.underline, g.italic, g.strikethrough);
             for (qsizetype i = 0; i < split.segments[slot].size(); ++i, ++at)
                 ASSERT_EQ(formats.at(at), expected) << "slot " << slot;
         }

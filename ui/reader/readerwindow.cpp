@@ -4,11 +4,13 @@
 #include "readermodel.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -102,6 +104,12 @@ void CodeReaderWindow::buildButtons() {
 
 void CodeReaderWindow::open(const QString& code) {
     model_.setCode(code);
+    if (!placed_) {
+        // Centred the first time; afterwards where the user left it.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

@@ -35,6 +35,7 @@ private:
     QComboBox* sizeBox_ = nullptr;
     CodeDrawing* drawing_ = nullptr;
     QLabel* lengths_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace chromanick
