@@ -65,7 +65,7 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     auto* note = plainLabel(CodeReaderModel::kPaletteNote, QStringLiteral("lblpalette"), this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    buildButtons();
+    layout->addLayout(buildButtons());
 
     connect(codeBox_, &QPlainTextEdit::textChanged, this,
             [this] { model_.setCode(codeBox_->toPlainText()); });
@@ -76,7 +76,7 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     resize(560, 360);
 }
 
-void CodeReaderWindow::buildButtons() {
+QHBoxLayout* CodeReaderWindow::buildButtons() {
     auto* row = new QHBoxLayout;
     const auto button = [&](const QString& name, const QString& text,
                             void (CodeReaderModel::*call)()) {
@@ -99,7 +99,7 @@ void CodeReaderWindow::buildButtons() {
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     row->addWidget(close);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    return row;
 }
 
 void CodeReaderWindow::open(const QString& code) {

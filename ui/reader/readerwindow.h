@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 
@@ -27,7 +28,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void buildButtons();
+    QHBoxLayout* buildButtons();
     void refresh();
 
     CodeReaderModel& model_;
