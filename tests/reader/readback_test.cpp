@@ -96,7 +96,8 @@ std::optional<BgrColor> writtenColour(const QString& code) {
 std::optional<BgrColor> expectedForeground(const NickSettings& s) {
     const PaletteEntry* e = findForegroundEntry(s.ForegroundOption);
     if (e->role == EntryRole::Custom) return s.CustomForeground;
-    return writtenColour(e->code).value_or(previewOfCode(e->code));
+    if (const auto written = writtenColour(e->code)) return written;
+    return previewOfCode(e->code);
 }
 
 // A palette background reads as its number does.
@@ -104,8 +105,8 @@ std::optional<BgrColor> expectedBackground(const NickSettings& s) {
     const PaletteEntry* e = findBackgroundEntry(s.BackgroundOption);
     if (e->role == EntryRole::Default) return std::nullopt;
     if (e->role == EntryRole::Custom) return s.CustomBackground;
-    return writtenColour(e->code).value_or(
-        PaletteNumberColours()[std::size_t(paletteNumber(e->code))]);
+    if (const auto written = writtenColour(e->code)) return written;
+    return PaletteNumberColours()[std::size_t(paletteNumber(e->code))];
 }
 
 NickSettings randomSettings(TextMaker& make) {
