@@ -13,5 +13,7 @@ void textDecoding(QByteArrayView data);
 void fieldFile(QByteArrayView data);
 // Reading and validating a project file.
 void projectFile(QByteArrayView data);
+// Reading a line of Plus! codes and writing it out as HTML and ANSI.
+void codeReader(QByteArrayView data);
 
 }  // namespace chromanick::fuzz

@@ -95,12 +95,18 @@ void GradientWindow::buildMenus() {
             [this] { emit switchToMainEditorRequested(); });
     addItem(more, QStringLiteral("mnuvisite"), QStringLiteral("&Visiter Chromanick"),
             [this] { emit siteVisitRequested(); });
+    addItem(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"),
+            [this] { requestCodeReader(); });
 
     QMenu* other = addMenu(QStringLiteral("mnuautre"), QStringLiteral("&?"));
     addItem(other, QStringLiteral("mnuhelp"), QStringLiteral("A&ide"),
             [this] { emit helpRequested(); });
     addItem(other, QStringLiteral("mnuapropos"), QStringLiteral("A &propos ..."),
             [this] { emit aboutRequested(); });
+}
+
+void GradientWindow::requestCodeReader() {
+    emit codeReaderRequested(model_.output());
 }
 
 void GradientWindow::buildHeader(QWidget* client) {

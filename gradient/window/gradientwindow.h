@@ -34,6 +34,8 @@ signals:
     void siteVisitRequested();           // mnuvisite
     void helpRequested();                // mnuhelp
     void aboutRequested();               // mnuapropos
+    // mnulirecode: the code reader opens on Text2's code.
+    void codeReaderRequested(const QString& code);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +53,7 @@ private:
     void refresh();
     void refreshBackgroundBox();
     void refreshSmooth();
+    void requestCodeReader();
 
     GradientEditorModel& model_;
     bool endAgreed_ = false;

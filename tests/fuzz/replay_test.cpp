@@ -42,4 +42,8 @@ TEST(FuzzReplay, ProjectFile) {
     EXPECT_GT(replay("projectfile", chromanick::fuzz::projectFile), 0);
 }
 
+TEST(FuzzReplay, CodeReader) {
+    EXPECT_GT(replay("codereader", chromanick::fuzz::codeReader), 0);
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 #include "gradient/window/gradientwindow.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
+#include "ui/reader/readermodel.h"
+#include "ui/reader/readerwindow.h"
 #include "ui/splash/splashwindow.h"
 #include "ui/weblinks.h"
 #include "ui/widgets/fonts.h"
@@ -38,6 +40,8 @@ void Application::createMainEditor() {
     connect(mainWindow_.get(), &MainWindow::switchToGradientRequested, this,
             &Application::switchToGradientEditor);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &Application::endProgram);
+    connect(mainWindow_.get(), &MainWindow::codeReaderRequested, this,
+            &Application::openCodeReader);
 }
 
 void Application::createSplash() {
@@ -71,6 +75,7 @@ GradientWindow& Application::gradientEditor() {
                 [this] { links::showContact(platform_); });
         connect(window, &GradientWindow::aboutRequested, this,
                 [this] { mainWindow_->showAbout(); });
+        connect(window, &GradientWindow::codeReaderRequested, this, &Application::openCodeReader);
     }
     return *gradientWindow_;
 }
@@ -102,9 +107,18 @@ void Application::launchMainEditor() {
     splashWindow_->hide();
 }
 
+void Application::openCodeReader(const QString& code) {
+    if (!readerWindow_) {
+        readerModel_ = std::make_unique<CodeReaderModel>(platform_);
+        readerWindow_ = std::make_unique<CodeReaderWindow>(*readerModel_);
+    }
+    readerWindow_->open(code);
+}
+
 void Application::endProgram() {
     if (ended_) return;
     ended_ = true;
+    if (readerWindow_) readerWindow_->close();
     if (gradientWindow_) gradientWindow_->closeForProgramEnd();
     mainWindow_->closeForProgramEnd();
     splashWindow_->closeForProgramEnd();

@@ -12,6 +12,8 @@
 
 namespace chromanick {
 
+class CodeReaderModel;
+class CodeReaderWindow;
 class GradientEditorModel;
 class GradientWindow;
 class MainEditorModel;
@@ -46,6 +48,8 @@ public:
     // Nothing until the gradient editor is first opened.
     GradientEditorModel* gradientModel() const { return gradientModel_.get(); }
     GradientWindow* gradientWindow() const { return gradientWindow_.get(); }
+    // Nothing until the code reader is first opened.
+    CodeReaderWindow* codeReader() const { return readerWindow_.get(); }
     bool ended() const { return ended_; }
 
     // The main editor's switch: the gradient editor takes `nickname`.
@@ -56,6 +60,8 @@ public:
     void openGradientFromSplash();
     // The splash's launch: the main editor replaces it.
     void launchMainEditor();
+    // Either editor's "Lire un code…": the one code reader shows `code`.
+    void openCodeReader(const QString& code);
     // Closes every window, hidden ones included, without another question.
     void endProgram();
 
@@ -76,6 +82,8 @@ private:
     std::unique_ptr<SplashWindow> splashWindow_;
     std::unique_ptr<GradientEditorModel> gradientModel_;
     std::unique_ptr<GradientWindow> gradientWindow_;
+    std::unique_ptr<CodeReaderModel> readerModel_;
+    std::unique_ptr<CodeReaderWindow> readerWindow_;
 };
 
 // Every window's font is windowFont() (ui/widgets/fonts.h), so that captions

@@ -189,6 +189,8 @@ void MainWindow::buildMenus() {
               [this] { requestGradientSwitch(); });
     addAction(more, QStringLiteral("chromanick"), QStringLiteral("&Se rendre sur Chromanick ?"),
               [this] { links::confirmVisitSite(platform_); });
+    addAction(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"),
+              [this] { requestCodeReader(); });
 
     QMenu* help = named(bar->addMenu(QStringLiteral("&?")), QStringLiteral("aide"));
     addAction(help, QStringLiteral("aide2"), QStringLiteral("A&ide"),
@@ -207,6 +209,10 @@ void MainWindow::insertEmoticon(int tableIndex) {
 
 void MainWindow::requestGradientSwitch() {
     emit switchToGradientRequested(model_.gradientHandOver());
+}
+
+void MainWindow::requestCodeReader() {
+    emit codeReaderRequested(outputBox_->toPlainText());
 }
 
 void MainWindow::quit() {

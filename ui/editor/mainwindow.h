@@ -47,6 +47,8 @@ signals:
     void switchToGradientRequested(const QString& nickname);
     // "Quitter" or closing the window, once the model agreed to end.
     void programEndRequested();
+    // "Lire un code…": the shell opens the code reader on Text2's code.
+    void codeReaderRequested(const QString& code);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +80,7 @@ private:
     // Actions that go beyond one model call.
     void insertEmoticon(int tableIndex);
     void requestGradientSwitch();
+    void requestCodeReader();
     void quit();
 
     MainEditorModel& model_;

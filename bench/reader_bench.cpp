@@ -1,0 +1,71 @@
+// The code reader: reading code lines of growing length, and its window
+// redrawn on a keystroke in its code box.
+#include "sampletext.h"
+#include "typing.h"
+
+#include "core/pluscodes.h"
+#include "ui/app/application.h"
+#include "ui/qtplatform.h"
+#include "ui/reader/palettenumbers.h"
+#include "ui/reader/readermodel.h"
+#include "ui/reader/readerwindow.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace chromanick::bench {
+
+namespace {
+
+// A code line of exactly `length` characters: the sample nickname with a
+// colour, a palette colour or a style code every few characters, as a
+// gradient or a hand-made line has them.
+QString sampleCodeLine(int length) {
+    const QString codes[] = {
+        pluscode::rgbText(0x336699),       QStringLiteral("·$46"), pluscode::bold(),
+        pluscode::rgbBackground(0xC0C0C0), pluscode::italic(),     pluscode::reset()};
+    const QString text = sampleNickname(length);
+    QString line;
+    for (qsizetype i = 0; line.size() < length; ++i) {
+        if (i % 6 == 0) line += codes[(i / 6) % std::size(codes)];
+        line += text.at(i % text.size());
+    }
+    return line.left(length);
+}
+
+void readCode(benchmark::State& state) {
+    const QString line = sampleCodeLine(int(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(readPlusCode(line));
+}
+
+void readerKeystroke(benchmark::State& state) {
+    useClassicFont();
+    QtPlatform platform;
+    CodeReaderModel model(platform);
+    CodeReaderWindow window(model);
+    window.open(sampleCodeLine(int(state.range(0))));
+    auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("txtcode"));
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    bool letter = false;
+    for (auto _ : state) {
+        typeAlternately(box, letter);
+        letter = !letter;
+    }
+    if (model.codeLength() < state.range(0) - 1)
+        state.SkipWithError("la saisie n'a pas atteint le lecteur");
+}
+
+BENCHMARK(readCode)->Name("readPlusCode")->Arg(40)->Arg(10000);
+BENCHMARK(readerKeystroke)
+    ->Name("Lecteur_touche")
+    ->Arg(200)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+}  // namespace chromanick::bench

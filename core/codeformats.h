@@ -1,0 +1,28 @@
+#pragma once
+
+#include "codereader.h"
+
+#include <QList>
+#include <QString>
+
+// A reading written out for use outside the messenger. Colours are written
+// #RRGGBB, red first.
+namespace chromanick::codeformat {
+
+// "#RRGGBB".
+QString hexColour(BgrColor colour);
+
+// One line per run: foreground, background ("#RRGGBB" or "-"), the styles as
+// letters in the order b u i s (or "-") and the text, separated by tabs.
+QString runsListing(const QList<CodeRun>& runs);
+// One <span style="..."> per run; the text escaped so that it never becomes markup.
+QString html(const QList<CodeRun>& runs);
+// [color=#RRGGBB] and [b] [u] [i] [s] per run, nested and closed; a
+// background has no BBCode form.
+QString bbcode(const QList<CodeRun>& runs);
+// 24-bit colour and style escape sequences, ending with a reset. Control
+// characters of the text are shown as U+FFFD so that they cannot drive the
+// terminal.
+QString ansi(const QList<CodeRun>& runs);
+
+}  // namespace chromanick::codeformat

@@ -1,0 +1,66 @@
+#include "core/codeformats.h"
+#include "core/pluscodes.h"
+#include "fuzz/bodies.h"
+#include "fuzz/check.h"
+#include "ui/reader/palettenumbers.h"
+
+namespace chromanick::fuzz {
+
+namespace {
+
+// A run's text may hold a dot that starts no code, and once the codes around
+// it are gone it may be followed by what would make one ("·$" + "·$6·0" +
+// "9" reads as the text "·$9"). Written back, each such dot is followed by a
+// bold marker toggled twice, so it stays text.
+QString literal(const QString& text) {
+    QString written = text;
+    return written.replace(pluscode::kDot, pluscode::kDot + pluscode::bold() + pluscode::bold());
+}
+
+// The runs written back as codes: each run starts from a reset and sets its
+// whole format, so reading the line again must give the same runs.
+QString writeBack(const QList<CodeRun>& runs) {
+    static const QString reset = pluscode::reset(), bold = pluscode::bold(),
+                         underline = pluscode::underline(), italic = pluscode::italic(),
+                         strikethrough = pluscode::strikethrough();
+    QString line;
+    for (const CodeRun& run : runs) {
+        const CodeFormat& f = run.format;
+        line += reset;
+        if (f.foreground) line += pluscode::rgbText(*f.foreground);
+        if (f.background) line += pluscode::rgbBackground(*f.background);
+        if (f.bold) line += bold;
+        if (f.underline) line += underline;
+        if (f.italic) line += italic;
+        if (f.strikethrough) line += strikethrough;
+        line += literal(run.text);
+    }
+    return line;
+}
+
+}  // namespace
+
+void codeReader(QByteArrayView data) {
+    const QString line = QString::fromUtf8(data);
+    const QList<CodeRun> runs = readPlusCode(line);
+
+    // Runs are never empty, never split one format, and only drop characters.
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        FUZZ_CHECK(!runs[i].text.isEmpty());
+        FUZZ_CHECK(i == 0 || runs[i].format != runs[i - 1].format);
+    }
+    const QString visible = visibleText(runs);
+    FUZZ_CHECK(visible.size() <= line.size());
+    if (!line.contains(pluscode::kDot)) FUZZ_CHECK(visible == line);
+    FUZZ_CHECK(readPlusCode(writeBack(runs)) == runs);
+
+    // HTML: the text never becomes markup: the only angle brackets are those
+    // of one opening and one closing tag per run.
+    const QString html = codeformat::html(runs);
+    FUZZ_CHECK(html.count(QLatin1Char('<')) == 2 * runs.size());
+    FUZZ_CHECK(html.count(QLatin1Char('>')) == 2 * runs.size());
+    // ANSI: one sequence per run and the final reset, none from the text.
+    FUZZ_CHECK(codeformat::ansi(runs).count(QChar(0x1B)) == runs.size() + 1);
+}
+
+}  // namespace chromanick::fuzz

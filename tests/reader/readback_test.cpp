@@ -1,0 +1,225 @@
+// Reading back what the two editors write: every character of the nickname
+// and its decorations comes back, in the colour and styles that were chosen.
+#include "core/decorations.h"
+#include "core/nicksettings.h"
+#include "core/palettes.h"
+#include "core/pluscodes.h"
+#include "gradient/gradient.h"
+#include "tests/support/coderuns.h"
+#include "ui/reader/palettenumbers.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include <random>
+
+using namespace chromanick;
+
+namespace {
+
+// Texts of every kind the boxes take, without the code dot: letters, digits,
+// accents, markup signs, blanks, a no-break space and a character outside
+// the basic plane.
+class TextMaker {
+public:
+    explicit TextMaker(unsigned seed) : random_(seed) {}
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    bool coin() { return below(2) == 0; }
+
+    QString text(int maxLength) {
+        static const QStringList pieces = {
+            "a", "Z", "é", "ç", "1", "7", "0", " ", "<", ">", "&",      "\"",     "'",
+            "[", "]", "$", "#", "@", "(", ")", ",", "¯", "`", "\u00A0", "\u2665", "\U0001F600"};
+        QString out;
+        const int length = below(maxLength + 1);
+        for (int i = 0; i < length; ++i) out += pieces.at(below(int(pieces.size())));
+        return out;
+    }
+    BgrColor colour() { return BgrColor(std::uniform_int_distribution<int>(0, 0xFFFFFF)(random_)); }
+    // Bold, underline, italic, strikethrough, each on or off.
+    void styles(bool& bold, bool& underline, bool& italic, bool& strikethrough) {
+        for (bool* style : {&bold, &underline, &italic, &strikethrough}) *style = coin();
+    }
+
+private:
+    std::mt19937 random_;
+};
+
+// Right after a one-digit palette code the messenger takes a digit as the
+// code's second one, so a piece of text never starts with a digit there.
+QString noLeadingDigit(QString text) {
+    if (!text.isEmpty() && text.front().isDigit()) text.front() = QLatin1Char('x');
+    return text;
+}
+
+CodeFormat styled(std::optional<BgrColor> foreground, std::optional<BgrColor> background, bool bold,
+                  bool underline, bool italic, bool strikethrough) {
+    return {foreground, background, bold, underline, italic, strikethrough};
+}
+
+// The format of each visible character, in order.
+QList<CodeFormat> formatsByCharacter(const QList<CodeRun>& runs) {
+    QList<CodeFormat> formats;
+    for (const CodeRun& run : runs) {
+        for (qsizetype i = 0; i < run.text.size(); ++i) formats.append(run.format);
+    }
+    return formats;
+}
+
+// The palette number of a code "·$N" or "·$,N"; -1 for any other code.
+int paletteNumber(const QString& code) {
+    const QString digits = code.sliced(code.startsWith(QStringLiteral("·$,")) ? 3 : 2);
+    bool ok = false;
+    const int n = digits.toInt(&ok);
+    return ok && !digits.startsWith(QLatin1Char('(')) ? n : -1;
+}
+
+// What the editor previews a text colour code in: the first entry writing it.
+BgrColor previewOfCode(const QString& code) {
+    for (const PaletteEntry& e : ForegroundPalette()) {
+        if (e.code == code) return e.previewColour == kSystemButtonText ? 0 : e.previewColour;
+    }
+    ADD_FAILURE() << "no entry writes " << code.toStdString();
+    return 0;
+}
+
+// The colour written in a code "·$(rrr,ggg,bbb)" or "·$,(rrr,ggg,bbb)".
+std::optional<BgrColor> writtenColour(const QString& code) {
+    static const QRegularExpression form(QStringLiteral("\\((\\d{3}),(\\d{3}),(\\d{3})\\)$"));
+    const QRegularExpressionMatch m = form.match(code);
+    if (!m.hasMatch()) return std::nullopt;
+    return bgrFromRgb(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+}
+
+std::optional<BgrColor> expectedForeground(const NickSettings& s) {
+    const PaletteEntry* e = findForegroundEntry(s.ForegroundOption);
+    if (e->role == EntryRole::Custom) return s.CustomForeground;
+    if (const auto written = writtenColour(e->code)) return written;
+    return previewOfCode(e->code);
+}
+
+// A palette background reads as its number does.
+std::optional<BgrColor> expectedBackground(const NickSettings& s) {
+    const PaletteEntry* e = findBackgroundEntry(s.BackgroundOption);
+    if (e->role == EntryRole::Default) return std::nullopt;
+    if (e->role == EntryRole::Custom) return s.CustomBackground;
+    if (const auto written = writtenColour(e->code)) return written;
+    return PaletteNumberColours()[std::size_t(paletteNumber(e->code))];
+}
+
+NickSettings randomSettings(TextMaker& make) {
+    NickSettings s;
+    const QList<PaletteEntry>& fg = ForegroundPalette();
+    const QList<PaletteEntry>& bg = BackgroundPalette();
+    s.ForegroundOption = fg.at(make.below(int(fg.size()))).option;
+    s.BackgroundOption = bg.at(make.below(int(bg.size()))).option;
+    make.styles(s.Bold, s.Underline, s.Italic, s.Strikethrough);
+    s.CustomForeground = make.colour();
+    s.CustomBackground = make.colour();
+    s.DitColourOn = make.coin();
+    s.DitColour = make.colour();
+    s.DitSuppressed = make.coin();
+    // Decorations: typed text, or a built-in entry without the dot.
+    QStringList plainPrefixes;
+    for (const QString& p : BuiltinPrefixes()) {
+        if (!p.contains(pluscode::kDot)) plainPrefixes.append(p);
+    }
+    s.Prefix = noLeadingDigit(make.coin() && !plainPrefixes.isEmpty()
+                                  ? plainPrefixes.at(make.below(int(plainPrefixes.size())))
+                                  : make.text(6));
+    s.Nickname = make.text(20);
+    s.Suffix = make.text(6);
+    if (s.Prefix.isEmpty()) s.Nickname = noLeadingDigit(s.Nickname);
+    if (s.Prefix.isEmpty() && s.Nickname.isEmpty()) s.Suffix = noLeadingDigit(s.Suffix);
+    return s;
+}
+
+}  // namespace
+
+TEST(ReadBack, MainEditorCodeShowsTheDecoratedNicknameInTheChosenFormat) {
+    TextMaker make(12);
+    for (int round = 0; round < 3000; ++round) {
+        const NickSettings s = randomSettings(make);
+        const QString code = ComposeNickCode(s);
+        SCOPED_TRACE(code.toStdString());
+        const QList<CodeRun> runs = readPlusCode(code);
+        const QString decorated = s.Prefix + s.Nickname + s.Suffix;
+        const QString dit = s.DitSuppressed ? QString(QChar(0x00A0)) : QString();
+        ASSERT_EQ(visibleText(runs), decorated + dit);
+
+        const CodeFormat chosen = styled(expectedForeground(s), expectedBackground(s), s.Bold,
+                                         s.Underline, s.Italic, s.Strikethrough);
+        const QList<CodeFormat> formats = formatsByCharacter(runs);
+        for (qsizetype i = 0; i < decorated.size(); ++i) ASSERT_EQ(formats.at(i), chosen) << i;
+        if (s.DitSuppressed) {
+            CodeFormat white;
+            white.foreground = 0xFFFFFF;
+            EXPECT_EQ(formats.back(), white);
+        }
+    }
+}
+
+TEST(ReadBack, EveryTextColourEntryReadsInItsPreviewColour) {
+    // Entries sharing a code with an earlier one read in the earlier one's colour.
+    for (const PaletteEntry& e : ForegroundPalette()) {
+        if (e.role != EntryRole::Fixed || previewOfCode(e.code) != e.previewColour) continue;
+        const QList<CodeRun> runs = readPlusCode(e.code + QStringLiteral("x"));
+        ASSERT_EQ(runs.size(), 1) << e.option.toStdString();
+        EXPECT_EQ(runs.front().format.foreground, e.previewColour) << e.option.toStdString();
+    }
+}
+
+TEST(ReadBack, DigitRightAfterAOneDigitCodeJoinsTheCode) {
+    // As in the messenger: "·$1" then "2abc" is colour 12 then "abc".
+    NickSettings s;
+    s.Nickname = QStringLiteral("2abc");
+    const QList<CodeRun> runs = readPlusCode(ComposeNickCode(s));
+    EXPECT_EQ(visibleText(runs), QStringLiteral("abc"));
+    EXPECT_EQ(runs.front().format.foreground, PaletteNumberColours()[12]);
+    s.Nickname = QStringLiteral("9abc");  // 19 is a colour too; 1 then 9 would not be
+    EXPECT_EQ(visibleText(readPlusCode(ComposeNickCode(s))), QStringLiteral("abc"));
+    s.ForegroundOption = QStringLiteral("Option5");  // "·$6": 69 is no colour
+    EXPECT_EQ(visibleText(readPlusCode(ComposeNickCode(s))), QStringLiteral("9abc"));
+}
+
+TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
+    TextMaker make(13);
+    for (int round = 0; round < 3000; ++round) {
+        GradientSettings g;
+        g.presetRow = make.below(kGradientRowCount);
+        for (auto& custom : g.customColours) {
+            if (make.coin()) custom = make.colour();
+        }
+        g.backgroundEnabled = make.coin();
+        g.backgroundColour = make.colour();
+        make.styles(g.bold, g.underline, g.italic, g.strikethrough);
+        g.nickname = make.text(make.coin() ? 12 : 60);
+        SegmentSplit split = Decoupe_Pseudo(g.nickname);
+        for (QString& segment : split.segments) segment = noLeadingDigit(segment);
+        g.nickname = split.segments[0] + split.segments[1] + split.segments[2] + split.segments[3] +
+                     split.segments[4];
+        const QString code = Genere_Degrade(g, split);
+        SCOPED_TRACE(code.toStdString());
+        const QList<CodeRun> runs = readPlusCode(code);
+        ASSERT_EQ(visibleText(runs), g.nickname);
+
+        const QList<CodeFormat> formats = formatsByCharacter(runs);
+        qsizetype at = 0;
+        std::optional<BgrColor> slotColour;  // a custom slot without colour keeps the last one
+        for (int slot = 0; slot < 5; ++slot) {
+            if (g.presetRow < kGradientCustomRow) {
+                const QString slotCode = GradientPresets()[g.presetRow].codes[slot];
+                slotColour = PaletteNumberColours()[std::size_t(paletteNumber(slotCode))];
+            } else if (g.customColours[slot]) {
+                slotColour = g.customColours[slot];
+            }
+            const CodeFormat expected = styled(
+                slotColour, g.backgroundEnabled ? std::optional(g.backgroundColour) : std::nullopt,
+                g.bold, g.underline, g.italic, g.strikethrough);
+            for (qsizetype i = 0; i < split.segments[slot].size(); ++i, ++at)
+                ASSERT_EQ(formats.at(at), expected) << "slot " << slot;
+        }
+    }
+}

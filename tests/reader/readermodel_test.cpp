@@ -1,0 +1,81 @@
+#include "ui/reader/readermodel.h"
+#include "core/codeformats.h"
+#include "tests/support/coderuns.h"
+#include "tests/support/scriptedplatform.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace chromanick;
+using chromanick::testing::ScriptedPlatform;
+
+namespace {
+
+class ReaderModelTest : public ::testing::Test {
+protected:
+    ScriptedPlatform platform;
+    CodeReaderModel model{platform};
+};
+
+}  // namespace
+
+TEST_F(ReaderModelTest, EachLineOfTheBoxIsReadOnItsOwn) {
+    model.setCode(QStringLiteral("·#ab·0c\r\n·$4d\n\n·"));
+    ASSERT_EQ(model.lines().size(), 4);
+    EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("abc"));
+    EXPECT_TRUE(model.lines()[0][0].format.bold);
+    EXPECT_FALSE(model.lines()[1][0].format.bold);  // a new line starts unformatted
+    EXPECT_TRUE(model.lines()[2].isEmpty());
+    EXPECT_EQ(visibleText(model.lines()[3]), QStringLiteral("·"));
+    EXPECT_EQ(model.visibleLength(), 5);
+    EXPECT_EQ(model.codeLength(), 12);
+    EXPECT_EQ(model.lengthsText(),
+              QStringLiteral("Longueur visible : 5 caractères ; longueur du code : 12 caractères"));
+    model.setCode(QStringLiteral("a"));
+    EXPECT_EQ(model.lengthsText(),
+              QStringLiteral("Longueur visible : 1 caractère ; longueur du code : 1 caractère"));
+}
+
+TEST_F(ReaderModelTest, SizeComesFromThePreviewSizeList) {
+    QSignalSpy changed(&model, &CodeReaderModel::changed);
+    EXPECT_TRUE(model.sizes().contains(model.size()));
+    model.pickSize(QStringLiteral("24"));
+    EXPECT_EQ(model.pointSize(), 24.0);
+    model.pickSize(QStringLiteral("25"));  // not an entry: ignored
+    EXPECT_EQ(model.size(), QStringLiteral("24"));
+    EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(ReaderModelTest, CopiesGoThroughTheClipboardOneResultPerLine) {
+    model.setCode(QStringLiteral("·#<b>·0x\n·$(255,000,000)y"));
+    model.copyText();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("<b>x\ny"));
+    model.copyHtml();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("<span style=\"font-weight:bold\">&lt;b&gt;</span>"
+                                                 "<span style=\"\">x</span>\n"
+                                                 "<span style=\"color:#FF0000\">y</span>"));
+    model.copyBbcode();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("[b]<b>[/b]x\n[color=#FF0000]y[/color]"));
+}
+
+TEST_F(ReaderModelTest, PasteReadsTheClipboardOrSaysItHoldsNoText) {
+    platform.clipboard = QStringLiteral("·@a\n·&b");
+    model.paste();
+    EXPECT_EQ(model.code(), QStringLiteral("·@a\n·&b"));
+    EXPECT_EQ(model.lines().size(), 2);
+
+    platform.clipboard.reset();
+    model.paste();
+    ASSERT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.messages[0].text, CodeReaderModel::kNoTextToPaste);
+    EXPECT_EQ(model.code(), QStringLiteral("·@a\n·&b"));  // nothing lost
+}
+
+TEST_F(ReaderModelTest, HostileCodesAreReadWhole) {
+    const QString huge = QStringLiteral("·$4<script>") + QString(100000, QLatin1Char('x'));
+    model.setCode(huge);
+    EXPECT_EQ(model.visibleLength(), huge.size() - 3);
+    model.copyHtml();
+    EXPECT_FALSE(platform.clipboard->contains(QStringLiteral("<script>")));
+}

@@ -1,0 +1,125 @@
+#include "ui/reader/readerwindow.h"
+#include "tests/support/coderuns.h"
+#include "tests/support/scriptedplatform.h"
+#include "ui/reader/codedrawing.h"
+#include "ui/reader/readermodel.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace chromanick;
+using chromanick::testing::ScriptedPlatform;
+
+namespace {
+
+class ReaderWindowTest : public ::testing::Test {
+protected:
+    template <typename W>
+    W* child(const char* name) {
+        W* w = window.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QImage drawn() { return child<CodeDrawing>("dessin")->grab().toImage(); }
+
+    ScriptedPlatform platform;
+    CodeReaderModel model{platform};
+    CodeReaderWindow window{model};
+};
+
+bool holdsColour(const QImage& image, QColor colour) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == colour) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST_F(ReaderWindowTest, ShowsTheControlsInFrench) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Lecteur de code"));
+    EXPECT_EQ(child<QPushButton>("cmdcoller")->text(), QStringLiteral("Coller"));
+    EXPECT_EQ(child<QPushButton>("cmdcopiertexte")->text(), QStringLiteral("Copier le texte"));
+    EXPECT_EQ(child<QPushButton>("cmdcopierhtml")->text(), QStringLiteral("Copier en HTML"));
+    EXPECT_EQ(child<QPushButton>("cmdcopierbbcode")->text(), QStringLiteral("Copier en BBCode"));
+    EXPECT_EQ(child<QPushButton>("cmdfermer")->text(), QStringLiteral("Fermer"));
+    EXPECT_EQ(child<QLabel>("lblpalette")->text(), CodeReaderModel::kPaletteNote);
+    QComboBox* sizes = child<QComboBox>("cbotaille");
+    EXPECT_EQ(sizes->count(), model.sizes().size());
+    EXPECT_EQ(sizes->currentText(), model.size());
+    for (QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+}
+
+TEST_F(ReaderWindowTest, TypingRedrawsTheCodeAndItsLengths) {
+    window.open(QString());
+    QPlainTextEdit* box = child<QPlainTextEdit>("txtcode");
+    QTest::keyClicks(box, QStringLiteral("·$(255,000,000)<b>abc</b>"));
+    EXPECT_EQ(model.code(), QStringLiteral("·$(255,000,000)<b>abc</b>"));
+    EXPECT_EQ(child<QLabel>("lbllongueurs")->text(), model.lengthsText());
+    const QImage image = drawn();
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_TRUE(holdsColour(image, QColor(255, 0, 0)));
+    EXPECT_EQ(child<CodeDrawing>("dessin")->lines(), model.lines());
+}
+
+TEST_F(ReaderWindowTest, OpeningWithACodeFillsTheBoxAndTheSizeListResizes) {
+    window.open(QStringLiteral("·$,(000,000,255)ab\n·$(000,255,000)cd"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(child<QPlainTextEdit>("txtcode")->toPlainText(),
+              QStringLiteral("·$,(000,000,255)ab\n·$(000,255,000)cd"));
+    EXPECT_EQ(child<CodeDrawing>("dessin")->lines().size(), 2);
+    const QImage image = drawn();
+    EXPECT_TRUE(holdsColour(image, QColor(0, 0, 255)));  // the first line's background
+
+    QComboBox* sizes = child<QComboBox>("cbotaille");
+    sizes->setCurrentIndex(sizes->findText(QStringLiteral("24")));
+    emit sizes->activated(sizes->currentIndex());
+    EXPECT_EQ(child<CodeDrawing>("dessin")->pointSize(), 24.0);
+}
+
+TEST_F(ReaderWindowTest, ButtonsUseTheClipboardAndFermerCloses) {
+    window.open(QStringLiteral("·#a"));
+    child<QPushButton>("cmdcopiertexte")->click();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("a"));
+    child<QPushButton>("cmdcopierbbcode")->click();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("[b]a[/b]"));
+    child<QPushButton>("cmdcopierhtml")->click();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("<span style=\"font-weight:bold\">a</span>"));
+    platform.clipboard = QStringLiteral("·@z");
+    child<QPushButton>("cmdcoller")->click();
+    EXPECT_EQ(child<QPlainTextEdit>("txtcode")->toPlainText(), QStringLiteral("·@z"));
+    child<QPushButton>("cmdfermer")->click();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ReaderWindowTest, KeyboardReachesEveryControl) {
+    window.open(QString());
+    QStringList reached;
+    QWidget* w = child<QPlainTextEdit>("txtcode");
+    for (int i = 0; i < 10 && w != nullptr; ++i) {
+        reached.append(w->objectName());
+        w = w->nextInFocusChain();
+        while (w != nullptr && !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
+    }
+    for (const char* name : {"txtcode", "cbotaille", "cmdcoller", "cmdcopiertexte", "cmdcopierhtml",
+                             "cmdcopierbbcode", "cmdfermer"})
+        EXPECT_TRUE(reached.contains(QString::fromLatin1(name))) << name;
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ReaderWindowTest, HostileInputIsDrawnAsText) {
+    window.open(QStringLiteral("<b>x</b>\n·\n") + QString(100000, QLatin1Char('m')));
+    EXPECT_EQ(model.lines().size(), 3);
+    EXPECT_FALSE(drawn().isNull());
+    EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("<b>x</b>"));
+}

@@ -1,0 +1,85 @@
+#include "codedrawing.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace chromanick {
+
+namespace {
+
+constexpr int kMargin = 6;
+const QColor kMessengerBackground = Qt::white;
+
+QColor qtColour(BgrColor colour) {
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+QFont runFont(QFont font, const CodeFormat& f) {
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikethrough);
+    return font;
+}
+
+// The beginning of `text` that can reach `width` pixels: a character is at
+// least one pixel wide, so more would only be laid out to be cut.
+QString reachable(const QString& text, int width) {
+    qsizetype length = qMin<qsizetype>(text.size(), qMax(width, 0) + 1);
+    if (length < text.size() && length > 0 && text.at(length - 1).isHighSurrogate()) ++length;
+    return text.left(length);
+}
+
+}  // namespace
+
+CodeDrawing::CodeDrawing(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CodeDrawing::setLines(const QList<QList<CodeRun>>& lines, double pointSize) {
+    lines_ = lines;
+    pointSize_ = pointSize;
+    updateGeometry();
+    update();
+}
+
+QSize CodeDrawing::sizeHint() const {
+    QFont big = font();
+    big.setPointSizeF(pointSize_);
+    const int rows = int(std::clamp<qsizetype>(lines_.size(), 1, 6));
+    return {480, 2 * kMargin + rows * QFontMetrics(big).lineSpacing()};
+}
+
+void CodeDrawing::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kMessengerBackground);
+    QFont base = font();
+    base.setPointSizeF(pointSize_);
+    const QFontMetrics baseMetrics(base);
+    const int lineHeight = baseMetrics.lineSpacing();
+    const int right = width() - kMargin;
+    int top = kMargin;
+    for (const QList<CodeRun>& line : lines_) {
+        if (top >= height()) break;
+        int x = kMargin;
+        for (const CodeRun& run : line) {
+            if (x >= right) break;
+            const QFont font = runFont(base, run.format);
+            const QFontMetrics metrics(font);
+            const QString text = reachable(run.text, right - x);
+            const int advance = metrics.horizontalAdvance(text);
+            const QRect box(x, top, advance, lineHeight);
+            if (run.format.background) painter.fillRect(box, qtColour(*run.format.background));
+            painter.setFont(font);
+            painter.setPen(qtColour(run.format.foreground.value_or(0)));
+            painter.drawText(x, top + baseMetrics.ascent(), text);
+            x += advance;
+        }
+        top += lineHeight;
+    }
+}
+
+}  // namespace chromanick

@@ -1,0 +1,88 @@
+#include "readermodel.h"
+
+#include "core/codeformats.h"
+#include "core/preview.h"
+#include "palettenumbers.h"
+
+namespace chromanick {
+
+namespace {
+
+// Line breaks of any platform; a pasted "\r\n" is one break.
+QStringList splitLines(const QString& text) {
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    unified.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    unified.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return unified.split(QLatin1Char('\n'));
+}
+
+QString characters(qsizetype count) {
+    return count > 1 ? QStringLiteral("%1 caractères").arg(count)
+                     : QStringLiteral("%1 caractère").arg(count);
+}
+
+}  // namespace
+
+CodeReaderModel::CodeReaderModel(Platform& platform, QObject* parent)
+    : QObject(parent), platform_(platform) {
+    setCode(QString());
+}
+
+QString CodeReaderModel::lengthsText() const {
+    return QStringLiteral("Longueur visible : %1 ; longueur du code : %2")
+        .arg(characters(visibleLength_), characters(codeLength_));
+}
+
+QStringList CodeReaderModel::sizes() const {
+    return PreviewFontSizes();
+}
+
+void CodeReaderModel::setCode(const QString& text) {
+    code_ = text;
+    lines_.clear();
+    visibleLength_ = 0;
+    codeLength_ = 0;
+    for (const QString& line : splitLines(text)) {
+        lines_.append(readPlusCode(line));
+        visibleLength_ += visibleText(lines_.back()).size();
+        codeLength_ += line.size();
+    }
+    emit changed();
+}
+
+void CodeReaderModel::pickSize(const QString& entry) {
+    if (!sizes().contains(entry) || entry == size_) return;
+    size_ = entry;
+    emit changed();
+}
+
+void CodeReaderModel::paste() {
+    if (!platform_.clipboardHasText()) {
+        platform_.message(kNoTextToPaste, kTitle, MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    setCode(platform_.clipboardText());
+}
+
+QString CodeReaderModel::written(QString (*format)(const QList<CodeRun>&)) const {
+    QStringList out;
+    out.reserve(lines_.size());
+    for (const QList<CodeRun>& line : lines_) out.append(format(line));
+    return out.join(QLatin1Char('\n'));
+}
+
+void CodeReaderModel::copyText() {
+    platform_.setClipboardText(written(&visibleText));
+}
+
+void CodeReaderModel::copyHtml() {
+    platform_.setClipboardText(written(&codeformat::html));
+}
+
+void CodeReaderModel::copyBbcode() {
+    platform_.setClipboardText(written(&codeformat::bbcode));
+}
+
+}  // namespace chromanick

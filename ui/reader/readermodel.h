@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/codereader.h"
+#include "ui/platform.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace chromanick {
+
+// The code reader ("Lecteur de code") without its widgets: the code box, the
+// reading of each of its lines, the drawing size and the copy buttons.
+class CodeReaderModel : public QObject {
+    Q_OBJECT
+public:
+    static inline const QString kTitle = QStringLiteral("Lecteur de code");
+    static inline const QString kPaletteNote = QStringLiteral(
+        "Les couleurs de la palette (codes ·$N) sont approximatives : "
+        "Messenger Plus! peut les afficher un peu autrement.");
+    static inline const QString kNoTextToPaste =
+        QStringLiteral("Le presse-papiers ne contient pas de texte à coller.");
+    static inline const QString kDefaultSize = QStringLiteral("12");
+
+    explicit CodeReaderModel(Platform& platform, QObject* parent = nullptr);
+
+    // --- State, as the window shows it ---
+    const QString& code() const { return code_; }
+    // One reading per line of the code box, in order.
+    const QList<QList<CodeRun>>& lines() const { return lines_; }
+    qsizetype visibleLength() const { return visibleLength_; }
+    // Characters of the code lines, line breaks not counted.
+    qsizetype codeLength() const { return codeLength_; }
+    QString lengthsText() const;
+    QStringList sizes() const;
+    const QString& size() const { return size_; }
+    double pointSize() const { return size_.toDouble(); }
+
+    // --- Handlers ---
+    void setCode(const QString& text);  // typing in the code box, or an editor's Text2
+    void pickSize(const QString& entry);
+    void paste();
+    void copyText();
+    void copyHtml();
+    void copyBbcode();
+
+    // Every line written out by `format`, one result per line.
+    QString written(QString (*format)(const QList<CodeRun>&)) const;
+
+signals:
+    void changed();
+
+private:
+    Platform& platform_;
+    QString code_;
+    QList<QList<CodeRun>> lines_;
+    qsizetype visibleLength_ = 0;
+    qsizetype codeLength_ = 0;
+    QString size_ = kDefaultSize;
+};
+
+}  // namespace chromanick

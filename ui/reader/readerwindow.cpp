@@ -1,0 +1,140 @@
+#include "readerwindow.h"
+
+#include "codedrawing.h"
+#include "readermodel.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace chromanick {
+
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* plainLabel(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = named(new QLabel(text, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model) {
+    setObjectName(QStringLiteral("frmlecteur"));
+    setWindowTitle(CodeReaderModel::kTitle);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* codeCaption = plainLabel(QStringLiteral("Code :"), QStringLiteral("lblcode"), this);
+    codeBox_ = named(new QPlainTextEdit(this), QStringLiteral("txtcode"));
+    codeBox_->setTabChangesFocus(true);
+    codeBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    codeBox_->setFixedHeight(codeBox_->fontMetrics().lineSpacing() * 4 + 12);
+    codeCaption->setBuddy(codeBox_);
+    layout->addWidget(codeCaption);
+    layout->addWidget(codeBox_);
+
+    auto* sizeRow = new QHBoxLayout;
+    auto* sizeCaption =
+        plainLabel(QStringLiteral("Taille de l'aperçu :"), QStringLiteral("lbltaille"), this);
+    sizeBox_ = named(new QComboBox(this), QStringLiteral("cbotaille"));
+    sizeBox_->addItems(model_.sizes());
+    sizeCaption->setBuddy(sizeBox_);
+    sizeRow->addWidget(sizeCaption);
+    sizeRow->addWidget(sizeBox_);
+    sizeRow->addStretch();
+    layout->addLayout(sizeRow);
+
+    drawing_ = named(new CodeDrawing(this), QStringLiteral("dessin"));
+    layout->addWidget(drawing_, 1);
+    lengths_ = plainLabel(QString(), QStringLiteral("lbllongueurs"), this);
+    layout->addWidget(lengths_);
+    auto* note = plainLabel(CodeReaderModel::kPaletteNote, QStringLiteral("lblpalette"), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    layout->addLayout(buildButtons());
+
+    connect(codeBox_, &QPlainTextEdit::textChanged, this,
+            [this] { model_.setCode(codeBox_->toPlainText()); });
+    connect(sizeBox_, &QComboBox::activated, this,
+            [this](int index) { model_.pickSize(sizeBox_->itemText(index)); });
+    connect(&model_, &CodeReaderModel::changed, this, &CodeReaderWindow::refresh);
+    refresh();
+    resize(560, 360);
+}
+
+QHBoxLayout* CodeReaderWindow::buildButtons() {
+    auto* row = new QHBoxLayout;
+    const auto button = [&](const QString& name, const QString& text,
+                            void (CodeReaderModel::*call)()) {
+        auto* b = named(new QPushButton(text, this), name);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, call] { (model_.*call)(); });
+        row->addWidget(b);
+        return b;
+    };
+    button(QStringLiteral("cmdcoller"), QStringLiteral("Coller"), &CodeReaderModel::paste);
+    button(QStringLiteral("cmdcopiertexte"), QStringLiteral("Copier le texte"),
+           &CodeReaderModel::copyText);
+    button(QStringLiteral("cmdcopierhtml"), QStringLiteral("Copier en HTML"),
+           &CodeReaderModel::copyHtml);
+    button(QStringLiteral("cmdcopierbbcode"), QStringLiteral("Copier en BBCode"),
+           &CodeReaderModel::copyBbcode);
+    row->addStretch();
+    auto* close =
+        named(new QPushButton(QStringLiteral("Fermer"), this), QStringLiteral("cmdfermer"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    row->addWidget(close);
+    return row;
+}
+
+void CodeReaderWindow::open(const QString& code) {
+    model_.setCode(code);
+    if (!placed_) {
+        // Centred the first time; afterwards where the user left it.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        placed_ = true;
+    }
+    show();
+    raise();
+    activateWindow();
+    codeBox_->setFocus(Qt::OtherFocusReason);
+}
+
+// The box keeps the user's caret: it is rewritten only when the model's code
+// came from elsewhere (an editor, "Coller").
+void CodeReaderWindow::refresh() {
+    if (codeBox_->toPlainText() != model_.code()) {
+        const QSignalBlocker blocker(codeBox_);
+        codeBox_->setPlainText(model_.code());
+    }
+    const int sizeIndex = sizeBox_->findText(model_.size());
+    if (sizeBox_->currentIndex() != sizeIndex) sizeBox_->setCurrentIndex(sizeIndex);
+    drawing_->setLines(model_.lines(), model_.pointSize());
+    lengths_->setText(model_.lengthsText());
+}
+
+void CodeReaderWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace chromanick
