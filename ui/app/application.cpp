@@ -9,9 +9,9 @@
 #include "ui/splash/splashwindow.h"
 #include "ui/weblinks.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/placement.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QtGlobal>
@@ -28,8 +28,7 @@ Application::~Application() = default;
 void Application::start() {
     createMainEditor();
     createSplash();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        splashWindow_->move(screen->availableGeometry().center() - splashWindow_->rect().center());
+    centreOnScreen(*splashWindow_);
     splashWindow_->show();
     splashModel_->loadWelcomeMessage();
 }
@@ -66,6 +65,7 @@ GradientWindow& Application::gradientEditor() {
         gradientModel_ = std::make_unique<GradientEditorModel>(platform_);
         gradientWindow_ = std::make_unique<GradientWindow>(*gradientModel_);
         GradientWindow* window = gradientWindow_.get();
+        centreOnScreen(*window);
         connect(window, &GradientWindow::switchToMainEditorRequested, this,
                 &Application::switchToMainEditor);
         connect(window, &GradientWindow::programEndRequested, this, &Application::endProgram);

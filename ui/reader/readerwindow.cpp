@@ -2,15 +2,14 @@
 
 #include "codedrawing.h"
 #include "readermodel.h"
+#include "ui/widgets/placement.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -106,8 +105,7 @@ void CodeReaderWindow::open(const QString& code) {
     model_.setCode(code);
     if (!placed_) {
         // Centred the first time; afterwards where the user left it.
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        centreOnScreen(*this);
         placed_ = true;
     }
     show();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRect>
+#include <QScreen>
 #include <QString>
 
 namespace chromanick {
@@ -28,6 +30,16 @@ constexpr int px(int twips) {
 }
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
+}
+
+// A window opened for the first time sits in the middle of the screen's free
+// area, and never starts above or left of it when it is larger.
+inline void centreOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    const QPoint centred = free.center() - window.rect().center();
+    window.move(qMax(centred.x(), free.left()), qMax(centred.y(), free.top()));
 }
 
 }  // namespace chromanick
