@@ -7,7 +7,8 @@ namespace chromanick {
 
 namespace {
 
-BgrColor shownColour(BgrColor preview) {
+// The system text colour counts as black: the messenger draws on white.
+BgrColor withBlackText(BgrColor preview) {
     return preview == kSystemButtonText ? BgrColor(0) : preview;
 }
 
@@ -15,7 +16,7 @@ BgrColor shownColour(BgrColor preview) {
 std::optional<BgrColor> firstEntryColour(const QList<PaletteEntry>& palette, const QString& code) {
     for (const PaletteEntry& entry : palette) {
         if (entry.role == EntryRole::Fixed && entry.code == code)
-            return shownColour(entry.previewColour);
+            return withBlackText(entry.previewColour);
     }
     return std::nullopt;
 }
@@ -23,7 +24,7 @@ std::optional<BgrColor> firstEntryColour(const QList<PaletteEntry>& palette, con
 std::optional<BgrColor> firstPresetColour(const QString& code) {
     for (const GradientPreset& preset : GradientPresets()) {
         for (std::size_t slot = 0; slot < preset.codes.size(); ++slot) {
-            if (preset.codes[slot] == code) return shownColour(preset.previewColours[slot]);
+            if (preset.codes[slot] == code) return withBlackText(preset.previewColours[slot]);
         }
     }
     return std::nullopt;
