@@ -1,8 +1,8 @@
 // The gradient editor's smooth gradient, driven through its model.
 #include "gradient/smooth.h"
-#include "gradient/window/gradientmodel.h"
 #include "storage/textfile.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/gradient/gradientmodel.h"
 
 #include <gtest/gtest.h>
 

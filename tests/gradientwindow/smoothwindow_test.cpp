@@ -1,10 +1,10 @@
 // The gradient window's smooth gradient: its controls, the preview rows drawn
 // group by group, and the way back to the five labels.
 #include "gradient/smooth.h"
-#include "gradient/window/gradientmodel.h"
-#include "gradient/window/gradientwindow.h"
-#include "gradient/window/smoothpreview.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/gradient/gradientmodel.h"
+#include "ui/gradient/gradientwindow.h"
+#include "ui/gradient/smoothpreview.h"
 
 #include <gtest/gtest.h>
 
