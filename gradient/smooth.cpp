@@ -1,6 +1,6 @@
 #include "smooth.h"
 
-#include "oklab.h"
+#include "core/oklab.h"
 
 #include <algorithm>
 

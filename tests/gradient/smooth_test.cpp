@@ -1,6 +1,6 @@
 #include "gradient/smooth.h"
 
-#include "gradient/oklab.h"
+#include "core/oklab.h"
 
 #include <gtest/gtest.h>
 
