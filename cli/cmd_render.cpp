@@ -1,10 +1,10 @@
 // chromanick-cli render: what a code line looks like, as text, runs, HTML,
 // BBCode or terminal colours.
 #include "args.h"
-#include "core/codeformats.h"
+#include "dialects/codeformats.h"
+#include "dialects/palettenumbers.h"
 #include "output.h"
 #include "registry.h"
-#include "ui/reader/palettenumbers.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "core/codeformats.h"
 #include "core/pluscodes.h"
+#include "dialects/codeformats.h"
+#include "dialects/palettenumbers.h"
 #include "fuzz/bodies.h"
 #include "fuzz/check.h"
-#include "ui/reader/palettenumbers.h"
 
 namespace chromanick::fuzz {
 

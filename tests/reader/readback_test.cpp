@@ -4,9 +4,9 @@
 #include "core/nicksettings.h"
 #include "core/palettes.h"
 #include "core/pluscodes.h"
+#include "dialects/palettenumbers.h"
 #include "gradient/gradient.h"
 #include "tests/support/coderuns.h"
-#include "ui/reader/palettenumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "ui/reader/readermodel.h"
-#include "core/codeformats.h"
+#include "dialects/codeformats.h"
 #include "tests/support/coderuns.h"
 #include "tests/support/scriptedplatform.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // Readable failure messages for code readings.
-#include "core/codeformats.h"
+#include "dialects/codeformats.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/codereader.h"
+#include "dialects/codereader.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "readermodel.h"
 
-#include "core/codeformats.h"
 #include "core/preview.h"
-#include "palettenumbers.h"
+#include "dialects/codeformats.h"
+#include "dialects/palettenumbers.h"
 
 namespace chromanick {
 

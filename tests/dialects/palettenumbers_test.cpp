@@ -1,4 +1,4 @@
-#include "ui/reader/palettenumbers.h"
+#include "dialects/palettenumbers.h"
 #include "core/palettes.h"
 #include "gradient/gradient.h"
 #include "tests/support/coderuns.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bgrcolor.h"
+#include "core/bgrcolor.h"
 
 #include <QList>
 #include <QString>

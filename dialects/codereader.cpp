@@ -1,6 +1,6 @@
 #include "codereader.h"
 
-#include "pluscodes.h"
+#include "core/pluscodes.h"
 
 namespace chromanick {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/codereader.h"
+#include "codereader.h"
 
 #include <array>
 #include <optional>

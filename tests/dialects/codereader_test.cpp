@@ -1,5 +1,5 @@
-#include "core/codereader.h"
-#include "core/codeformats.h"
+#include "dialects/codereader.h"
+#include "dialects/codeformats.h"
 #include "tests/support/coderuns.h"
 
 #include <gtest/gtest.h>
