@@ -151,7 +151,7 @@ TEST_F(SmoothWindowTest, GenerateAndTheLengthLabelUseTheSmoothCode) {
 
     find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
     const QString code = find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText();
-    EXPECT_EQ(code, SmoothGradientCode(model.settings(), SmoothStopsOfRow(model.settings(), 0), 1));
+    EXPECT_EQ(code, smoothGradientCode(model.settings(), smoothStopsOfRow(model.settings(), 0), 1));
     EXPECT_EQ(platform.clipboard, code);
     EXPECT_EQ(lengthLabel()->text(),
               QStringLiteral("Longueur du code : %1 caractères").arg(code.size()));

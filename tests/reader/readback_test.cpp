@@ -1,7 +1,7 @@
 // Reading back what the two editors write: every character of the nickname
 // and its decorations comes back, in the colour and styles that were chosen.
+#include "core/compose.h"
 #include "core/decorations.h"
-#include "core/nicksettings.h"
 #include "core/palettes.h"
 #include "core/pluscodes.h"
 #include "dialects/palettenumbers.h"

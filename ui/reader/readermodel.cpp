@@ -36,7 +36,7 @@ QString CodeReaderModel::lengthsText() const {
 }
 
 QStringList CodeReaderModel::sizes() const {
-    return PreviewFontSizes();
+    return previewFontSizes();
 }
 
 void CodeReaderModel::setCode(const QString& text) {
