@@ -26,13 +26,15 @@ void readUses(const QString& cell, FolderRow& row) {
     static const QRegularExpression range(QStringLiteral("^(\\d+)\\s*[–-]\\s*(\\d+)$"));
     for (QString item : cell.split(QLatin1Char(','))) {
         item = item.trimmed();
+        bool isNumber = false;
+        const int number = item.toInt(&isNumber);
         if (item == u"anything") {
             row.usesAnything = true;
         } else if (const QRegularExpressionMatch m = range.match(item); m.hasMatch()) {
             for (int n = m.captured(1).toInt(); n <= m.captured(2).toInt(); ++n)
                 row.usedRows.append(n);
-        } else if (bool number = false; item.toInt(&number), number) {
-            row.usedRows.append(item.toInt());
+        } else if (isNumber) {
+            row.usedRows.append(number);
         } else if (item.startsWith(QLatin1Char('`'))) {
             row.usedTargets.append(backticked(item));
         }

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QFile>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace chromanick::architecture;

@@ -1,7 +1,6 @@
 #include "readermodel.h"
 
 #include "core/preview.h"
-#include "dialects/codeformats.h"
 #include "dialects/palettenumbers.h"
 
 namespace chromanick {
@@ -73,16 +72,8 @@ QString CodeReaderModel::written(QString (*format)(const QList<CodeRun>&)) const
     return out.join(QLatin1Char('\n'));
 }
 
-void CodeReaderModel::copyText() {
-    platform_.setClipboardText(written(&visibleText));
-}
-
-void CodeReaderModel::copyHtml() {
-    platform_.setClipboardText(written(&codeformat::html));
-}
-
-void CodeReaderModel::copyBbcode() {
-    platform_.setClipboardText(written(&codeformat::bbcode));
+void CodeReaderModel::copyAs(const Dialect& format) {
+    platform_.setClipboardText(written(format.write));
 }
 
 }  // namespace chromanick

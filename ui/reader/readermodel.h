@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialects/codereader.h"
+#include "dialects/registry.h"
 #include "ui/platform.h"
 
 #include <QList>
@@ -41,9 +42,7 @@ public:
     void setCode(const QString& text);  // typing in the code box, or an editor's Text2
     void pickSize(const QString& entry);
     void paste();
-    void copyText();
-    void copyHtml();
-    void copyBbcode();
+    void copyAs(const Dialect& format);  // every line written in `format`, on the clipboard
 
     // Every line written out by `format`, one result per line.
     QString written(QString (*format)(const QList<CodeRun>&)) const;
