@@ -13,7 +13,7 @@ void appendSgrColour(QString& codes, int selector, BgrColor colour) {
 }
 
 // One "select graphic rendition" sequence that starts from a reset.
-void appendSgr(QString& out, const CodeFormat& f) {
+void appendSgr(QString& out, const Style& f) {
     out += QLatin1StringView("\x1b[0");
     if (f.bold) out += QLatin1StringView(";1");
     if (f.italic) out += QLatin1StringView(";3");
@@ -34,10 +34,10 @@ QString terminalSafe(const QString& text) {
 
 }  // namespace
 
-QString ansi(const QList<CodeRun>& runs) {
+QString ansi(const QList<StyledRun>& runs) {
     QString out;
-    for (const CodeRun& run : runs) {
-        appendSgr(out, run.format);
+    for (const StyledRun& run : runs) {
+        appendSgr(out, run.style);
         out += terminalSafe(run.text);
     }
     return out + QLatin1StringView("\x1b[0m");

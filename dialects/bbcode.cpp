@@ -5,7 +5,7 @@ namespace chromanick::codeformat {
 
 namespace {
 
-QString bbcodeRun(const CodeRun& run) {
+QString bbcodeRun(const StyledRun& run) {
     QString opening;
     QString closing;
     const auto wrap = [&](bool on, const QString& open, const QString& tag) {
@@ -13,7 +13,7 @@ QString bbcodeRun(const CodeRun& run) {
         opening += open;
         closing.prepend(QStringLiteral("[/") + tag + QLatin1Char(']'));
     };
-    const CodeFormat& f = run.format;
+    const Style& f = run.style;
     wrap(f.foreground.has_value(),
          QStringLiteral("[color=") + (f.foreground ? hexColour(*f.foreground) : QString()) +
              QLatin1Char(']'),
@@ -27,9 +27,9 @@ QString bbcodeRun(const CodeRun& run) {
 
 }  // namespace
 
-QString bbcode(const QList<CodeRun>& runs) {
+QString bbcode(const QList<StyledRun>& runs) {
     QString out;
-    for (const CodeRun& run : runs) out += bbcodeRun(run);
+    for (const StyledRun& run : runs) out += bbcodeRun(run);
     return out;
 }
 

@@ -11,7 +11,7 @@ QString escapeHtml(const QString& text) {
 }
 
 // The declarations of a run's style attribute, separated by semicolons.
-void appendHtmlStyle(QString& out, const CodeFormat& f) {
+void appendHtmlStyle(QString& out, const Style& f) {
     const qsizetype start = out.size();
     const auto declare = [&](QLatin1StringView property, const QString& value) {
         if (out.size() > start) out += QLatin1Char(';');
@@ -32,11 +32,11 @@ void appendHtmlStyle(QString& out, const CodeFormat& f) {
 
 }  // namespace
 
-QString html(const QList<CodeRun>& runs) {
+QString html(const QList<StyledRun>& runs) {
     QString out;
-    for (const CodeRun& run : runs) {
+    for (const StyledRun& run : runs) {
         out += QLatin1StringView("<span style=\"");
-        appendHtmlStyle(out, run.format);
+        appendHtmlStyle(out, run.style);
         out += QLatin1StringView("\">");
         out += escapeHtml(run.text);
         out += QLatin1StringView("</span>");

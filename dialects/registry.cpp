@@ -18,7 +18,7 @@ qsizetype characterCount(const QString& written) {
 constexpr Expresses kEverything{true, true, true, true, true, true};
 constexpr Expresses kNoBackground{true, false, true, true, true, true};
 
-QList<CodeRun> readPlusLine(const QString& line) {
+QList<StyledRun> readPlusLine(const QString& line) {
     return readPlusCode(line);
 }
 

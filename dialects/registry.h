@@ -20,8 +20,8 @@ struct Expresses {
 // One chat or output format: how runs are written in it, how a line of it is
 // read into runs, and how its length is counted.
 struct Dialect {
-    using Writer = QString (*)(const QList<CodeRun>& runs);
-    using Reader = QList<CodeRun> (*)(const QString& line);
+    using Writer = QString (*)(const QList<StyledRun>& runs);
+    using Reader = QList<StyledRun> (*)(const QString& line);
     using LengthRule = qsizetype (*)(const QString& written);
 
     QString id;           // its name on the command line ("html")

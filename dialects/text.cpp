@@ -11,7 +11,7 @@ QString colourColumn(const std::optional<BgrColor>& colour) {
     return colour ? hexColour(*colour) : QStringLiteral("-");
 }
 
-QString styleLetters(const CodeFormat& f) {
+QString styleLetters(const Style& f) {
     QString letters;
     if (f.bold) letters += QLatin1Char('b');
     if (f.underline) letters += QLatin1Char('u');
@@ -33,13 +33,13 @@ QString hexColour(BgrColor colour) {
     return hex;
 }
 
-QString runsListing(const QList<CodeRun>& runs) {
+QString runsListing(const QList<StyledRun>& runs) {
     QStringList lines;
     lines.reserve(runs.size());
-    for (const CodeRun& run : runs) {
-        lines.append(colourColumn(run.format.foreground) + QLatin1Char('\t') +
-                     colourColumn(run.format.background) + QLatin1Char('\t') +
-                     styleLetters(run.format) + QLatin1Char('\t') + run.text);
+    for (const StyledRun& run : runs) {
+        lines.append(colourColumn(run.style.foreground) + QLatin1Char('\t') +
+                     colourColumn(run.style.background) + QLatin1Char('\t') +
+                     styleLetters(run.style) + QLatin1Char('\t') + run.text);
     }
     return lines.join(QLatin1Char('\n'));
 }

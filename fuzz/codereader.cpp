@@ -20,13 +20,13 @@ QString literal(const QString& text) {
 
 // The runs written back as codes: each run starts from a reset and sets its
 // whole format, so reading the line again must give the same runs.
-QString writeBack(const QList<CodeRun>& runs) {
+QString writeBack(const QList<StyledRun>& runs) {
     static const QString reset = pluscode::reset(), bold = pluscode::bold(),
                          underline = pluscode::underline(), italic = pluscode::italic(),
                          strikethrough = pluscode::strikethrough();
     QString line;
-    for (const CodeRun& run : runs) {
-        const CodeFormat& f = run.format;
+    for (const StyledRun& run : runs) {
+        const Style& f = run.style;
         line += reset;
         if (f.foreground) line += pluscode::rgbText(*f.foreground);
         if (f.background) line += pluscode::rgbBackground(*f.background);
@@ -41,10 +41,10 @@ QString writeBack(const QList<CodeRun>& runs) {
 
 // What every reader promises: runs are never empty, never split one format,
 // and only drop characters; every writer takes them.
-void checkReading(const QString& line, const QList<CodeRun>& runs) {
+void checkReading(const QString& line, const QList<StyledRun>& runs) {
     for (qsizetype i = 0; i < runs.size(); ++i) {
         FUZZ_CHECK(!runs[i].text.isEmpty());
-        FUZZ_CHECK(i == 0 || runs[i].format != runs[i - 1].format);
+        FUZZ_CHECK(i == 0 || runs[i].style != runs[i - 1].style);
     }
     FUZZ_CHECK(visibleText(runs).size() <= line.size());
     for (const Dialect& format : dialects()) {
@@ -62,7 +62,7 @@ void codeReader(QByteArrayView data) {
 
     // The Plus! codes: text without a dot is all text, and the runs written
     // back as codes read the same.
-    const QList<CodeRun> runs = readPlusCode(line);
+    const QList<StyledRun> runs = readPlusCode(line);
     if (!line.contains(pluscode::kDot)) FUZZ_CHECK(visibleText(runs) == line);
     FUZZ_CHECK(readPlusCode(writeBack(runs)) == runs);
 

@@ -48,7 +48,7 @@ TEST(Dialects, ThePlusReaderReadsWithTheProgramsPalette) {
 }
 
 TEST(Dialects, EveryWriterWritesEveryRunOfALine) {
-    const QList<CodeRun> runs = readPlusCode(QStringLiteral("·$,4·#x·0y"));
+    const QList<StyledRun> runs = readPlusCode(QStringLiteral("·$,4·#x·0y"));
     for (const Dialect& d : dialects()) {
         if (d.write == nullptr) continue;
         const QString written = d.write(runs);

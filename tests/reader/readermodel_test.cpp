@@ -24,8 +24,8 @@ TEST_F(ReaderModelTest, EachLineOfTheBoxIsReadOnItsOwn) {
     model.setCode(QStringLiteral("·#ab·0c\r\n·$4d\n\n·"));
     ASSERT_EQ(model.lines().size(), 4);
     EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("abc"));
-    EXPECT_TRUE(model.lines()[0][0].format.bold);
-    EXPECT_FALSE(model.lines()[1][0].format.bold);  // a new line starts unformatted
+    EXPECT_TRUE(model.lines()[0][0].style.bold);
+    EXPECT_FALSE(model.lines()[1][0].style.bold);  // a new line starts unformatted
     EXPECT_TRUE(model.lines()[2].isEmpty());
     EXPECT_EQ(visibleText(model.lines()[3]), QStringLiteral("·"));
     EXPECT_EQ(model.visibleLength(), 5);

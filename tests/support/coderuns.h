@@ -7,11 +7,11 @@
 
 namespace chromanick {
 
-inline void PrintTo(const CodeFormat& f, std::ostream* os) {
+inline void PrintTo(const Style& f, std::ostream* os) {
     *os << codeformat::runsListing({{QStringLiteral("…"), f}}).toStdString();
 }
 
-inline void PrintTo(const CodeRun& run, std::ostream* os) {
+inline void PrintTo(const StyledRun& run, std::ostream* os) {
     *os << codeformat::runsListing({run}).toStdString();
 }
 

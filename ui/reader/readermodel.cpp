@@ -65,10 +65,10 @@ void CodeReaderModel::paste() {
     setCode(platform_.clipboardText());
 }
 
-QString CodeReaderModel::written(QString (*format)(const QList<CodeRun>&)) const {
+QString CodeReaderModel::written(QString (*format)(const QList<StyledRun>&)) const {
     QStringList out;
     out.reserve(lines_.size());
-    for (const QList<CodeRun>& line : lines_) out.append(format(line));
+    for (const QList<StyledRun>& line : lines_) out.append(format(line));
     return out.join(QLatin1Char('\n'));
 }
 
