@@ -6,9 +6,9 @@
 #include "typing.h"
 
 #include "gradient/gradient.h"
-#include "gradient/window/gradientmodel.h"
-#include "gradient/window/gradientwindow.h"
 #include "ui/app/application.h"
+#include "ui/gradient/gradientmodel.h"
+#include "ui/gradient/gradientwindow.h"
 #include "ui/qtplatform.h"
 
 #include <QApplication>

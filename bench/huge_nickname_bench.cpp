@@ -4,12 +4,12 @@
 // Each measured step ends once the window is repainted.
 #include "sampletext.h"
 
-#include "gradient/window/gradientmodel.h"
-#include "gradient/window/gradientwindow.h"
 #include "storage/projectfile.h"
 #include "ui/app/application.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
+#include "ui/gradient/gradientmodel.h"
+#include "ui/gradient/gradientwindow.h"
 #include "ui/qtplatform.h"
 
 #include <QApplication>

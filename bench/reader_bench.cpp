@@ -4,9 +4,9 @@
 #include "typing.h"
 
 #include "core/pluscodes.h"
+#include "dialects/palettenumbers.h"
 #include "ui/app/application.h"
 #include "ui/qtplatform.h"
-#include "ui/reader/palettenumbers.h"
 #include "ui/reader/readermodel.h"
 #include "ui/reader/readerwindow.h"
 

@@ -1,8 +1,8 @@
 // The formatting-code logic on short and very long nicknames.
 #include "sampletext.h"
 
+#include "core/compose.h"
 #include "core/lookalikes.h"
-#include "core/nicksettings.h"
 #include "gradient/gradient.h"
 #include "gradient/smooth.h"
 
@@ -36,14 +36,14 @@ void gradientCode(benchmark::State& state) {
 
 // The smooth gradient at one letter per colour, its costliest step: one
 // OKLab mix and one colour code per character.
-void smoothGradientCode(benchmark::State& state) {
+void smoothGradient(benchmark::State& state) {
     GradientSettings s;
     s.nickname = sampleNickname(int(state.range(0)));
     s.backgroundEnabled = true;
     s.backgroundColour = 0x00FF0000;
     s.bold = s.italic = true;
-    const QList<BgrColor> stops = SmoothStopsOfRow(s, 7);
-    for (auto _ : state) benchmark::DoNotOptimize(SmoothGradientCode(s, stops, 1));
+    const QList<BgrColor> stops = smoothStopsOfRow(s, 7);
+    for (auto _ : state) benchmark::DoNotOptimize(smoothGradientCode(s, stops, 1));
 }
 
 void applyLookalikes(benchmark::State& state) {
@@ -60,7 +60,7 @@ void removeLookalikes(benchmark::State& state) {
 
 BENCHMARK(composeNickCode)->Name("ComposeNickCode")->Arg(40)->Arg(10000);
 BENCHMARK(gradientCode)->Name("Genere_Degrade")->Arg(40)->Arg(10000);
-BENCHMARK(smoothGradientCode)->Name("Degrade_fluide")->Arg(40)->Arg(10000);
+BENCHMARK(smoothGradient)->Name("Degrade_fluide")->Arg(40)->Arg(10000);
 BENCHMARK(applyLookalikes)->Name("Applique_CaracSpe")->Arg(40)->Arg(10000);
 BENCHMARK(removeLookalikes)->Name("Retire_CaracSpe")->Arg(40)->Arg(10000);
 

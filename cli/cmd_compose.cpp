@@ -1,5 +1,6 @@
 // chromanick-cli compose: the code line of "Générer le pseudo.".
 #include "composeoptions.h"
+#include "core/compose.h"
 #include "core/decorations.h"
 #include "core/oneline.h"
 #include "output.h"

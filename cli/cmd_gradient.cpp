@@ -95,8 +95,8 @@ bool parseSmoothOption(const QString& option, ArgScanner& scanner, SmoothOptions
 }
 
 QString smoothCode(const GradientSettings& settings, const SmoothOptions& smooth) {
-    return SmoothGradientCode(settings,
-                              smooth.stops.value_or(SmoothStopsOfRow(settings, settings.presetRow)),
+    return smoothGradientCode(settings,
+                              smooth.stops.value_or(smoothStopsOfRow(settings, settings.presetRow)),
                               smooth.step.value_or(1));
 }
 

@@ -1,10 +1,10 @@
 // chromanick-cli render: what a code line looks like, as text, runs, HTML,
 // BBCode or terminal colours.
 #include "args.h"
-#include "core/codeformats.h"
+#include "dialects/palettenumbers.h"
+#include "dialects/registry.h"
 #include "output.h"
 #include "registry.h"
-#include "ui/reader/palettenumbers.h"
 
 #include <QFile>
 #include <QStringList>
@@ -16,28 +16,26 @@ namespace chromanick::cli {
 
 namespace {
 
-using Format = QString (*)(const QList<CodeRun>&);
+using Format = Dialect::Writer;
 
-struct NamedFormat {
-    const char16_t* name;
-    Format write;
-};
-
-const NamedFormat kFormats[] = {
-    {u"text", &visibleText},      {u"runs", &codeformat::runsListing},
-    {u"html", &codeformat::html}, {u"bbcode", &codeformat::bbcode},
-    {u"ansi", &codeformat::ansi},
-};
+// The formats --format takes: every one runs can be written in.
+QList<const Dialect*> writtenFormats() {
+    QList<const Dialect*> formats;
+    for (const Dialect& d : dialects()) {
+        if (d.write != nullptr) formats.append(&d);
+    }
+    return formats;
+}
 
 QString formatNames() {
     QStringList names;
-    for (const NamedFormat& f : kFormats) names.append(QString::fromUtf16(f.name));
+    for (const Dialect* d : writtenFormats()) names.append(d->id);
     return names.join(QStringLiteral(", "));
 }
 
 Format findFormat(const QString& name, const QString& option) {
-    for (const NamedFormat& f : kFormats) {
-        if (name == QString::fromUtf16(f.name)) return f.write;
+    for (const Dialect* d : writtenFormats()) {
+        if (name == d->id) return d->write;
     }
     throw UsageError(QStringLiteral("Format inconnu pour %1 : « %2 » (formats : %3).")
                          .arg(option, name, formatNames()));
@@ -45,7 +43,19 @@ Format findFormat(const QString& name, const QString& option) {
 
 // Terminal colours on a terminal, the bare text anywhere else.
 Format defaultFormat() {
-    return isatty(fileno(stdout)) ? &codeformat::ansi : &visibleText;
+    return findDialect(isatty(fileno(stdout)) ? QStringLiteral("ansi") : QStringLiteral("text"))
+        ->write;
+}
+
+QString usage() {
+    QString text = QStringLiteral("render [--format FORMAT] CODE\n");
+    for (const Dialect* d : writtenFormats())
+        text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
+    return text + QStringLiteral(
+                      "                         par défaut : ansi vers un terminal, text ailleurs\n"
+                      "  CODE                   la ligne de codes, ou « - » pour lire chaque ligne "
+                      "de l'entrée standard (un résultat par ligne)\n"
+                      "  Les couleurs de la palette (·$N) sont approximatives.");
 }
 
 // Every line of standard input, UTF-8, without its line break.
@@ -82,18 +92,7 @@ const Registrar registrar{{
     QStringLiteral("render"),
     QStringLiteral("montre ce qu'affiche une ligne de codes : texte, morceaux, HTML, BBCode, "
                    "couleurs du terminal"),
-    QStringLiteral(
-        "render [--format FORMAT] CODE\n"
-        "  --format text          le texte visible seul\n"
-        "  --format runs          une ligne par morceau : couleur, fond (#RRVVBB ou -), styles "
-        "(b u i s ou -), texte, séparés par des tabulations\n"
-        "  --format html          un <span style=\"…\"> par morceau, texte échappé\n"
-        "  --format bbcode        [color=#RRVVBB] [b] [u] [i] [s] (le fond n'a pas de BBCode)\n"
-        "  --format ansi          couleurs 24 bits et styles du terminal\n"
-        "                         par défaut : ansi vers un terminal, text ailleurs\n"
-        "  CODE                   la ligne de codes, ou « - » pour lire chaque ligne de "
-        "l'entrée standard (un résultat par ligne)\n"
-        "  Les couleurs de la palette (·$N) sont approximatives."),
+    usage(),
     &run,
 }};
 

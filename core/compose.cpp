@@ -1,4 +1,5 @@
-#include "nicksettings.h"
+#include "compose.h"
+
 #include "palettes.h"
 #include "pluscodes.h"
 

@@ -33,7 +33,4 @@ struct NickSettings {
     bool operator==(const NickSettings&) const = default;
 };
 
-// The main editor's code line. Never fails; the result is used whole.
-QString ComposeNickCode(const NickSettings& settings);
-
 }  // namespace chromanick

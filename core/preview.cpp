@@ -55,7 +55,7 @@ void PreviewModel::reset() {
     state_.backgroundColour = kSystemButtonFace;
 }
 
-QStringList PreviewFontSizes() {
+QStringList previewFontSizes() {
     return {QStringLiteral("8"),  QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
             QStringLiteral("18"), QStringLiteral("20"), QStringLiteral("22"), QStringLiteral("24")};
 }

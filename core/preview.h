@@ -47,7 +47,7 @@ private:
 };
 
 // Entries of the preview size list, in order.
-QStringList PreviewFontSizes();
+QStringList previewFontSizes();
 inline const QString kPreviewSizePrompt = QStringLiteral("Taille de l'aperçu");
 
 }  // namespace chromanick

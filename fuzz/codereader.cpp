@@ -1,8 +1,9 @@
-#include "core/codeformats.h"
 #include "core/pluscodes.h"
+#include "dialects/codeformats.h"
+#include "dialects/palettenumbers.h"
+#include "dialects/registry.h"
 #include "fuzz/bodies.h"
 #include "fuzz/check.h"
-#include "ui/reader/palettenumbers.h"
 
 namespace chromanick::fuzz {
 
@@ -19,13 +20,13 @@ QString literal(const QString& text) {
 
 // The runs written back as codes: each run starts from a reset and sets its
 // whole format, so reading the line again must give the same runs.
-QString writeBack(const QList<CodeRun>& runs) {
+QString writeBack(const QList<StyledRun>& runs) {
     static const QString reset = pluscode::reset(), bold = pluscode::bold(),
                          underline = pluscode::underline(), italic = pluscode::italic(),
                          strikethrough = pluscode::strikethrough();
     QString line;
-    for (const CodeRun& run : runs) {
-        const CodeFormat& f = run.format;
+    for (const StyledRun& run : runs) {
+        const Style& f = run.style;
         line += reset;
         if (f.foreground) line += pluscode::rgbText(*f.foreground);
         if (f.background) line += pluscode::rgbBackground(*f.background);
@@ -38,20 +39,31 @@ QString writeBack(const QList<CodeRun>& runs) {
     return line;
 }
 
+// What every reader promises: runs are never empty, never split one format,
+// and only drop characters; every writer takes them.
+void checkReading(const QString& line, const QList<StyledRun>& runs) {
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        FUZZ_CHECK(!runs[i].text.isEmpty());
+        FUZZ_CHECK(i == 0 || runs[i].style != runs[i - 1].style);
+    }
+    FUZZ_CHECK(visibleText(runs).size() <= line.size());
+    for (const Dialect& format : dialects()) {
+        if (format.write != nullptr) format.write(runs);
+    }
+}
+
 }  // namespace
 
 void codeReader(QByteArrayView data) {
     const QString line = QString::fromUtf8(data);
-    const QList<CodeRun> runs = readPlusCode(line);
-
-    // Runs are never empty, never split one format, and only drop characters.
-    for (qsizetype i = 0; i < runs.size(); ++i) {
-        FUZZ_CHECK(!runs[i].text.isEmpty());
-        FUZZ_CHECK(i == 0 || runs[i].format != runs[i - 1].format);
+    for (const Dialect& format : dialects()) {
+        if (format.read != nullptr) checkReading(line, format.read(line));
     }
-    const QString visible = visibleText(runs);
-    FUZZ_CHECK(visible.size() <= line.size());
-    if (!line.contains(pluscode::kDot)) FUZZ_CHECK(visible == line);
+
+    // The Plus! codes: text without a dot is all text, and the runs written
+    // back as codes read the same.
+    const QList<StyledRun> runs = readPlusCode(line);
+    if (!line.contains(pluscode::kDot)) FUZZ_CHECK(visibleText(runs) == line);
     FUZZ_CHECK(readPlusCode(writeBack(runs)) == runs);
 
     // HTML: the text never becomes markup: the only angle brackets are those

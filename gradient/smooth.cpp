@@ -1,6 +1,6 @@
 #include "smooth.h"
 
-#include "oklab.h"
+#include "core/oklab.h"
 
 #include <algorithm>
 
@@ -43,7 +43,7 @@ QString colourCode(BgrColor colour) {
 
 }  // namespace
 
-QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row) {
+QList<BgrColor> smoothStopsOfRow(const GradientSettings& settings, int row) {
     if (row >= 0 && row < GradientPresets().size()) {
         const auto& colours = GradientPresets()[row].previewColours;
         return QList<BgrColor>(colours.begin(), colours.end());
@@ -54,7 +54,7 @@ QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row) {
     return stops;
 }
 
-QList<BgrColor> SmoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
+QList<BgrColor> smoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
                                    qsizetype limit) {
     QList<BgrColor> colours;
     if (stops.isEmpty() || length <= 0) return colours;
@@ -68,7 +68,7 @@ QList<BgrColor> SmoothGroupColours(const QList<BgrColor>& stops, qsizetype lengt
     return colours;
 }
 
-QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step) {
+QList<ColourRun> smoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step) {
     QList<ColourRun> runs;
     if (nickname.isEmpty()) return runs;
     if (stops.isEmpty()) {
@@ -76,7 +76,7 @@ QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stop
         return runs;
     }
     const qsizetype groupSize = std::max(1, step);
-    const QList<BgrColor> colours = SmoothGroupColours(stops, nickname.size(), step);
+    const QList<BgrColor> colours = smoothGroupColours(stops, nickname.size(), step);
     // Each run takes the groups from its first one up to the next colour.
     for (qsizetype first = 0; first < colours.size();) {
         qsizetype end = first + 1;
@@ -87,9 +87,9 @@ QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stop
     return runs;
 }
 
-QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
+QString smoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
                            int step) {
-    const QList<ColourRun> runs = SmoothRuns(settings.nickname, stops, step);
+    const QList<ColourRun> runs = smoothRuns(settings.nickname, stops, step);
     QString code = GradientStyleCodes(settings);
     code.reserve(code.size() + settings.nickname.size() + runs.size() * kColourCodeLength + 2);
     for (const ColourRun& run : runs) {
@@ -100,9 +100,9 @@ QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColo
     return code;
 }
 
-qsizetype SmoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
+qsizetype smoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
                                    int step) {
-    const QList<BgrColor> colours = SmoothGroupColours(stops, settings.nickname.size(), step);
+    const QList<BgrColor> colours = smoothGroupColours(stops, settings.nickname.size(), step);
     qsizetype colourCodes = 0;
     for (qsizetype group = 0; group < colours.size(); ++group)
         if (group == 0 || colours[group] != colours[group - 1]) ++colourCodes;

@@ -26,7 +26,7 @@ struct ColourRun {
 
 // The colour stops of a scheme row: the five preview colours of a preset row,
 // or for the custom row the custom colours that are set, in slot order.
-QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row);
+QList<BgrColor> smoothStopsOfRow(const GradientSettings& settings, int row);
 
 // The colours of the groups of a nickname of `length` characters: it is cut
 // into ceil(length / step) groups of `step` characters (a step below 1 counts
@@ -34,20 +34,20 @@ QList<BgrColor> SmoothStopsOfRow(const GradientSettings& settings, int row);
 // is one stop, otherwise the OKLab mix at g / (G - 1) of the way along the
 // stops. Only the groups holding the first `limit` characters are given (all
 // when `limit` is negative); none without stops.
-QList<BgrColor> SmoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
+QList<BgrColor> smoothGroupColours(const QList<BgrColor>& stops, qsizetype length, int step,
                                    qsizetype limit = -1);
 
 // The nickname's runs: its groups, each group whose colour equals the one
 // before joining that one's run. Without stops the whole nickname is one
 // uncoloured run.
-QList<ColourRun> SmoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step);
+QList<ColourRun> smoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step);
 
 // The code line: the style and background codes as Genere_Degrade writes
 // them, then "·$(rrr,ggg,bbb)" and the characters of each run, then "·0".
-QString SmoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
+QString smoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
                            int step);
-// SmoothGradientCode(...).size(), without writing the code.
-qsizetype SmoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
+// smoothGradientCode(...).size(), without writing the code.
+qsizetype smoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
                                    int step);
 
 }  // namespace chromanick

@@ -31,19 +31,17 @@ add_custom_command(OUTPUT ${chromanick_docs_dir}/changelog.Debian.gz
     DEPENDS ${chromanick_packaging}/changelog ${chromanick_packaging}/gzip.cmake
     VERBATIM)
 set(chromanick_docs ${chromanick_docs_dir}/chromanick.1.gz ${chromanick_docs_dir}/changelog.Debian.gz)
-if(TARGET chromanick-cli)
-    add_custom_command(OUTPUT ${chromanick_docs_dir}/chromanick-cli.1.gz
-        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-            ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:chromanick-cli> -DVERSION=${PROJECT_VERSION}
-            -DOUT=${chromanick_docs_dir}/chromanick-cli.1 -P ${chromanick_packaging}/climanpage.cmake
-        COMMAND ${CMAKE_COMMAND} -DIN=${chromanick_docs_dir}/chromanick-cli.1
-            -DOUT=${chromanick_docs_dir}/chromanick-cli.1.gz -P ${chromanick_packaging}/gzip.cmake
-        DEPENDS chromanick-cli ${chromanick_packaging}/climanpage.cmake
-            ${chromanick_packaging}/gzip.cmake
-        VERBATIM)
-    list(APPEND chromanick_docs ${chromanick_docs_dir}/chromanick-cli.1.gz)
-    install(FILES ${chromanick_docs_dir}/chromanick-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-endif()
+add_custom_command(OUTPUT ${chromanick_docs_dir}/chromanick-cli.1.gz
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+        ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:chromanick-cli> -DVERSION=${PROJECT_VERSION}
+        -DOUT=${chromanick_docs_dir}/chromanick-cli.1 -P ${chromanick_packaging}/climanpage.cmake
+    COMMAND ${CMAKE_COMMAND} -DIN=${chromanick_docs_dir}/chromanick-cli.1
+        -DOUT=${chromanick_docs_dir}/chromanick-cli.1.gz -P ${chromanick_packaging}/gzip.cmake
+    DEPENDS chromanick-cli ${chromanick_packaging}/climanpage.cmake
+        ${chromanick_packaging}/gzip.cmake
+    VERBATIM)
+list(APPEND chromanick_docs ${chromanick_docs_dir}/chromanick-cli.1.gz)
+install(FILES ${chromanick_docs_dir}/chromanick-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 add_custom_target(chromanick_docs ALL DEPENDS ${chromanick_docs})
 install(FILES ${chromanick_docs_dir}/chromanick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${chromanick_docs_dir}/changelog.Debian.gz

@@ -5,13 +5,13 @@
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "gradient/gradient.h"
-#include "gradient/window/gradientmodel.h"
-#include "gradient/window/gradientwindow.h"
 #include "storage/textfile.h"
 #include "tests/support/captions.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
+#include "ui/gradient/gradientmodel.h"
+#include "ui/gradient/gradientwindow.h"
 #include "ui/splash/splashwindow.h"
 
 #include <gtest/gtest.h>

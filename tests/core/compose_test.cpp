@@ -1,4 +1,4 @@
-#include "core/nicksettings.h"
+#include "core/compose.h"
 #include "core/pluscodes.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "core/palettes.h"
-#include "core/nicksettings.h"
+#include "core/compose.h"
 
 #include <QRegularExpression>
 #include <QSet>

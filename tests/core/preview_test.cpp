@@ -123,7 +123,7 @@ TEST_F(PreviewTest, FontSizeSurvivesRefreshAndReset) {
     EXPECT_EQ(st.backgroundColour, kSystemButtonFace);
 }
 
-TEST(PreviewFontSizes, ListsEightSizesWithoutSixteen) {
-    const QStringList sizes = PreviewFontSizes();
+TEST(previewFontSizes, ListsEightSizesWithoutSixteen) {
+    const QStringList sizes = previewFontSizes();
     EXPECT_EQ(sizes, (QStringList{"8", "10", "12", "14", "18", "20", "22", "24"}));
 }

@@ -1,5 +1,5 @@
 // The gradient editor's behaviour, driven through its model as the window does.
-#include "gradient/window/gradientmodel.h"
+#include "ui/gradient/gradientmodel.h"
 #include "core/appinfo.h"
 #include "core/nicksettings.h"
 #include "tests/support/scriptedplatform.h"

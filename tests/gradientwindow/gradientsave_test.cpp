@@ -1,8 +1,8 @@
 // Saving the gradient code as text: the questions and every outcome, the
 // cancelled dialog and the failed write included.
-#include "gradient/window/gradientmodel.h"
 #include "tests/support/exportfile.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/gradient/gradientmodel.h"
 
 #include <gtest/gtest.h>
 

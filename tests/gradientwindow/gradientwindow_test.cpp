@@ -1,10 +1,10 @@
 // The gradient window's widgets, found by name and driven as a user would.
-#include "gradient/window/gradientwindow.h"
+#include "ui/gradient/gradientwindow.h"
 #include "gradient/gradient.h"
-#include "gradient/window/gradientmodel.h"
 #include "tests/support/captions.h"
 #include "tests/support/keyboard.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/gradient/gradientmodel.h"
 
 #include <gtest/gtest.h>
 

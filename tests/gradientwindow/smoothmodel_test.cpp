@@ -1,8 +1,8 @@
 // The gradient editor's smooth gradient, driven through its model.
 #include "gradient/smooth.h"
-#include "gradient/window/gradientmodel.h"
 #include "storage/textfile.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/gradient/gradientmodel.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ protected:
 
     QString fiveSegmentCode() const { return Genere_Degrade(model.settings(), model.split()); }
     QString smoothCode(int row) const {
-        return SmoothGradientCode(model.settings(), SmoothStopsOfRow(model.settings(), row),
+        return smoothGradientCode(model.settings(), smoothStopsOfRow(model.settings(), row),
                                   model.smoothStep());
     }
     QString lengthText(const QString& code) const {
@@ -82,7 +82,7 @@ TEST_F(SmoothModelTest, PreviewRowsUseTheirOwnStops) {
     model.setSmoothStep(2);
     for (int row : {0, 17, 35}) {
         EXPECT_EQ(model.smoothPreview(row, -1),
-                  SmoothGroupColours(SmoothStopsOfRow(model.settings(), row), 8, 2))
+                  smoothGroupColours(smoothStopsOfRow(model.settings(), row), 8, 2))
             << row;
     }
     // The custom row: uncoloured until a colour is picked, then the picked

@@ -1,10 +1,10 @@
 // The gradient window's smooth gradient: its controls, the preview rows drawn
 // group by group, and the way back to the five labels.
 #include "gradient/smooth.h"
-#include "gradient/window/gradientmodel.h"
-#include "gradient/window/gradientwindow.h"
-#include "gradient/window/smoothpreview.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/gradient/gradientmodel.h"
+#include "ui/gradient/gradientwindow.h"
+#include "ui/gradient/smoothpreview.h"
 
 #include <gtest/gtest.h>
 
@@ -151,7 +151,7 @@ TEST_F(SmoothWindowTest, GenerateAndTheLengthLabelUseTheSmoothCode) {
 
     find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
     const QString code = find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText();
-    EXPECT_EQ(code, SmoothGradientCode(model.settings(), SmoothStopsOfRow(model.settings(), 0), 1));
+    EXPECT_EQ(code, smoothGradientCode(model.settings(), smoothStopsOfRow(model.settings(), 0), 1));
     EXPECT_EQ(platform.clipboard, code);
     EXPECT_EQ(lengthLabel()->text(),
               QStringLiteral("Longueur du code : %1 caractères").arg(code.size()));

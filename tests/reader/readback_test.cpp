@@ -1,12 +1,12 @@
 // Reading back what the two editors write: every character of the nickname
 // and its decorations comes back, in the colour and styles that were chosen.
+#include "core/compose.h"
 #include "core/decorations.h"
-#include "core/nicksettings.h"
 #include "core/palettes.h"
 #include "core/pluscodes.h"
+#include "dialects/palettenumbers.h"
 #include "gradient/gradient.h"
 #include "tests/support/coderuns.h"
-#include "ui/reader/palettenumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -54,16 +54,16 @@ QString noLeadingDigit(QString text) {
     return text;
 }
 
-CodeFormat styled(std::optional<BgrColor> foreground, std::optional<BgrColor> background, bool bold,
-                  bool underline, bool italic, bool strikethrough) {
+Style styled(std::optional<BgrColor> foreground, std::optional<BgrColor> background, bool bold,
+             bool underline, bool italic, bool strikethrough) {
     return {foreground, background, bold, underline, italic, strikethrough};
 }
 
 // The format of each visible character, in order.
-QList<CodeFormat> formatsByCharacter(const QList<CodeRun>& runs) {
-    QList<CodeFormat> formats;
-    for (const CodeRun& run : runs) {
-        for (qsizetype i = 0; i < run.text.size(); ++i) formats.append(run.format);
+QList<Style> formatsByCharacter(const QList<StyledRun>& runs) {
+    QList<Style> formats;
+    for (const StyledRun& run : runs) {
+        for (qsizetype i = 0; i < run.text.size(); ++i) formats.append(run.style);
     }
     return formats;
 }
@@ -144,17 +144,17 @@ TEST(ReadBack, MainEditorCodeShowsTheDecoratedNicknameInTheChosenFormat) {
         const NickSettings s = randomSettings(make);
         const QString code = ComposeNickCode(s);
         SCOPED_TRACE(code.toStdString());
-        const QList<CodeRun> runs = readPlusCode(code);
+        const QList<StyledRun> runs = readPlusCode(code);
         const QString decorated = s.Prefix + s.Nickname + s.Suffix;
         const QString dit = s.DitSuppressed ? QString(QChar(0x00A0)) : QString();
         ASSERT_EQ(visibleText(runs), decorated + dit);
 
-        const CodeFormat chosen = styled(expectedForeground(s), expectedBackground(s), s.Bold,
-                                         s.Underline, s.Italic, s.Strikethrough);
-        const QList<CodeFormat> formats = formatsByCharacter(runs);
+        const Style chosen = styled(expectedForeground(s), expectedBackground(s), s.Bold,
+                                    s.Underline, s.Italic, s.Strikethrough);
+        const QList<Style> formats = formatsByCharacter(runs);
         for (qsizetype i = 0; i < decorated.size(); ++i) ASSERT_EQ(formats.at(i), chosen) << i;
         if (s.DitSuppressed) {
-            CodeFormat white;
+            Style white;
             white.foreground = 0xFFFFFF;
             EXPECT_EQ(formats.back(), white);
         }
@@ -165,9 +165,9 @@ TEST(ReadBack, EveryTextColourEntryReadsInItsPreviewColour) {
     // Entries sharing a code with an earlier one read in the earlier one's colour.
     for (const PaletteEntry& e : ForegroundPalette()) {
         if (e.role != EntryRole::Fixed || previewOfCode(e.code) != e.previewColour) continue;
-        const QList<CodeRun> runs = readPlusCode(e.code + QStringLiteral("x"));
+        const QList<StyledRun> runs = readPlusCode(e.code + QStringLiteral("x"));
         ASSERT_EQ(runs.size(), 1) << e.option.toStdString();
-        EXPECT_EQ(runs.front().format.foreground, e.previewColour) << e.option.toStdString();
+        EXPECT_EQ(runs.front().style.foreground, e.previewColour) << e.option.toStdString();
     }
 }
 
@@ -175,9 +175,9 @@ TEST(ReadBack, DigitRightAfterAOneDigitCodeJoinsTheCode) {
     // As in the messenger: "·$1" then "2abc" is colour 12 then "abc".
     NickSettings s;
     s.Nickname = QStringLiteral("2abc");
-    const QList<CodeRun> runs = readPlusCode(ComposeNickCode(s));
+    const QList<StyledRun> runs = readPlusCode(ComposeNickCode(s));
     EXPECT_EQ(visibleText(runs), QStringLiteral("abc"));
-    EXPECT_EQ(runs.front().format.foreground, PaletteNumberColours()[12]);
+    EXPECT_EQ(runs.front().style.foreground, PaletteNumberColours()[12]);
     s.Nickname = QStringLiteral("9abc");  // 19 is a colour too; 1 then 9 would not be
     EXPECT_EQ(visibleText(readPlusCode(ComposeNickCode(s))), QStringLiteral("abc"));
     s.ForegroundOption = QStringLiteral("Option5");  // "·$6": 69 is no colour
@@ -202,10 +202,10 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
                      split.segments[4];
         const QString code = Genere_Degrade(g, split);
         SCOPED_TRACE(code.toStdString());
-        const QList<CodeRun> runs = readPlusCode(code);
+        const QList<StyledRun> runs = readPlusCode(code);
         ASSERT_EQ(visibleText(runs), g.nickname);
 
-        const QList<CodeFormat> formats = formatsByCharacter(runs);
+        const QList<Style> formats = formatsByCharacter(runs);
         qsizetype at = 0;
         std::optional<BgrColor> slotColour;  // a custom slot without colour keeps the last one
         for (int slot = 0; slot < 5; ++slot) {
@@ -215,7 +215,7 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
             } else if (g.customColours[slot]) {
                 slotColour = g.customColours[slot];
             }
-            const CodeFormat expected = styled(
+            const Style expected = styled(
                 slotColour, g.backgroundEnabled ? std::optional(g.backgroundColour) : std::nullopt,
                 g.bold, g.underline, g.italic, g.strikethrough);
             for (qsizetype i = 0; i < split.segments[slot].size(); ++i, ++at)

@@ -1,10 +1,10 @@
 // Both editors open the one code reader on the code in their Text2.
-#include "gradient/window/gradientmodel.h"
-#include "gradient/window/gradientwindow.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/app/application.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
+#include "ui/gradient/gradientmodel.h"
+#include "ui/gradient/gradientwindow.h"
 #include "ui/reader/readermodel.h"
 #include "ui/reader/readerwindow.h"
 

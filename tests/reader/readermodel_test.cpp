@@ -1,5 +1,5 @@
 #include "ui/reader/readermodel.h"
-#include "core/codeformats.h"
+#include "dialects/codeformats.h"
 #include "tests/support/coderuns.h"
 #include "tests/support/scriptedplatform.h"
 
@@ -24,8 +24,8 @@ TEST_F(ReaderModelTest, EachLineOfTheBoxIsReadOnItsOwn) {
     model.setCode(QStringLiteral("·#ab·0c\r\n·$4d\n\n·"));
     ASSERT_EQ(model.lines().size(), 4);
     EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("abc"));
-    EXPECT_TRUE(model.lines()[0][0].format.bold);
-    EXPECT_FALSE(model.lines()[1][0].format.bold);  // a new line starts unformatted
+    EXPECT_TRUE(model.lines()[0][0].style.bold);
+    EXPECT_FALSE(model.lines()[1][0].style.bold);  // a new line starts unformatted
     EXPECT_TRUE(model.lines()[2].isEmpty());
     EXPECT_EQ(visibleText(model.lines()[3]), QStringLiteral("·"));
     EXPECT_EQ(model.visibleLength(), 5);
@@ -49,13 +49,13 @@ TEST_F(ReaderModelTest, SizeComesFromThePreviewSizeList) {
 
 TEST_F(ReaderModelTest, CopiesGoThroughTheClipboardOneResultPerLine) {
     model.setCode(QStringLiteral("·#<b>·0x\n·$(255,000,000)y"));
-    model.copyText();
+    model.copyAs(*findDialect(QStringLiteral("text")));
     EXPECT_EQ(platform.clipboard, QStringLiteral("<b>x\ny"));
-    model.copyHtml();
+    model.copyAs(*findDialect(QStringLiteral("html")));
     EXPECT_EQ(platform.clipboard, QStringLiteral("<span style=\"font-weight:bold\">&lt;b&gt;</span>"
                                                  "<span style=\"\">x</span>\n"
                                                  "<span style=\"color:#FF0000\">y</span>"));
-    model.copyBbcode();
+    model.copyAs(*findDialect(QStringLiteral("bbcode")));
     EXPECT_EQ(platform.clipboard, QStringLiteral("[b]<b>[/b]x\n[color=#FF0000]y[/color]"));
 }
 
@@ -76,6 +76,6 @@ TEST_F(ReaderModelTest, HostileCodesAreReadWhole) {
     const QString huge = QStringLiteral("·$4<script>") + QString(100000, QLatin1Char('x'));
     model.setCode(huge);
     EXPECT_EQ(model.visibleLength(), huge.size() - 3);
-    model.copyHtml();
+    model.copyAs(*findDialect(QStringLiteral("html")));
     EXPECT_FALSE(platform.clipboard->contains(QStringLiteral("<script>")));
 }

@@ -1,17 +1,17 @@
 #pragma once
 
 // Readable failure messages for code readings.
-#include "core/codeformats.h"
+#include "dialects/codeformats.h"
 
 #include <ostream>
 
 namespace chromanick {
 
-inline void PrintTo(const CodeFormat& f, std::ostream* os) {
+inline void PrintTo(const Style& f, std::ostream* os) {
     *os << codeformat::runsListing({{QStringLiteral("…"), f}}).toStdString();
 }
 
-inline void PrintTo(const CodeRun& run, std::ostream* os) {
+inline void PrintTo(const StyledRun& run, std::ostream* os) {
     *os << codeformat::runsListing({run}).toStdString();
 }
 

@@ -1,9 +1,9 @@
 #include "application.h"
 
-#include "gradient/window/gradientmodel.h"
-#include "gradient/window/gradientwindow.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
+#include "ui/gradient/gradientmodel.h"
+#include "ui/gradient/gradientwindow.h"
 #include "ui/reader/readermodel.h"
 #include "ui/reader/readerwindow.h"
 #include "ui/splash/splashwindow.h"

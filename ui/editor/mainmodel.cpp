@@ -4,6 +4,7 @@
 #include "ui/editor/mainmodel.h"
 
 #include "core/appinfo.h"
+#include "core/compose.h"
 #include "core/emoticons.h"
 #include "core/oneline.h"
 #include "core/palettes.h"
@@ -64,7 +65,7 @@ bool MainEditorModel::emoticonsVisible() const {
     return d->emoticonsVisible;
 }
 QStringList MainEditorModel::previewSizes() const {
-    return PreviewFontSizes();
+    return previewFontSizes();
 }
 
 QString MainEditorModel::versionText() const {
@@ -321,7 +322,7 @@ void MainEditorModel::balanceSuffix() {
 // --- Preview, generation, panel ---
 
 void MainEditorModel::pickPreviewSize(const QString& entry) {
-    if (!PreviewFontSizes().contains(entry)) return;
+    if (!previewFontSizes().contains(entry)) return;
     ChangeScope scope(*this);
     d->preview.setFontSize(entry.toDouble());
     d->dirty = true;

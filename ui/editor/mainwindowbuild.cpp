@@ -174,7 +174,7 @@ void MainWindow::buildOutputArea(QWidget* client) {
 
     sizeBox_ =
         addEditableCombo(new QComboBox(client), QStringLiteral("Combo3"), QRect(544, 408, 105, 21));
-    sizeBox_->addItems(PreviewFontSizes());
+    sizeBox_->addItems(previewFontSizes());
     sizeBox_->setCurrentIndex(-1);
     sizeBox_->setEditText(kPreviewSizePrompt);
     sizeBox_->lineEdit()->setCursorPosition(0);

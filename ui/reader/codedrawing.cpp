@@ -16,7 +16,7 @@ QColor qtColour(BgrColor colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-QFont runFont(QFont font, const CodeFormat& f) {
+QFont runFont(QFont font, const Style& f) {
     font.setBold(f.bold);
     font.setItalic(f.italic);
     font.setUnderline(f.underline);
@@ -39,7 +39,7 @@ CodeDrawing::CodeDrawing(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CodeDrawing::setLines(const QList<QList<CodeRun>>& lines, double pointSize) {
+void CodeDrawing::setLines(const QList<QList<StyledRun>>& lines, double pointSize) {
     lines_ = lines;
     pointSize_ = pointSize;
     updateGeometry();
@@ -62,19 +62,19 @@ void CodeDrawing::paintEvent(QPaintEvent*) {
     const int lineHeight = baseMetrics.lineSpacing();
     const int right = width() - kMargin;
     int top = kMargin;
-    for (const QList<CodeRun>& line : lines_) {
+    for (const QList<StyledRun>& line : lines_) {
         if (top >= height()) break;
         int x = kMargin;
-        for (const CodeRun& run : line) {
+        for (const StyledRun& run : line) {
             if (x >= right) break;
-            const QFont font = runFont(base, run.format);
+            const QFont font = runFont(base, run.style);
             const QFontMetrics metrics(font);
             const QString text = reachable(run.text, right - x);
             const int advance = metrics.horizontalAdvance(text);
             const QRect box(x, top, advance, lineHeight);
-            if (run.format.background) painter.fillRect(box, qtColour(*run.format.background));
+            if (run.style.background) painter.fillRect(box, qtColour(*run.style.background));
             painter.setFont(font);
-            painter.setPen(qtColour(run.format.foreground.value_or(0)));
+            painter.setPen(qtColour(run.style.foreground.value_or(0)));
             painter.drawText(x, top + baseMetrics.ascent(), text);
             x += advance;
         }

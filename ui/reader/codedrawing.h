@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/codereader.h"
+#include "dialects/codereader.h"
 
 #include <QList>
 #include <QWidget>
@@ -15,8 +15,8 @@ class CodeDrawing : public QWidget {
 public:
     explicit CodeDrawing(QWidget* parent = nullptr);
 
-    void setLines(const QList<QList<CodeRun>>& lines, double pointSize);
-    const QList<QList<CodeRun>>& lines() const { return lines_; }
+    void setLines(const QList<QList<StyledRun>>& lines, double pointSize);
+    const QList<QList<StyledRun>>& lines() const { return lines_; }
     double pointSize() const { return pointSize_; }
 
     QSize sizeHint() const override;
@@ -25,7 +25,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QList<QList<CodeRun>> lines_;
+    QList<QList<StyledRun>> lines_;
     double pointSize_ = 12;
 };
 

@@ -1,8 +1,7 @@
 #include "readermodel.h"
 
-#include "core/codeformats.h"
 #include "core/preview.h"
-#include "palettenumbers.h"
+#include "dialects/palettenumbers.h"
 
 namespace chromanick {
 
@@ -36,7 +35,7 @@ QString CodeReaderModel::lengthsText() const {
 }
 
 QStringList CodeReaderModel::sizes() const {
-    return PreviewFontSizes();
+    return previewFontSizes();
 }
 
 void CodeReaderModel::setCode(const QString& text) {
@@ -66,23 +65,15 @@ void CodeReaderModel::paste() {
     setCode(platform_.clipboardText());
 }
 
-QString CodeReaderModel::written(QString (*format)(const QList<CodeRun>&)) const {
+QString CodeReaderModel::written(QString (*format)(const QList<StyledRun>&)) const {
     QStringList out;
     out.reserve(lines_.size());
-    for (const QList<CodeRun>& line : lines_) out.append(format(line));
+    for (const QList<StyledRun>& line : lines_) out.append(format(line));
     return out.join(QLatin1Char('\n'));
 }
 
-void CodeReaderModel::copyText() {
-    platform_.setClipboardText(written(&visibleText));
-}
-
-void CodeReaderModel::copyHtml() {
-    platform_.setClipboardText(written(&codeformat::html));
-}
-
-void CodeReaderModel::copyBbcode() {
-    platform_.setClipboardText(written(&codeformat::bbcode));
+void CodeReaderModel::copyAs(const Dialect& format) {
+    platform_.setClipboardText(written(format.write));
 }
 
 }  // namespace chromanick

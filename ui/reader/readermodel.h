@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/codereader.h"
+#include "dialects/codereader.h"
+#include "dialects/registry.h"
 #include "ui/platform.h"
 
 #include <QList>
@@ -28,7 +29,7 @@ public:
     // --- State, as the window shows it ---
     const QString& code() const { return code_; }
     // One reading per line of the code box, in order.
-    const QList<QList<CodeRun>>& lines() const { return lines_; }
+    const QList<QList<StyledRun>>& lines() const { return lines_; }
     qsizetype visibleLength() const { return visibleLength_; }
     // Characters of the code lines, line breaks not counted.
     qsizetype codeLength() const { return codeLength_; }
@@ -41,12 +42,10 @@ public:
     void setCode(const QString& text);  // typing in the code box, or an editor's Text2
     void pickSize(const QString& entry);
     void paste();
-    void copyText();
-    void copyHtml();
-    void copyBbcode();
+    void copyAs(const Dialect& format);  // every line written in `format`, on the clipboard
 
     // Every line written out by `format`, one result per line.
-    QString written(QString (*format)(const QList<CodeRun>&)) const;
+    QString written(QString (*format)(const QList<StyledRun>&)) const;
 
 signals:
     void changed();
@@ -54,7 +53,7 @@ signals:
 private:
     Platform& platform_;
     QString code_;
-    QList<QList<CodeRun>> lines_;
+    QList<QList<StyledRun>> lines_;
     qsizetype visibleLength_ = 0;
     qsizetype codeLength_ = 0;
     QString size_ = kDefaultSize;

@@ -1,6 +1,7 @@
 #include "readerwindow.h"
 
 #include "codedrawing.h"
+#include "dialects/registry.h"
 #include "readermodel.h"
 #include "ui/widgets/placement.h"
 
@@ -77,21 +78,19 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
 
 QHBoxLayout* CodeReaderWindow::buildButtons() {
     auto* row = new QHBoxLayout;
-    const auto button = [&](const QString& name, const QString& text,
-                            void (CodeReaderModel::*call)()) {
+    const auto button = [&](const QString& name, const QString& text, auto call) {
         auto* b = named(new QPushButton(text, this), name);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, call] { (model_.*call)(); });
+        connect(b, &QPushButton::clicked, this, call);
         row->addWidget(b);
         return b;
     };
-    button(QStringLiteral("cmdcoller"), QStringLiteral("Coller"), &CodeReaderModel::paste);
-    button(QStringLiteral("cmdcopiertexte"), QStringLiteral("Copier le texte"),
-           &CodeReaderModel::copyText);
-    button(QStringLiteral("cmdcopierhtml"), QStringLiteral("Copier en HTML"),
-           &CodeReaderModel::copyHtml);
-    button(QStringLiteral("cmdcopierbbcode"), QStringLiteral("Copier en BBCode"),
-           &CodeReaderModel::copyBbcode);
+    button(QStringLiteral("cmdcoller"), QStringLiteral("Coller"), [this] { model_.paste(); });
+    // One copy button per format that has one, in the table's order.
+    for (const Dialect& format : dialects()) {
+        if (format.copyName.isEmpty()) continue;
+        button(format.copyName, format.copyCaption, [this, &format] { model_.copyAs(format); });
+    }
     row->addStretch();
     auto* close =
         named(new QPushButton(QStringLiteral("Fermer"), this), QStringLiteral("cmdfermer"));

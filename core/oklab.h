@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/bgrcolor.h"
+#include "bgrcolor.h"
 
 namespace chromanick {
 

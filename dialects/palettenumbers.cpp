@@ -55,7 +55,7 @@ const PaletteColours& PaletteNumberColours() {
     return colours;
 }
 
-QList<CodeRun> readPlusCode(const QString& line) {
+QList<StyledRun> readPlusCode(const QString& line) {
     return readPlusCode(line, PaletteNumberColours());
 }
 

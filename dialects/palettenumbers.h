@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/codereader.h"
+#include "codereader.h"
 
 #include <array>
 #include <optional>
@@ -20,6 +20,6 @@ const PaletteColours& PaletteNumberColours();
 std::array<std::optional<BgrColor>, kPaletteNumberCount> derivePaletteNumberColours();
 
 // The reading of one line with the palette above.
-QList<CodeRun> readPlusCode(const QString& line);
+QList<StyledRun> readPlusCode(const QString& line);
 
 }  // namespace chromanick

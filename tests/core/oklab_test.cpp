@@ -1,4 +1,4 @@
-#include "gradient/oklab.h"
+#include "core/oklab.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "codereader.h"
 
-#include "pluscodes.h"
+#include "core/pluscodes.h"
 
 namespace chromanick {
 
@@ -17,7 +17,7 @@ public:
     CodeScanner(const QString& line, const PaletteColours& palette)
         : line_(line), palette_(palette) {}
 
-    QList<CodeRun> read() {
+    QList<StyledRun> read() {
         qsizetype pos = 0;
         while (pos < line_.size()) {
             const qsizetype dot = line_.indexOf(pluscode::kDot, pos);
@@ -40,7 +40,7 @@ private:
 
     void append(QStringView text) {
         if (text.isEmpty()) return;
-        if (runs_.isEmpty() || runs_.back().format != format_) runs_.append({QString(), format_});
+        if (runs_.isEmpty() || runs_.back().style != style_) runs_.append({QString(), style_});
         runs_.back().text += text;
     }
 
@@ -48,19 +48,19 @@ private:
     std::optional<qsizetype> applyCode(qsizetype pos) {
         switch (at(pos).unicode()) {
             case '#':
-                return toggle(format_.bold, pos);
+                return toggle(style_.bold, pos);
             case '@':
-                return toggle(format_.underline, pos);
+                return toggle(style_.underline, pos);
             case '&':
-                return toggle(format_.italic, pos);
+                return toggle(style_.italic, pos);
             case '\'':
-                return toggle(format_.strikethrough, pos);
+                return toggle(style_.strikethrough, pos);
             case '0':
-                format_ = CodeFormat{};
+                style_ = Style{};
                 return pos + 1;
             case '$':
-                if (at(pos + 1) == QLatin1Char(',')) return colour(pos + 2, format_.background);
-                return colour(pos + 1, format_.foreground);
+                if (at(pos + 1) == QLatin1Char(',')) return colour(pos + 2, style_.background);
+                return colour(pos + 1, style_.foreground);
             default:
                 return std::nullopt;
         }
@@ -106,19 +106,19 @@ private:
 
     const QString& line_;
     const PaletteColours& palette_;
-    CodeFormat format_;
-    QList<CodeRun> runs_;
+    Style style_;
+    QList<StyledRun> runs_;
 };
 
 }  // namespace
 
-QList<CodeRun> readPlusCode(const QString& line, const PaletteColours& palette) {
+QList<StyledRun> readPlusCode(const QString& line, const PaletteColours& palette) {
     return CodeScanner(line, palette).read();
 }
 
-QString visibleText(const QList<CodeRun>& runs) {
+QString visibleText(const QList<StyledRun>& runs) {
     QString text;
-    for (const CodeRun& run : runs) text += run.text;
+    for (const StyledRun& run : runs) text += run.text;
     return text;
 }
 

@@ -1,4 +1,4 @@
-#include "ui/reader/palettenumbers.h"
+#include "dialects/palettenumbers.h"
 #include "core/palettes.h"
 #include "gradient/gradient.h"
 #include "tests/support/coderuns.h"
@@ -31,6 +31,6 @@ TEST(PaletteNumbers, TextColoursComeFirstThenBackgroundsThenPresets) {
     EXPECT_EQ(PaletteNumberColours()[66], rgb(0x004000));  // "Vert foncé", before "Vert Kaki"
     EXPECT_EQ(PaletteNumberColours()[0], rgb(0xFFFFFF));
     // "·$6" is a text colour ("Violet"): its background twin "·$,6" reads the same.
-    EXPECT_EQ(readPlusCode(QStringLiteral("·$,6x")).front().format.background,
+    EXPECT_EQ(readPlusCode(QStringLiteral("·$,6x")).front().style.background,
               findForegroundEntry(QStringLiteral("Option5"))->previewColour);
 }

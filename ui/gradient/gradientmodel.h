@@ -52,7 +52,7 @@ public:
     BgrColor backgroundDialogColour() const { return settings_.backgroundColour; }
 
     // The smooth gradient, off at start: when on, "Générer le pseudo." writes
-    // SmoothGradientCode with the selected row's stops and this step.
+    // smoothGradientCode with the selected row's stops and this step.
     bool smoothEnabled() const { return smoothEnabled_; }  // chkfluide
     int smoothStep() const { return smoothStep_; }         // spnlettres
     // The group colours of row `row` (0 to 36) as its smooth code would give

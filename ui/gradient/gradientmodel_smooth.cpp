@@ -8,19 +8,19 @@ namespace chromanick {
 
 QString GradientEditorModel::generatedCode() const {
     if (!smoothEnabled_) return Genere_Degrade(settings_, split_);
-    return SmoothGradientCode(settings_, SmoothStopsOfRow(settings_, settings_.presetRow),
+    return smoothGradientCode(settings_, smoothStopsOfRow(settings_, settings_.presetRow),
                               smoothStep_);
 }
 
 QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) const {
-    return SmoothGroupColours(SmoothStopsOfRow(settings_, row), settings_.nickname.size(),
+    return smoothGroupColours(smoothStopsOfRow(settings_, row), settings_.nickname.size(),
                               smoothStep_, limit);
 }
 
 QString GradientEditorModel::codeLengthText() const {
     const qsizetype length =
         smoothEnabled_
-            ? SmoothGradientCodeLength(settings_, SmoothStopsOfRow(settings_, settings_.presetRow),
+            ? smoothGradientCodeLength(settings_, smoothStopsOfRow(settings_, settings_.presetRow),
                                        smoothStep_)
             : generatedCode().size();
     return QStringLiteral("Longueur du code : %1 caractères").arg(length);

@@ -1,0 +1,60 @@
+#include "dialects/registry.h"
+#include "dialects/palettenumbers.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace chromanick;
+
+namespace {
+
+TEST(Dialects, EachRowIsNamedOnceAndDoesSomething) {
+    QSet<QString> ids;
+    QSet<QString> copyNames;
+    for (const Dialect& d : dialects()) {
+        EXPECT_FALSE(d.id.isEmpty());
+        EXPECT_FALSE(d.label.isEmpty()) << d.id.toStdString();
+        EXPECT_FALSE(ids.contains(d.id)) << d.id.toStdString();
+        ids.insert(d.id);
+        EXPECT_TRUE(d.write != nullptr || d.read != nullptr) << d.id.toStdString();
+        EXPECT_NE(d.length, nullptr) << d.id.toStdString();
+        // A written format has its line in the CLI's help.
+        EXPECT_EQ(d.write != nullptr, !d.description.isEmpty()) << d.id.toStdString();
+        if (!d.copyName.isEmpty()) {
+            EXPECT_FALSE(copyNames.contains(d.copyName)) << d.id.toStdString();
+            copyNames.insert(d.copyName);
+            EXPECT_FALSE(d.copyCaption.isEmpty()) << d.id.toStdString();
+            EXPECT_NE(d.write, nullptr) << d.id.toStdString();
+        }
+    }
+}
+
+TEST(Dialects, FindsFormatsByTheirCommandLineName) {
+    ASSERT_NE(findDialect(QStringLiteral("bbcode")), nullptr);
+    EXPECT_FALSE(findDialect(QStringLiteral("bbcode"))->expresses.background);
+    EXPECT_TRUE(findDialect(QStringLiteral("html"))->expresses.background);
+    EXPECT_EQ(findDialect(QStringLiteral("rtf")), nullptr);
+    EXPECT_EQ(findDialect(QStringLiteral("HTML")), nullptr);
+}
+
+TEST(Dialects, ThePlusReaderReadsWithTheProgramsPalette) {
+    const Dialect* plus = findDialect(QStringLiteral("plus3"));
+    ASSERT_NE(plus, nullptr);
+    ASSERT_NE(plus->read, nullptr);
+    const QString line = QStringLiteral("·#·$4ab·0c");
+    EXPECT_EQ(plus->read(line), readPlusCode(line));
+    EXPECT_EQ(plus->length(line), line.size());
+}
+
+TEST(Dialects, EveryWriterWritesEveryRunOfALine) {
+    const QList<StyledRun> runs = readPlusCode(QStringLiteral("·$,4·#x·0y"));
+    for (const Dialect& d : dialects()) {
+        if (d.write == nullptr) continue;
+        const QString written = d.write(runs);
+        EXPECT_TRUE(written.contains(u'x')) << d.id.toStdString();
+        EXPECT_TRUE(written.contains(u'y')) << d.id.toStdString();
+    }
+}
+
+}  // namespace
