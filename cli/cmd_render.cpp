@@ -93,7 +93,10 @@ const Registrar registrar{{
         "                         par défaut : ansi vers un terminal, text ailleurs\n"
         "  CODE                   la ligne de codes, ou « - » pour lire chaque ligne de "
         "l'entrée standard (un résultat par ligne)\n"
-        "  Les couleurs de la palette (·$N) sont approximatives."),
+        "  Codes lus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »), "
+        "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
+        "  Les couleurs de la palette (·$N, [c=N]) sont celles qu'affichent les logiciels "
+        "compatibles."),
     &run,
 }};
 
