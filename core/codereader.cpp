@@ -340,11 +340,11 @@ private:
 
     // For each code unit of the visible text, the index of the grapheme
     // cluster it belongs to.
-    std::vector<qsizetype> clusterOfUnits() const {
-        std::vector<qsizetype> cluster(std::size_t(visible_.size()));
+    std::vector<int> clusterOfUnits() const {
+        std::vector<int> cluster(std::size_t(visible_.size()));
         QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, visible_);
         qsizetype start = 0;
-        qsizetype index = 0;
+        int index = 0;
         while (start < visible_.size()) {
             qsizetype next = finder.toNextBoundary();
             if (next <= start) next = visible_.size();
@@ -355,58 +355,67 @@ private:
         return cluster;
     }
 
-    // The colour of each unit a fading tag coloured: its characters, in
-    // order, going from the tag's colour to the closing tag's.
-    void fadeUnits(const std::vector<qsizetype>& cluster, bool background,
-                   std::vector<std::optional<BgrColor>>& colours) const {
-        std::vector<std::vector<std::size_t>> piecesOf(tags_.size());
-        for (std::size_t i = 0; i < pieces_.size(); ++i) {
-            const int owner = background ? pieces_[i].backOwner : pieces_[i].textOwner;
-            if (fades(owner)) piecesOf[std::size_t(owner)].push_back(i);
+    // Where a fading tag is in its characters: how many it coloured, the
+    // one being written and the cluster of the last unit seen. Units of one
+    // cluster may lie in two pieces: the cluster counts once.
+    struct FadeCursor {
+        qsizetype count = 0;
+        qsizetype k = -1;
+        int lastCluster = -1;
+
+        void step(int cluster) {
+            if (cluster != lastCluster) ++k;
+            lastCluster = cluster;
         }
-        for (std::size_t id = 0; id < tags_.size(); ++id) {
-            if (piecesOf[id].empty()) continue;
-            // Units of one cluster may lie in two pieces: count each once.
-            qsizetype count = 0;
-            qsizetype lastCluster = -1;
-            for (std::size_t i : piecesOf[id]) {
-                for (qsizetype u = pieces_[i].start; u < pieces_[i].end; ++u) {
-                    if (cluster[std::size_t(u)] != lastCluster) ++count;
-                    lastCluster = cluster[std::size_t(u)];
-                }
-            }
-            qsizetype k = -1;
-            lastCluster = -1;
-            for (std::size_t i : piecesOf[id]) {
-                for (qsizetype u = pieces_[i].start; u < pieces_[i].end; ++u) {
-                    if (cluster[std::size_t(u)] != lastCluster) ++k;
-                    lastCluster = cluster[std::size_t(u)];
-                    colours[std::size_t(u)] =
-                        fadeColour(tags_[id].colour, *tags_[id].fadeTo, k, count - 1);
-                }
-            }
-        }
+    };
+
+    // The colour a fading tag gives the next unit it coloured, of cluster
+    // `cluster`: its characters, in order, go from the tag's colour to the
+    // closing tag's.
+    BgrColor fadeAt(int owner, int cluster, std::vector<FadeCursor>& cursors) const {
+        FadeCursor& cursor = cursors[std::size_t(owner)];
+        cursor.step(cluster);
+        const TagRecord& tag = tags_[std::size_t(owner)];
+        return fadeColour(tag.colour, *tag.fadeTo, cursor.k, cursor.count - 1);
     }
 
     QList<CodeRun> runs() {
-        std::vector<std::optional<BgrColor>> textFade, backFade;
+        std::vector<int> cluster;
+        std::vector<FadeCursor> textCursors, backCursors;
         if (fading_) {
-            const std::vector<qsizetype> cluster = clusterOfUnits();
-            textFade.resize(std::size_t(visible_.size()));
-            backFade.resize(std::size_t(visible_.size()));
-            fadeUnits(cluster, false, textFade);
-            fadeUnits(cluster, true, backFade);
+            cluster = clusterOfUnits();
+            textCursors.resize(tags_.size());
+            backCursors.resize(tags_.size());
+            for (const Piece& piece : pieces_) {
+                for (qsizetype u = piece.start; u < piece.end; ++u) {
+                    const int c = cluster[std::size_t(u)];
+                    if (fades(piece.textOwner)) textCursors[std::size_t(piece.textOwner)].step(c);
+                    if (fades(piece.backOwner)) backCursors[std::size_t(piece.backOwner)].step(c);
+                }
+            }
+            for (std::vector<FadeCursor>* cursors : {&textCursors, &backCursors}) {
+                for (FadeCursor& cursor : *cursors) cursor = {cursor.k + 1, -1, -1};
+            }
         }
+        // At most one run per piece, or per unit of a faded piece: reserved
+        // at once, a long line's runs are never moved as the list grows.
+        qsizetype most = 0;
+        for (const Piece& piece : pieces_)
+            most += fades(piece.textOwner) || fades(piece.backOwner) ? piece.end - piece.start : 1;
+        runs_.reserve(most);
         for (const Piece& piece : pieces_) {
-            if (!fades(piece.textOwner) && !fades(piece.backOwner)) {
+            const bool textFades = fades(piece.textOwner);
+            const bool backFades = fades(piece.backOwner);
+            if (!textFades && !backFades) {
                 append(QStringView(visible_).sliced(piece.start, piece.end - piece.start),
                        piece.format);
                 continue;
             }
             for (qsizetype u = piece.start; u < piece.end; ++u) {
+                const int c = cluster[std::size_t(u)];
                 CodeFormat format = piece.format;
-                if (textFade[std::size_t(u)]) format.foreground = textFade[std::size_t(u)];
-                if (backFade[std::size_t(u)]) format.background = backFade[std::size_t(u)];
+                if (textFades) format.foreground = fadeAt(piece.textOwner, c, textCursors);
+                if (backFades) format.background = fadeAt(piece.backOwner, c, backCursors);
                 append(QStringView(visible_).sliced(u, 1), format);
             }
         }
