@@ -35,6 +35,25 @@ QString sampleCodeLine(int length) {
     return line.left(length);
 }
 
+// A code line of exactly `length` characters mixing every kind of code
+// people write: dot codes with text colour and background, style tags,
+// nested colour tags closed plainly or with a fade, and text between them.
+QString sampleMixedLine(int length) {
+    const QString codes[] = {QStringLiteral("[c=4]"),      QStringLiteral("[b]"),
+                             QStringLiteral("[/c=9]"),     QStringLiteral("·$32,1"),
+                             QStringLiteral("[a=silver]"), QStringLiteral("[c=#FF0080]"),
+                             QStringLiteral("[/c]"),       QStringLiteral("[/b]"),
+                             QStringLiteral("[/a=12]"),    QStringLiteral("·$#00ff00,#000000"),
+                             pluscode::italic(),           QStringLiteral("·0")};
+    const QString text = sampleNickname(length);
+    QString line;
+    for (qsizetype i = 0; line.size() < length; ++i) {
+        if (i % 3 == 0) line += codes[(i / 3) % std::size(codes)];
+        line += text.at(i % text.size());
+    }
+    return line.left(length);
+}
+
 void readCode(benchmark::State& state) {
     const QString line = sampleCodeLine(int(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(readPlusCode(line));
@@ -59,7 +78,23 @@ void readerKeystroke(benchmark::State& state) {
         state.SkipWithError("la saisie n'a pas atteint le lecteur");
 }
 
+// A fade gives each of its characters a run of its own, so a long line's
+// reading holds thousands of runs. Like the reader's window, which keeps a
+// reading until the next one replaces it, each reading is kept until the
+// next is made: freed first, its memory would go back to the system at each
+// iteration and come back as page faults, a cost of the loop and not of
+// reading.
+void readMixedCode(benchmark::State& state) {
+    const QString line = sampleMixedLine(int(state.range(0)));
+    QList<StyledRun> reading;
+    for (auto _ : state) {
+        reading = readPlusCode(line);
+        benchmark::DoNotOptimize(reading);
+    }
+}
+
 BENCHMARK(readCode)->Name("readPlusCode")->Arg(40)->Arg(10000);
+BENCHMARK(readMixedCode)->Name("readPlusCode_balises")->Arg(40)->Arg(10000);
 BENCHMARK(readerKeystroke)
     ->Name("Lecteur_touche")
     ->Arg(200)

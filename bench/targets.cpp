@@ -138,6 +138,8 @@ std::vector<Row> rows() {
         growth(QStringLiteral("Applique_CaracSpe 40 → 10 000 car."), "Applique_CaracSpe", 250),
         growth(QStringLiteral("Retire_CaracSpe 40 → 10 000 car."), "Retire_CaracSpe", 250),
         growth(QStringLiteral("readPlusCode 40 → 10 000 car."), "readPlusCode", 250),
+        growth(QStringLiteral("readPlusCode, codes et balises, 40 → 10 000 car."),
+               "readPlusCode_balises", 250),
         atMost(QStringLiteral("Enregistrement d'un projet"), "saveProject", 20e-3, Clock::Wall),
         atMost(QStringLiteral("Enregistrement d'un projet, pseudo de 1 000 000 car."),
                "saveProject_1M", 2.0, Clock::Wall),

@@ -51,11 +51,15 @@ QString usage() {
     QString text = QStringLiteral("render [--format FORMAT] CODE\n");
     for (const Dialect* d : writtenFormats())
         text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
-    return text + QStringLiteral(
-                      "                         par défaut : ansi vers un terminal, text ailleurs\n"
-                      "  CODE                   la ligne de codes, ou « - » pour lire chaque ligne "
-                      "de l'entrée standard (un résultat par ligne)\n"
-                      "  Les couleurs de la palette (·$N) sont approximatives.");
+    return text +
+           QStringLiteral(
+               "                         par défaut : ansi vers un terminal, text ailleurs\n"
+               "  CODE                   la ligne de codes, ou « - » pour lire chaque ligne "
+               "de l'entrée standard (un résultat par ligne)\n"
+               "  Codes lus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »), "
+               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
+               "  Les couleurs de la palette (·$N, [c=N]) sont celles qu'affichent les "
+               "logiciels compatibles.");
 }
 
 // Every line of standard input, UTF-8, without its line break.

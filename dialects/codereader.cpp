@@ -2,50 +2,142 @@
 
 #include "core/pluscodes.h"
 
+#include <QTextBoundaryFinder>
+
+#include <vector>
+
 namespace chromanick {
 
 namespace {
+
+// The names a colour tag may give instead of a number: palette numbers 0 to
+// 15, in that order.
+const QLatin1String kColourNames[] = {
+    QLatin1String("white"),  QLatin1String("black"),  QLatin1String("marine"),
+    QLatin1String("green"),  QLatin1String("red"),    QLatin1String("brown"),
+    QLatin1String("purple"), QLatin1String("orange"), QLatin1String("yellow"),
+    QLatin1String("lime"),   QLatin1String("teal"),   QLatin1String("aqua"),
+    QLatin1String("blue"),   QLatin1String("pink"),   QLatin1String("gray"),
+    QLatin1String("silver")};
+constexpr qsizetype kLongestColourName = 6;
 
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// Reads the code after a dot, one position at a time; each reader returns the
-// position after what it took, or nothing when the text there is no code.
+int hexValue(QChar c) {
+    if (isDigit(c)) return c.unicode() - '0';
+    if (c >= QLatin1Char('a') && c <= QLatin1Char('f')) return c.unicode() - 'a' + 10;
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('F')) return c.unicode() - 'A' + 10;
+    return -1;
+}
+
+// A colour read from the line and the position right after it.
+struct ColourAt {
+    BgrColor colour;
+    qsizetype end;
+};
+
+// One character of a fade: from `from` to `to` over `last` + 1 characters,
+// character k takes per channel from + (to - from)·k/last rounded to the
+// nearest integer, halves up.
+int fadeChannel(int from, int to, qsizetype k, qsizetype last) {
+    if (last == 0) return from;
+    const qint64 twice = 2 * qint64(to - from) * k + last;  // (to-from)·k/last + 1/2, times 2·last
+    const qint64 divisor = 2 * qint64(last);
+    qint64 step = twice / divisor;
+    if (twice % divisor != 0 && twice < 0) --step;  // rounded down, towards minus infinity
+    return from + int(step);
+}
+
+BgrColor fadeColour(BgrColor from, BgrColor to, qsizetype k, qsizetype last) {
+    return bgrFromRgb(fadeChannel(redOf(from), redOf(to), k, last),
+                      fadeChannel(greenOf(from), greenOf(to), k, last),
+                      fadeChannel(blueOf(from), blueOf(to), k, last));
+}
+
+// An open colour tag: what it replaced, restored when it closes.
+struct OpenTag {
+    int id;
+    std::optional<BgrColor> before;
+    int ownerBefore;
+};
+
+// The text colour or the background: the tag whose colour is the current one
+// (-1 when a dot code or nothing set it) and the tags still open, innermost
+// last.
+struct Channel {
+    int owner = -1;
+    QList<OpenTag> open;
+};
+
+// Every colour tag ever opened in the line, by id.
+struct TagRecord {
+    BgrColor colour;
+    std::optional<BgrColor> fadeTo;  // set when a closing tag fades it
+};
+
+// A stretch of visible text read in one state.
+struct Piece {
+    qsizetype start;
+    qsizetype end;
+    Style style;
+    int textOwner;
+    int backOwner;
+};
+
+// Reads one line: ordinary text, dot codes and tag codes, one position at a
+// time; each code reader returns the position after what it took, or nothing
+// when the text there is no code. The fades are applied once the whole line
+// is read, since only a closing tag tells how its characters are coloured.
 class CodeScanner {
 public:
     CodeScanner(const QString& line, const PaletteColours& palette)
         : line_(line), palette_(palette) {}
 
     QList<StyledRun> read() {
+        qsizetype textStart = 0;
         qsizetype pos = 0;
         while (pos < line_.size()) {
-            const qsizetype dot = line_.indexOf(pluscode::kDot, pos);
-            const qsizetype textEnd = dot < 0 ? line_.size() : dot;
-            append(QStringView(line_).sliced(pos, textEnd - pos));
-            if (dot < 0) break;
-            const std::optional<qsizetype> after = applyCode(dot + 1);
-            if (after) {
-                pos = *after;
-            } else {
-                append(QStringView(line_).sliced(dot, 1));
-                pos = dot + 1;
+            const QChar c = line_.at(pos);
+            if (c != pluscode::kDot && c != QLatin1Char('[')) {
+                ++pos;
+                continue;
             }
+            // The text before a code is shown in the state before it.
+            appendText(textStart, pos);
+            textStart = pos;
+            const std::optional<qsizetype> after =
+                c == pluscode::kDot ? dotCode(pos + 1) : tagCode(pos + 1);
+            pos = after ? *after : pos + 1;
+            if (after) textStart = pos;
         }
-        return runs_;
+        appendText(textStart, line_.size());
+        return runs();
     }
 
 private:
     QChar at(qsizetype pos) const { return pos < line_.size() ? line_.at(pos) : QChar(); }
 
-    void append(QStringView text) {
-        if (text.isEmpty()) return;
-        if (runs_.isEmpty() || runs_.back().style != style_) runs_.append({QString(), style_});
-        runs_.back().text += text;
+    void appendText(qsizetype start, qsizetype end) {
+        if (start == end) return;
+        const qsizetype visibleStart = visible_.size();
+        visible_ += QStringView(line_).sliced(start, end - start);
+        if (!pieces_.empty()) {
+            Piece& last = pieces_.back();
+            if (last.style == style_ && last.textOwner == text_.owner &&
+                last.backOwner == back_.owner) {
+                last.end = visible_.size();
+                return;
+            }
+        }
+        pieces_.push_back({visibleStart, visible_.size(), style_, text_.owner, back_.owner});
     }
 
-    // The code whose marker is at `pos`, applied to the current format.
-    std::optional<qsizetype> applyCode(qsizetype pos) {
+    // --- Dot codes ---
+
+    // The code whose marker is at `pos`, right after a dot.
+    std::optional<qsizetype> dotCode(qsizetype pos) {
         switch (at(pos).unicode()) {
             case '#':
                 return toggle(style_.bold, pos);
@@ -57,10 +149,11 @@ private:
                 return toggle(style_.strikethrough, pos);
             case '0':
                 style_ = Style{};
+                text_ = Channel{};
+                back_ = Channel{};
                 return pos + 1;
             case '$':
-                if (at(pos + 1) == QLatin1Char(',')) return colour(pos + 2, style_.background);
-                return colour(pos + 1, style_.foreground);
+                return dollarCode(pos + 1);
             default:
                 return std::nullopt;
         }
@@ -71,9 +164,28 @@ private:
         return pos + 1;
     }
 
-    // "(rrr,ggg,bbb)" or a palette number at `pos`.
-    std::optional<qsizetype> colour(qsizetype pos, std::optional<BgrColor>& target) {
-        if (at(pos) == QLatin1Char('(')) return rgb(pos, target);
+    // After "·$": a text colour, then "," and a background, either one
+    // optional but not both. The comma belongs to the code only when a
+    // colour follows it.
+    std::optional<qsizetype> dollarCode(qsizetype pos) {
+        const std::optional<ColourAt> text = dotColour(pos);
+        qsizetype end = text ? text->end : pos;
+        std::optional<ColourAt> back;
+        if (at(end) == QLatin1Char(',')) back = dotColour(end + 1);
+        if (!text && !back) return std::nullopt;
+        if (text) setByCode(style_.foreground, text_, text->colour);
+        if (back) {
+            setByCode(style_.background, back_, back->colour);
+            end = back->end;
+        }
+        return end;
+    }
+
+    // A palette number (two digits when they make at most 68, else one),
+    // "(rrr,ggg,bbb)" or "#RRGGBB" at `pos`.
+    std::optional<ColourAt> dotColour(qsizetype pos) const {
+        if (at(pos) == QLatin1Char('(')) return rgb(pos);
+        if (at(pos) == QLatin1Char('#')) return hex(pos);
         if (!isDigit(at(pos))) return std::nullopt;
         int number = at(pos).digitValue();
         qsizetype end = pos + 1;
@@ -81,12 +193,11 @@ private:
             number = number * 10 + at(end).digitValue();
             ++end;
         }
-        target = palette_[std::size_t(number)];
-        return end;
+        return ColourAt{palette_[std::size_t(number)], end};
     }
 
     // Exactly three digits per channel, each at most 255.
-    std::optional<qsizetype> rgb(qsizetype pos, std::optional<BgrColor>& target) {
+    std::optional<ColourAt> rgb(qsizetype pos) const {
         int channels[3] = {};
         qsizetype p = pos + 1;
         for (int i = 0; i < 3; ++i) {
@@ -100,13 +211,231 @@ private:
             channels[i] = value;
         }
         if (at(p) != QLatin1Char(')')) return std::nullopt;
-        target = bgrFromRgb(channels[0], channels[1], channels[2]);
-        return p + 1;
+        return ColourAt{bgrFromRgb(channels[0], channels[1], channels[2]), p + 1};
+    }
+
+    // "#" and exactly six hexadecimal digits, red first, either case.
+    std::optional<ColourAt> hex(qsizetype pos) const {
+        int value = 0;
+        for (qsizetype p = pos + 1; p < pos + 7; ++p) {
+            const int digit = hexValue(at(p));
+            if (digit < 0) return std::nullopt;
+            value = value * 16 + digit;
+        }
+        return ColourAt{bgrFromRgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF), pos + 7};
+    }
+
+    // --- Tag codes ---
+
+    // The tag whose name starts at `pos`, right after "[".
+    std::optional<qsizetype> tagCode(qsizetype pos) {
+        const bool closing = at(pos) == QLatin1Char('/');
+        const qsizetype name = closing ? pos + 1 : pos;
+        const char16_t letter = at(name).toLower().unicode();
+        if (at(name + 1) == QLatin1Char(']')) {
+            if (bool* style = styleOf(letter)) {
+                *style = !closing;
+                return name + 2;
+            }
+        }
+        if (letter != u'c' && letter != u'a') return std::nullopt;
+        std::optional<BgrColor>& colour = letter == u'c' ? style_.foreground : style_.background;
+        Channel& channel = letter == u'c' ? text_ : back_;
+        if (closing && at(name + 1) == QLatin1Char(']')) {
+            closeTag(colour, channel, std::nullopt);
+            return name + 2;
+        }
+        if (at(name + 1) != QLatin1Char('=')) return std::nullopt;
+        const std::optional<ColourAt> value = tagColour(name + 2);
+        if (!value) return std::nullopt;
+        if (closing)
+            closeTag(colour, channel, value->colour);
+        else
+            openTag(colour, channel, value->colour);
+        return value->end;
+    }
+
+    bool* styleOf(char16_t letter) {
+        switch (letter) {
+            case u'b':
+                return &style_.bold;
+            case u'i':
+                return &style_.italic;
+            case u'u':
+                return &style_.underline;
+            case u's':
+                return &style_.strikethrough;
+            default:
+                return nullptr;
+        }
+    }
+
+    // The value of a colour tag and its closing "]": a palette number of one
+    // or two digits at most 68, "#RRGGBB" or a colour name. `end` is after
+    // the "]".
+    std::optional<ColourAt> tagColour(qsizetype pos) const {
+        std::optional<ColourAt> value;
+        if (at(pos) == QLatin1Char('#')) {
+            value = hex(pos);
+        } else if (isDigit(at(pos))) {
+            qsizetype end = pos;
+            int number = 0;
+            while (end < pos + 2 && isDigit(at(end))) number = number * 10 + at(end++).digitValue();
+            if (number < kPaletteNumberCount) value = ColourAt{palette_[std::size_t(number)], end};
+        } else {
+            value = colourName(pos);
+        }
+        if (!value || at(value->end) != QLatin1Char(']')) return std::nullopt;
+        return ColourAt{value->colour, value->end + 1};
+    }
+
+    std::optional<ColourAt> colourName(qsizetype pos) const {
+        qsizetype close = pos;
+        while (close < line_.size() && close - pos <= kLongestColourName &&
+               line_.at(close) != QLatin1Char(']'))
+            ++close;
+        if (close - pos > kLongestColourName) return std::nullopt;
+        const QStringView name = QStringView(line_).sliced(pos, close - pos);
+        for (std::size_t n = 0; n < std::size(kColourNames); ++n) {
+            if (name.compare(kColourNames[n], Qt::CaseInsensitive) == 0)
+                return ColourAt{palette_[n], close};
+        }
+        return std::nullopt;
+    }
+
+    // --- Colour state ---
+
+    // A dot code sets the colour and opens no tag: what follows belongs to
+    // no tag's fade.
+    static void setByCode(std::optional<BgrColor>& colour, Channel& channel, BgrColor value) {
+        colour = value;
+        channel.owner = -1;
+    }
+
+    void openTag(std::optional<BgrColor>& colour, Channel& channel, BgrColor value) {
+        const int id = int(tags_.size());
+        tags_.push_back({value, std::nullopt});
+        channel.open.append({id, colour, channel.owner});
+        colour = value;
+        channel.owner = id;
+    }
+
+    // Closes the innermost open tag, fading it to `fadeTo` when given; with
+    // nothing open, does nothing.
+    void closeTag(std::optional<BgrColor>& colour, Channel& channel,
+                  std::optional<BgrColor> fadeTo) {
+        if (channel.open.isEmpty()) return;
+        const OpenTag tag = channel.open.takeLast();
+        colour = tag.before;
+        channel.owner = tag.ownerBefore;
+        if (fadeTo) {
+            tags_[std::size_t(tag.id)].fadeTo = fadeTo;
+            fading_ = true;
+        }
+    }
+
+    // --- Fades and runs ---
+
+    bool fades(int owner) const { return owner >= 0 && tags_[std::size_t(owner)].fadeTo; }
+
+    // For each code unit of the visible text, the index of the grapheme
+    // cluster it belongs to.
+    std::vector<int> clusterOfUnits() const {
+        std::vector<int> cluster(std::size_t(visible_.size()));
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, visible_);
+        qsizetype start = 0;
+        int index = 0;
+        while (start < visible_.size()) {
+            qsizetype next = finder.toNextBoundary();
+            if (next <= start) next = visible_.size();
+            for (qsizetype u = start; u < next; ++u) cluster[std::size_t(u)] = index;
+            start = next;
+            ++index;
+        }
+        return cluster;
+    }
+
+    // Where a fading tag is in its characters: how many it coloured, the
+    // one being written and the cluster of the last unit seen. Units of one
+    // cluster may lie in two pieces: the cluster counts once.
+    struct FadeCursor {
+        qsizetype count = 0;
+        qsizetype k = -1;
+        int lastCluster = -1;
+
+        void step(int cluster) {
+            if (cluster != lastCluster) ++k;
+            lastCluster = cluster;
+        }
+    };
+
+    // The colour a fading tag gives the next unit it coloured, of cluster
+    // `cluster`: its characters, in order, go from the tag's colour to the
+    // closing tag's.
+    BgrColor fadeAt(int owner, int cluster, std::vector<FadeCursor>& cursors) const {
+        FadeCursor& cursor = cursors[std::size_t(owner)];
+        cursor.step(cluster);
+        const TagRecord& tag = tags_[std::size_t(owner)];
+        return fadeColour(tag.colour, *tag.fadeTo, cursor.k, cursor.count - 1);
+    }
+
+    QList<StyledRun> runs() {
+        std::vector<int> cluster;
+        std::vector<FadeCursor> textCursors, backCursors;
+        if (fading_) {
+            cluster = clusterOfUnits();
+            textCursors.resize(tags_.size());
+            backCursors.resize(tags_.size());
+            for (const Piece& piece : pieces_) {
+                for (qsizetype u = piece.start; u < piece.end; ++u) {
+                    const int c = cluster[std::size_t(u)];
+                    if (fades(piece.textOwner)) textCursors[std::size_t(piece.textOwner)].step(c);
+                    if (fades(piece.backOwner)) backCursors[std::size_t(piece.backOwner)].step(c);
+                }
+            }
+            for (std::vector<FadeCursor>* cursors : {&textCursors, &backCursors}) {
+                for (FadeCursor& cursor : *cursors) cursor = {cursor.k + 1, -1, -1};
+            }
+        }
+        // At most one run per piece, or per unit of a faded piece: reserved
+        // at once, a long line's runs are never moved as the list grows.
+        qsizetype most = 0;
+        for (const Piece& piece : pieces_)
+            most += fades(piece.textOwner) || fades(piece.backOwner) ? piece.end - piece.start : 1;
+        runs_.reserve(most);
+        for (const Piece& piece : pieces_) {
+            const bool textFades = fades(piece.textOwner);
+            const bool backFades = fades(piece.backOwner);
+            if (!textFades && !backFades) {
+                append(QStringView(visible_).sliced(piece.start, piece.end - piece.start),
+                       piece.style);
+                continue;
+            }
+            for (qsizetype u = piece.start; u < piece.end; ++u) {
+                const int c = cluster[std::size_t(u)];
+                Style style = piece.style;
+                if (textFades) style.foreground = fadeAt(piece.textOwner, c, textCursors);
+                if (backFades) style.background = fadeAt(piece.backOwner, c, backCursors);
+                append(QStringView(visible_).sliced(u, 1), style);
+            }
+        }
+        return runs_;
+    }
+
+    void append(QStringView text, const Style& style) {
+        if (runs_.isEmpty() || runs_.back().style != style) runs_.append({QString(), style});
+        runs_.back().text += text;
     }
 
     const QString& line_;
     const PaletteColours& palette_;
     Style style_;
+    Channel text_;
+    Channel back_;
+    std::vector<TagRecord> tags_;
+    bool fading_ = false;
+    QString visible_;
+    std::vector<Piece> pieces_;
     QList<StyledRun> runs_;
 };
 

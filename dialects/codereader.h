@@ -10,14 +10,20 @@
 
 namespace chromanick {
 
-// The colours of the palette codes "·$0" to "·$68" (and "·$,0" to "·$,68").
+// The colours of palette numbers 0 to 68, in the dot codes ("·$N", "·$,N")
+// and in the colour tags ("[c=N]", "[a=N]", and the colour names, which are
+// numbers 0 to 15).
 inline constexpr int kPaletteNumberCount = 69;
 using PaletteColours = std::array<BgrColor, kPaletteNumberCount>;
 
-// Reads one line of Messenger Plus! codes into its runs. Colour, style and
-// reset codes write no characters; anything that is not a complete code is
-// ordinary text, shown as written. Palette numbers take their colour from
-// `palette`, which the caller composes from the program's own tables.
+// Reads one line of Messenger Plus! codes into its runs: the dot codes
+// ("·#", "·@", "·&", "·'", "·0", "·$" with a text colour and/or "," and a
+// background) and the tag codes ("[b]", "[i]", "[u]", "[s]", their closers,
+// "[c=X]" and "[a=X]" with "[/c]", "[/a]" and the fading "[/c=Y]", "[/a=Y]").
+// Codes write no characters; anything that is not a complete code is
+// ordinary text, shown as written. A fade gives each grapheme cluster its
+// tag coloured one colour, from X to Y. Palette numbers take their colour
+// from `palette`.
 QList<StyledRun> readPlusCode(const QString& line, const PaletteColours& palette);
 
 // The visible characters of a reading.

@@ -37,6 +37,23 @@ TEST_F(ReaderModelTest, EachLineOfTheBoxIsReadOnItsOwn) {
               QStringLiteral("Longueur visible : 1 caractère ; longueur du code : 1 caractère"));
 }
 
+TEST_F(ReaderModelTest, LengthsWarnWhenALineIsLongerThanAMessengerNameKeeps) {
+    const QString lengths =
+        QStringLiteral("Longueur visible : 129 caractères ; longueur du code : 129 caractères");
+    model.setCode(QString(129, QLatin1Char('a')));
+    EXPECT_EQ(model.lengthsText(), lengths);
+    // Codes count: 128 letters and a bold code make 130.
+    model.setCode(QStringLiteral("·#") + QString(128, QLatin1Char('a')));
+    EXPECT_EQ(
+        model.lengthsText(),
+        QStringLiteral("Longueur visible : 128 caractères ; longueur du code : 130 caractères\n"
+                       "Un pseudo Messenger garde 129 caractères : la suite sera coupée."));
+    // Each line is a name of its own: two short lines are not too long.
+    model.setCode(QString(100, QLatin1Char('a')) + QLatin1Char('\n') +
+                  QString(100, QLatin1Char('b')));
+    EXPECT_FALSE(model.lengthsText().contains(CodeReaderModel::kLengthWarning));
+}
+
 TEST_F(ReaderModelTest, SizeComesFromThePreviewSizeList) {
     QSignalSpy changed(&model, &CodeReaderModel::changed);
     EXPECT_TRUE(model.sizes().contains(model.size()));

@@ -3,6 +3,8 @@
 #include "core/preview.h"
 #include "dialects/palettenumbers.h"
 
+#include <algorithm>
+
 namespace chromanick {
 
 namespace {
@@ -30,8 +32,9 @@ CodeReaderModel::CodeReaderModel(Platform& platform, QObject* parent)
 }
 
 QString CodeReaderModel::lengthsText() const {
-    return QStringLiteral("Longueur visible : %1 ; longueur du code : %2")
-        .arg(characters(visibleLength_), characters(codeLength_));
+    const QString lengths = QStringLiteral("Longueur visible : %1 ; longueur du code : %2")
+                                .arg(characters(visibleLength_), characters(codeLength_));
+    return tooLong() ? lengths + QLatin1Char('\n') + kLengthWarning : lengths;
 }
 
 QStringList CodeReaderModel::sizes() const {
@@ -43,10 +46,12 @@ void CodeReaderModel::setCode(const QString& text) {
     lines_.clear();
     visibleLength_ = 0;
     codeLength_ = 0;
+    longestLine_ = 0;
     for (const QString& line : splitLines(text)) {
         lines_.append(readPlusCode(line));
         visibleLength_ += visibleText(lines_.back()).size();
         codeLength_ += line.size();
+        longestLine_ = std::max(longestLine_, line.size());
     }
     emit changed();
 }

@@ -18,8 +18,12 @@ class CodeReaderModel : public QObject {
 public:
     static inline const QString kTitle = QStringLiteral("Lecteur de code");
     static inline const QString kPaletteNote = QStringLiteral(
-        "Les couleurs de la palette (codes ·$N) sont approximatives : "
-        "Messenger Plus! peut les afficher un peu autrement.");
+        "Les couleurs de la palette (codes ·$N et [c=N]) sont celles qu'affichent les logiciels "
+        "compatibles ; Messenger Plus! peut les nuancer légèrement.");
+    static inline const QString kLengthWarning =
+        QStringLiteral("Un pseudo Messenger garde 129 caractères : la suite sera coupée.");
+    // The characters a Messenger name keeps, codes included.
+    static constexpr qsizetype kNameLength = 129;
     static inline const QString kNoTextToPaste =
         QStringLiteral("Le presse-papiers ne contient pas de texte à coller.");
     static inline const QString kDefaultSize = QStringLiteral("12");
@@ -33,6 +37,8 @@ public:
     qsizetype visibleLength() const { return visibleLength_; }
     // Characters of the code lines, line breaks not counted.
     qsizetype codeLength() const { return codeLength_; }
+    // Whether a line of the box is longer than a Messenger name keeps.
+    bool tooLong() const { return longestLine_ > kNameLength; }
     QString lengthsText() const;
     QStringList sizes() const;
     const QString& size() const { return size_; }
@@ -56,6 +62,7 @@ private:
     QList<QList<StyledRun>> lines_;
     qsizetype visibleLength_ = 0;
     qsizetype codeLength_ = 0;
+    qsizetype longestLine_ = 0;
     QString size_ = kDefaultSize;
 };
 
