@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <stdexcept>
 
 namespace chromanick::cli {
@@ -29,9 +31,15 @@ public:
     explicit UsageError(const QString& message) : CliError(message, kUsageStatus) {}
 };
 
-// Writes a command's result followed by a newline, UTF-8, on stdout.
+// Writes a command's result followed by a newline, UTF-8, on stdout; a
+// failed write (a full disk, a closed pipe) throws a CliError of status 1,
+// "Impossible d'écrire la sortie : " and the system's reason.
 void printResult(const QString& result);
 // Writes a message followed by a newline, UTF-8, on stderr.
 void printError(const QString& message);
+// The next bytes of stdin, at most `most`; nothing at its end. A failed read
+// (stdin is a folder...) throws a CliError of status 1, "Impossible de lire
+// l'entrée : " and the system's reason.
+std::optional<QByteArray> readInput(qsizetype most);
 
 }  // namespace chromanick::cli
