@@ -5,6 +5,14 @@ namespace chromanick::codeformat {
 
 namespace {
 
+// BBCode has no escape every forum knows: a zero-width space after each "["
+// of the text keeps it from opening a tag, and it looks the same.
+QString inertText(const QString& text) {
+    QString out = text;
+    out.replace(QLatin1Char('['), QStringLiteral("[\u200B"));
+    return out;
+}
+
 QString bbcodeRun(const StyledRun& run) {
     QString opening;
     QString closing;
@@ -22,7 +30,7 @@ QString bbcodeRun(const StyledRun& run) {
     wrap(f.underline, QStringLiteral("[u]"), QStringLiteral("u"));
     wrap(f.italic, QStringLiteral("[i]"), QStringLiteral("i"));
     wrap(f.strikethrough, QStringLiteral("[s]"), QStringLiteral("s"));
-    return opening + run.text + closing;
+    return opening + inertText(run.text) + closing;
 }
 
 }  // namespace
