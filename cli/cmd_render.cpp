@@ -5,8 +5,9 @@
 #include "dialects/registry.h"
 #include "output.h"
 #include "registry.h"
+#include "storage/linedecoder.h"
+#include "storage/textfile.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <unistd.h>
@@ -54,27 +55,36 @@ QString usage() {
     return text +
            QStringLiteral(
                "                         par défaut : ansi vers un terminal, text ailleurs\n"
-               "  CODE                   la ligne de codes, ou « - » pour lire chaque ligne "
-               "de l'entrée standard (un résultat par ligne)\n"
+               "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
+               "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
+               "UTF-16 avec sa marque, ou Windows-1252)\n"
                "  Codes lus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »), "
                "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
                "  Les couleurs de la palette (·$N, [c=N]) sont celles qu'affichent les "
                "logiciels compatibles.");
 }
 
-// Every line of standard input, UTF-8, without its line break.
-QStringList standardInputLines() {
-    QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly))
-        throw CliError(QStringLiteral("Impossible de lire l'entrée standard."), 1);
-    QString text = QString::fromUtf8(input.readAll());
-    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    if (text.isEmpty()) return {};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+constexpr qsizetype kInputChunk = 64 * 1024;
+
+// Each line of standard input, decoded as the program's files are, is
+// written as soon as it is read: only one line is held at a time.
+void renderStandardInput(Format format) {
+    textfile::LineDecoder decoder;
+    const auto render = [&](const QStringList& lines) {
+        for (const QString& line : lines) printResult(format(readPlusCode(line)));
+    };
+    while (const std::optional<QByteArray> chunk = readInput(kInputChunk))
+        render(decoder.feed(*chunk));
+    render(decoder.finish());
+    if (decoder.failed()) {
+        throw CliError(QStringLiteral("Impossible de lire l'entrée : ") + decoder.failure(), 1);
     }
-    return lines;
+}
+
+// Line breaks in CODE separate lines, read one by one as those of "-" are.
+QStringList codeLines(const QString& code) {
+    if (code.isEmpty()) return {code};
+    return textfile::splitLines(code);
 }
 
 int run(const QStringList& args) {
@@ -87,8 +97,11 @@ int run(const QStringList& args) {
         });
     const QString code = singlePositional(positionals, QStringLiteral("le code"));
     if (format == nullptr) format = defaultFormat();
-    const QStringList lines = code == u"-" ? standardInputLines() : QStringList{code};
-    for (const QString& line : lines) printResult(format(readPlusCode(line)));
+    if (code == u"-") {
+        renderStandardInput(format);
+        return 0;
+    }
+    for (const QString& line : codeLines(code)) printResult(format(readPlusCode(line)));
     return 0;
 }
 

@@ -101,6 +101,10 @@ QString decode(const QByteArray& data) {
     return fromWindows1252(data);
 }
 
+QString decodeUnmarked(const QByteArray& data) {
+    return passesForUtf8(data) ? fromUtf8KeepingMarks(data) : fromWindows1252(data);
+}
+
 QString joinLines(const QStringList& lines) {
     QString text;
     for (const QString& line : lines) text += line + kCrLf;

@@ -24,6 +24,9 @@ QByteArray encode(const QString& text);
 // (and not plain ASCII), else Windows-1252. What encode gives reads back as
 // the same text.
 QString decode(const QByteArray& data);
+// Text without a byte-order mark as decode reads it: UTF-8 when it is valid
+// UTF-8 (and not plain ASCII), else Windows-1252.
+QString decodeUnmarked(const QByteArray& data);
 
 // Each line followed by CR LF.
 QString joinLines(const QStringList& lines);

@@ -83,3 +83,67 @@ TEST(CliRender, BadInputIsNamedWithStatusTwo) {
     expectUsageError({"render", "a", "b"}, "b");
     expectUsageError({"render", "--colour", "a"}, "--colour");
 }
+
+// Standard input is decoded as the program's files are, line by line.
+TEST(CliRender, DashDecodesStandardInputAsTheProgramsFiles) {
+    const QString bold = QStringLiteral("-\t-\tb\tbold\n");
+    // Old code files are Windows-1252: "\xb7" is the middle dot.
+    EXPECT_EQ(renderInput({"--format", "runs", "-"},
+                          "\xb7#bold\xb7"
+                          "0\n")
+                  .out,
+              bold);
+    EXPECT_EQ(renderInput({"--format", "runs", "-"}, "\xC2\xB7#bold\r\n").out, bold);
+    EXPECT_EQ(renderInput({"--format", "runs", "-"}, "\xEF\xBB\xBF\xC2\xB7#bold").out, bold);
+    // Each line on its own: a UTF-8 line next to a Windows-1252 one.
+    EXPECT_EQ(renderInput({"--format", "text", "-"}, "caf\xC3\xA9\ncaf\xE9\n").out,
+              QStringLiteral("café\ncafé\n"));
+
+    const QString text = QStringLiteral("·#bold\r\n·$4é😀\n");
+    const QString expected = bold + QStringLiteral("#FF0000\t-\t-\té😀\n");
+    QByteArray littleEndian("\xFF\xFE");
+    QByteArray bigEndian("\xFE\xFF");
+    for (QChar c : text) {
+        const char low = char(c.unicode() & 0xFF);
+        const char high = char(c.unicode() >> 8);
+        littleEndian += QByteArray{1, low} + QByteArray{1, high};
+        bigEndian += QByteArray{1, high} + QByteArray{1, low};
+    }
+    EXPECT_EQ(renderInput({"--format", "runs", "-"}, littleEndian).out, expected);
+    EXPECT_EQ(renderInput({"--format", "runs", "-"}, bigEndian).out, expected);
+}
+
+TEST(CliRender, BytesThatAreNotUtf8AfterAUtf8MarkStopTheReading) {
+    const CliRun run = renderInput({"--format", "text", "-"},
+                                   "\xEF\xBB\xBF"
+                                   "Bob\nB\xE9"
+                                   "b\nx\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, QStringLiteral("Bob\n"));
+    EXPECT_TRUE(run.err.startsWith(
+        QStringLiteral("chromanick-cli : Impossible de lire l'entrée : ligne 2")))
+        << run.err.toStdString();
+}
+
+// Line breaks in CODE separate lines, read one by one as with "-".
+TEST(CliRender, EachLineOfACodeArgumentGivesItsOwnResult) {
+    EXPECT_EQ(cliLine({"render", "--format", "runs", "·#A\nB·#C"}),
+              QStringLiteral("-\t-\tb\tA\n-\t-\t-\tB\n-\t-\tb\tC"));
+    EXPECT_EQ(cliLine({"render", "--format", "text", "·#a\r\n·#b\n"}), QStringLiteral("a\nb"));
+    EXPECT_EQ(cliLine({"render", "--format", "text", ""}), QString());
+}
+
+// No text of the line becomes BBCode markup: each "[" of it is followed by a
+// zero-width space. Tags the reader reads ("[b]") are styles, written as such.
+TEST(CliRender, BbcodeKeepsTheTextFromOpeningTags) {
+    const QString zws = QStringLiteral("\u200B");
+    EXPECT_EQ(cliLine({"render", "--format", "bbcode", "[b]x[/b]"}), QStringLiteral("[b]x[/b]"));
+    EXPECT_EQ(cliLine({"render", "--format", "bbcode", "[·#·#b]x[·#·#/b]"}),
+              QStringLiteral("[") + zws + QStringLiteral("b]x[") + zws + QStringLiteral("/b]"));
+    EXPECT_EQ(cliLine({"render", "--format", "bbcode", "·$4[url=javascript:alert(1)]clic[/url]"}),
+              QStringLiteral("[color=#FF0000][") + zws +
+                  QStringLiteral("url=javascript:alert(1)]clic[") + zws +
+                  QStringLiteral("/url][/color]"));
+    EXPECT_EQ(cliLine({"render", "--format", "bbcode", "[c=70]x"}),
+              QStringLiteral("[") + zws + QStringLiteral("c=70]x"));
+}
