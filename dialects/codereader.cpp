@@ -1,8 +1,7 @@
 #include "codereader.h"
 
+#include "core/graphemes.h"
 #include "core/pluscodes.h"
-
-#include <QTextBoundaryFinder>
 
 #include <vector>
 
@@ -342,15 +341,10 @@ private:
     // cluster it belongs to.
     std::vector<int> clusterOfUnits() const {
         std::vector<int> cluster(std::size_t(visible_.size()));
-        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, visible_);
-        qsizetype start = 0;
-        int index = 0;
-        while (start < visible_.size()) {
-            qsizetype next = finder.toNextBoundary();
-            if (next <= start) next = visible_.size();
-            for (qsizetype u = start; u < next; ++u) cluster[std::size_t(u)] = index;
-            start = next;
-            ++index;
+        const QList<qsizetype> starts = graphemes::boundaries(visible_);
+        for (qsizetype index = 0; index + 1 < starts.size(); ++index) {
+            for (qsizetype u = starts[index]; u < starts[index + 1]; ++u)
+                cluster[std::size_t(u)] = int(index);
         }
         return cluster;
     }

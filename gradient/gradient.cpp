@@ -1,5 +1,7 @@
 #include "gradient.h"
 
+#include "core/graphemes.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -107,13 +109,17 @@ std::array<BgrColor, 5> CustomRowInitialPreview() {
 
 SegmentSplit Decoupe_Pseudo(const QString& nickname) {
     // k is the smallest length from 1 up with five segments of k covering the
-    // whole text: ceil(n / 5), at least 1.
-    const qsizetype n = nickname.size();
+    // whole text: ceil(n / 5), at least 1, counted in characters as a reader
+    // sees them.
+    const QList<qsizetype> starts = graphemes::boundaries(nickname);
+    const qsizetype n = starts.size() - 1;
     SegmentSplit split;
     split.k = int(std::max<qsizetype>(1, (n + 4) / 5));
     for (int slot = 0; slot < 5; ++slot) {
-        const qsizetype start = qsizetype(slot) * split.k;
-        if (start < n) split.segments[slot] = nickname.mid(start, split.k);
+        const qsizetype first = qsizetype(slot) * split.k;
+        if (first >= n) break;
+        const qsizetype end = std::min(n, first + split.k);
+        split.segments[slot] = nickname.mid(starts[first], starts[end] - starts[first]);
     }
     return split;
 }

@@ -49,8 +49,9 @@ struct SegmentSplit {
     bool operator==(const SegmentSplit&) const = default;
 };
 
-// Five consecutive segments of length k = max(1, ceil(n / 5)), the last ones
-// short or empty. Any length is covered, so the code always holds the whole text.
+// Five consecutive segments of k = max(1, ceil(n / 5)) characters (grapheme
+// clusters: an emoji or a letter with its accent is one), the last ones short
+// or empty. Any length is covered, so the code always holds the whole text.
 SegmentSplit Decoupe_Pseudo(const QString& nickname);
 
 // The codes the gradient line starts with: strikethrough, italic, underline,

@@ -1,5 +1,6 @@
 #include "smooth.h"
 
+#include "core/graphemes.h"
 #include "core/oklab.h"
 
 #include <algorithm>
@@ -76,12 +77,16 @@ QList<ColourRun> smoothRuns(const QString& nickname, const QList<BgrColor>& stop
         return runs;
     }
     const qsizetype groupSize = std::max(1, step);
-    const QList<BgrColor> colours = smoothGroupColours(stops, nickname.size(), step);
+    const QList<qsizetype> starts = graphemes::boundaries(nickname);
+    const qsizetype length = starts.size() - 1;
+    const QList<BgrColor> colours = smoothGroupColours(stops, length, step);
     // Each run takes the groups from its first one up to the next colour.
     for (qsizetype first = 0; first < colours.size();) {
         qsizetype end = first + 1;
         while (end < colours.size() && colours[end] == colours[first]) ++end;
-        runs.append({nickname.mid(first * groupSize, (end - first) * groupSize), colours[first]});
+        const qsizetype from = starts[first * groupSize];
+        const qsizetype to = starts[std::min(length, end * groupSize)];
+        runs.append({nickname.mid(from, to - from), colours[first]});
         first = end;
     }
     return runs;
@@ -102,7 +107,8 @@ QString smoothGradientCode(const GradientSettings& settings, const QList<BgrColo
 
 qsizetype smoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
                                    int step) {
-    const QList<BgrColor> colours = smoothGroupColours(stops, settings.nickname.size(), step);
+    const QList<BgrColor> colours =
+        smoothGroupColours(stops, graphemes::count(settings.nickname), step);
     qsizetype colourCodes = 0;
     for (qsizetype group = 0; group < colours.size(); ++group)
         if (group == 0 || colours[group] != colours[group - 1]) ++colourCodes;

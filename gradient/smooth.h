@@ -12,6 +12,8 @@ namespace chromanick {
 
 // The smooth gradient: the nickname cut into groups of `step` characters, each
 // group one colour, interpolated in OKLab between any number of colour stops.
+// Characters are what a reader sees as one (grapheme clusters, see
+// core/graphemes.h): a group never cuts an emoji or a letter from its accent.
 
 inline constexpr int kSmoothStepMax = 50;  // characters per colour, from 1
 inline constexpr int kSmoothStopsMax = 16;

@@ -192,3 +192,24 @@ TEST(SmoothGradient, ALimitKeepsTheColoursOfTheWholeNickname) {
     EXPECT_EQ(smoothGroupColours(kFiveStops, 100, 4, 10), whole.mid(0, 3));
     EXPECT_TRUE(smoothGroupColours({}, 100, 4, 10).isEmpty());
 }
+
+// Groups count characters as a reader sees them: four emoji are four groups,
+// coloured as four letters are, and no emoji or accent is cut from its
+// character.
+TEST(SmoothGradient, GroupsHoldWholeCharacters) {
+    const QString smile = QStringLiteral("\U0001F600");
+    const QList<BgrColor> stops = {kRed, kBlue};
+    const QList<ColourRun> emoji = smoothRuns(smile.repeated(4), stops, 1);
+    EXPECT_EQ(runTexts(emoji), QStringList(4, smile));
+    EXPECT_EQ(runColours(emoji), runColours(smoothRuns(letters(4), stops, 1)));
+
+    const QString accented = QStringLiteral("e\u0301");
+    EXPECT_EQ(runTexts(smoothRuns(accented + QStringLiteral("ab") + accented, stops, 2)),
+              (QStringList{accented + QStringLiteral("a"), QStringLiteral("b") + accented}));
+
+    GradientSettings settings = named(smile.repeated(4));
+    QString expected = smoothGradientCode(named(QStringLiteral("wxyz")), stops, 1);
+    for (QChar letter : QStringLiteral("wxyz")) expected.replace(letter, smile);
+    EXPECT_EQ(smoothGradientCode(settings, stops, 1), expected);
+    EXPECT_EQ(smoothGradientCodeLength(settings, stops, 1), expected.size());
+}

@@ -57,3 +57,23 @@ TEST(DecoupePseudo, LongTextIsCoveredWhole) {
         EXPECT_EQ(joined, text) << "n = " << n;
     }
 }
+
+// A character is what a reader sees as one: an emoji of two UTF-16 units, a
+// letter and its combining accent, a flag. The split counts and cuts only
+// between such characters.
+TEST(DecoupePseudo, CountsAndCutsWholeCharacters) {
+    const QString smile = QStringLiteral("\U0001F600");
+    const SegmentSplit emoji = Decoupe_Pseudo(QStringLiteral("a") + smile.repeated(5));
+    EXPECT_EQ(emoji.k, 2);
+    const std::array<QString, 5> pieces = {QStringLiteral("a") + smile, smile + smile,
+                                           smile + smile, QString(), QString()};
+    EXPECT_EQ(emoji.segments, pieces);
+
+    const QString accented = QStringLiteral("e\u0301");
+    const QString flag = QStringLiteral("\U0001F1EB\U0001F1F7");
+    const SegmentSplit mixed = Decoupe_Pseudo(accented + QStringLiteral("ab") + flag + smile);
+    EXPECT_EQ(mixed.k, 1);
+    const std::array<QString, 5> single = {accented, QStringLiteral("a"), QStringLiteral("b"), flag,
+                                           smile};
+    EXPECT_EQ(mixed.segments, single);
+}

@@ -254,3 +254,25 @@ TEST_F(GradientModelTest, TheCreditNoteStaysUntilTheFirstGeneration) {
     model.generate();
     EXPECT_NE(model.output(), GradientEditorModel::creditNote());
 }
+
+// Emoji and accented letters count as the one character a reader sees.
+TEST_F(GradientModelTest, TheCountAndTheLimitCountCharactersAsAReaderSeesThem) {
+    const QString smile = QStringLiteral("\U0001F600");
+    model.setNickname(smile.repeated(4) + QStringLiteral("e\u0301"));
+    EXPECT_EQ(model.countText(),
+              QStringLiteral("Nombre de caractère dans votre pseudo :5 (Limité à 50 caractères)"));
+
+    // Typed or pasted past 50, what came last before the caret is left out.
+    model.setNickname(smile.repeated(48));
+    int pos = 48 * 2 + 3;
+    EXPECT_EQ(model.typedNickname(smile.repeated(48) + QStringLiteral("abc"), pos),
+              smile.repeated(48) + QStringLiteral("ab"));
+    EXPECT_EQ(pos, 48 * 2 + 2);
+    pos = 3;
+    EXPECT_EQ(model.typedNickname(QStringLiteral("xyz") + smile.repeated(48), pos),
+              QStringLiteral("xy") + smile.repeated(48));
+    // A longer nickname handed over keeps its own length as the limit.
+    model.receiveFromMainEditor(smile.repeated(60));
+    pos = 0;
+    EXPECT_EQ(model.typedNickname(smile.repeated(60), pos), smile.repeated(60));
+}

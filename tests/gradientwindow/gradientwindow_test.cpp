@@ -70,7 +70,9 @@ TEST_F(GradientWindowTest, ShowsItsControlsInTheirStartState) {
     EXPECT_EQ(window.centralWidget()->size(), QSize(829, 643));
     EXPECT_EQ(find<QLabel>(QStringLiteral("lblversion"))->text(),
               QStringLiteral("Version : 1.0.0"));
-    EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->maxLength(), 50);
+    // The limit of 50 counts characters as a reader sees them (the box's own
+    // length limit would count UTF-16 units): the validator holds it.
+    EXPECT_NE(find<QLineEdit>(QStringLiteral("Text1"))->validator(), nullptr);
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->geometry(), QRect(256, 0, 289, 19));
     EXPECT_EQ(find<QGroupBox>(QStringLiteral("Frame2"))->geometry(), QRect(0, 80, 825, 481));
     EXPECT_EQ(find<QPushButton>(QStringLiteral("cmdcolorperso2"))->text(),
@@ -129,6 +131,22 @@ TEST_F(GradientWindowTest, MarkupInTheNicknameIsShownAsItsCharacters) {
 TEST_F(GradientWindowTest, TypingStopsAtFiftyCharacters) {
     type(QString(60, QLatin1Char('x')));
     EXPECT_EQ(model.nickname().size(), 50);
+}
+
+// Fifty emoji fit, as fifty letters do; the box would stop at 25 if it
+// counted UTF-16 units.
+TEST_F(GradientWindowTest, TypingStopsAtFiftyCharactersAsAReaderSeesThem) {
+    const QString smile = QStringLiteral("\U0001F600");
+    auto* edit = find<QLineEdit>(QStringLiteral("Text1"));
+    edit->clear();
+    for (int i = 0; i < 52; ++i) edit->insert(smile);
+    EXPECT_EQ(model.nickname(), smile.repeated(50));
+    EXPECT_EQ(edit->text(), smile.repeated(50));
+    EXPECT_EQ(find<QLabel>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Nombre de caractère dans votre pseudo :50 (Limité à 50 caractères)"));
+    model.generate();
+    EXPECT_FALSE(model.output().contains(QChar::ReplacementCharacter));
+    EXPECT_TRUE(model.output().contains(smile.repeated(10)));
 }
 
 TEST_F(GradientWindowTest, ALongerHandedOverNicknameIsShownWhole) {

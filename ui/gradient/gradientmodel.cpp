@@ -1,11 +1,14 @@
 #include "gradientmodel.h"
 
 #include "core/appinfo.h"
+#include "core/graphemes.h"
 #include "core/nicksettings.h"
 #include "core/oneline.h"
 #include "storage/textexport.h"
 
 #include <QStringList>
+
+#include <algorithm>
 
 namespace chromanick {
 
@@ -35,7 +38,7 @@ QString GradientEditorModel::creditNote() {
 
 QString GradientEditorModel::countText() const {
     return QStringLiteral("Nombre de caractère dans votre pseudo :%1 (Limité à %2 caractères)")
-        .arg(settings_.nickname.size())
+        .arg(graphemes::count(settings_.nickname))
         .arg(kGradientMaxLength);
 }
 
@@ -54,6 +57,22 @@ void GradientEditorModel::setNickname(const QString& text) {
     settings_.nickname = oneLine(text);
     resplit();
     emit changed();
+}
+
+QString GradientEditorModel::typedNickname(const QString& input, int& pos) const {
+    const qsizetype limit =
+        std::max<qsizetype>(kGradientMaxLength, graphemes::count(settings_.nickname));
+    const QList<qsizetype> starts = graphemes::boundaries(input);
+    const qsizetype excess = starts.size() - 1 - limit;
+    if (excess <= 0) return input;
+    // The characters that end at the caret or before it, the last ones first.
+    const qsizetype caret =
+        std::upper_bound(starts.begin(), starts.end(), pos) - starts.begin() - 1;
+    const qsizetype first = std::max<qsizetype>(0, caret - excess);
+    QString kept = input;
+    kept.remove(starts[first], starts[caret] - starts[first]);
+    pos = int(starts[first]);
+    return graphemes::left(kept, limit);
 }
 
 void GradientEditorModel::nicknameDoubleClicked() {

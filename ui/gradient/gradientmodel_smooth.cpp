@@ -2,6 +2,8 @@
 // generates and the preview rows it colours.
 #include "gradientmodel.h"
 
+#include "core/graphemes.h"
+
 #include <algorithm>
 
 namespace chromanick {
@@ -13,8 +15,8 @@ QString GradientEditorModel::generatedCode() const {
 }
 
 QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) const {
-    return smoothGroupColours(smoothStopsOfRow(settings_, row), settings_.nickname.size(),
-                              smoothStep_, limit);
+    return smoothGroupColours(smoothStopsOfRow(settings_, row),
+                              graphemes::count(settings_.nickname), smoothStep_, limit);
 }
 
 QString GradientEditorModel::codeLengthText() const {

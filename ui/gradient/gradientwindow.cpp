@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QValidator>
+
+#include <limits>
 
 namespace chromanick {
 
@@ -33,6 +36,23 @@ QCheckBox* styledBox(const QString& text, QWidget* parent, void (QFont::*setStyl
     box->setFont(font);
     return box;
 }
+
+// Text1 stops at the model's limit, counted in characters as a reader sees
+// them (a length limit of the box would count UTF-16 units).
+class NicknameLimit : public QValidator {
+public:
+    NicknameLimit(const GradientEditorModel& model, QObject* parent)
+        : QValidator(parent), model_(model) {}
+
+    State validate(QString& input, int& pos) const override {
+        QString kept = model_.typedNickname(input, pos);
+        if (kept.size() != input.size()) input = std::move(kept);
+        return Acceptable;
+    }
+
+private:
+    const GradientEditorModel& model_;
+};
 
 }  // namespace
 
@@ -117,7 +137,8 @@ void GradientWindow::buildHeader(QWidget* client) {
 
     text1_ = place(new QLineEdit(client), QStringLiteral("Text1"), twipsRect(3840, 0, 4335, 285));
     text1_->setAlignment(Qt::AlignCenter);
-    text1_->setMaxLength(kGradientMaxLength);
+    text1_->setMaxLength(std::numeric_limits<int>::max());
+    text1_->setValidator(new NicknameLimit(model_, text1_));
     text1_->installEventFilter(this);
 
     label1_ = place(plainLabel(QString(), client), QStringLiteral("Label1"),
@@ -229,9 +250,8 @@ void GradientWindow::refresh() {
     const GradientSettings& settings = model_.settings();
     {
         const QSignalBlocker block(text1_);
-        // Typing stops at 50 characters, but a longer nickname handed over by
-        // the main editor is shown whole.
-        text1_->setMaxLength(std::max<int>(kGradientMaxLength, settings.nickname.size()));
+        // Typing stops at 50 characters (NicknameLimit), but a longer
+        // nickname handed over by the main editor is shown whole.
         if (text1_->text() != settings.nickname) text1_->setText(settings.nickname);
     }
     label1_->setText(model_.countText());

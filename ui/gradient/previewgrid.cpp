@@ -1,5 +1,6 @@
 #include "previewgrid.h"
 
+#include "core/graphemes.h"
 #include "gradient/gradient.h"
 #include "gradientmodel.h"
 #include "smoothpreview.h"
@@ -171,7 +172,8 @@ void GradientPreviewGrid::showSmooth(const GradientEditorModel& model, const QFo
             smoothRows_.append(line);
         }
     }
-    smoothText_->set(model.nickname().left(kSmoothShownLength), font, frame->devicePixelRatioF());
+    smoothText_->set(graphemes::left(model.nickname(), kSmoothShownLength), font,
+                     frame->devicePixelRatioF());
     const QColor uncoloured = toQColor(kSystemButtonText, frame->palette());
     for (int row = 0; row < kGradientRowCount; ++row)
         smoothRows_[row]->setGroups(model.smoothPreview(row, kSmoothShownLength),

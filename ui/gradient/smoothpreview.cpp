@@ -1,5 +1,7 @@
 #include "smoothpreview.h"
 
+#include "core/graphemes.h"
+
 #include <QPainter>
 #include <QTextLayout>
 
@@ -16,6 +18,7 @@ void SmoothPreviewText::set(const QString& text, const QFont& font, qreal device
     text_ = text;
     font_ = font;
     devicePixelRatio_ = devicePixelRatio;
+    starts_ = graphemes::boundaries(text);
 
     QTextLayout layout(text, font);
     QTextOption option;
@@ -52,17 +55,21 @@ SmoothPreviewRow::SmoothPreviewRow(const SmoothPreviewText& text, QWidget* paren
 
 void SmoothPreviewRow::setGroups(const QList<BgrColor>& colours, int step, const QColor& uncoloured,
                                  const QColor& background, bool fill) {
-    const int length = int(text_.text().size());
-    const int groupSize = std::max(1, step);
+    // Groups count characters; what is drawn is measured in code units.
+    const QList<qsizetype>& starts = text_.characterStarts();
+    const qsizetype length = starts.size() - 1;
+    const qsizetype groupSize = std::max(1, step);
     drawn_.clear();
     drawn_.reserve(colours.size() + 1);
-    int from = 0;
+    qsizetype from = 0;
     for (BgrColor colour : colours) {
-        const int to = std::min(length, from + groupSize);
-        drawn_.append({from, to, QColor(redOf(colour), greenOf(colour), blueOf(colour))});
+        const qsizetype to = std::min(length, from + groupSize);
+        drawn_.append({int(starts[from]), int(starts[to]),
+                       QColor(redOf(colour), greenOf(colour), blueOf(colour))});
         from = to;
     }
-    if (from < length || drawn_.isEmpty()) drawn_.append({from, length, uncoloured});
+    if (from < length || drawn_.isEmpty())
+        drawn_.append({int(starts[from]), int(starts[length]), uncoloured});
     colours_ = colours;
     background_ = background;
     fill_ = fill;

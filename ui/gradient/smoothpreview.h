@@ -20,6 +20,9 @@ public:
     void set(const QString& text, const QFont& font, qreal devicePixelRatio);
 
     const QString& text() const { return text_; }
+    // Where each character (grapheme cluster) of the text starts, then its
+    // length in code units.
+    const QList<qsizetype>& characterStarts() const { return starts_; }
     QSize size() const { return size_; }
     // The line, underline and strike-through included, opaque where drawn.
     const QImage& coverage() const { return coverage_; }
@@ -29,6 +32,7 @@ public:
 
 private:
     QString text_;
+    QList<qsizetype> starts_{0};
     QFont font_;
     qreal devicePixelRatio_ = 0;
     QSize size_;
@@ -44,7 +48,8 @@ class SmoothPreviewRow : public QWidget {
 public:
     SmoothPreviewRow(const SmoothPreviewText& text, QWidget* parent);
 
-    // `colours` are those of the groups of `step` characters of the shared
+    // `colours` are those of the groups of `step` characters (grapheme
+    // clusters) of the shared
     // text, from the first; the characters after the last group given, or
     // all of them without colours, are drawn in `uncoloured`. A background
     // is filled only when `fill` is set.
