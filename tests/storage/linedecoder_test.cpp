@@ -56,7 +56,7 @@ TEST(LineDecoder, AnUnmarkedLineIsReadAsAFileIs) {
     QStringList expected;
     for (const QByteArray& line : lines) {
         input += line + "\n";
-        expected.append(textfile::decode(line));
+        expected.append(textfile::decodeUnmarked(line));
     }
     EXPECT_EQ(decodeInPieces(input, 5), expected);
     EXPECT_EQ(decodeInPieces("\n", 1), QStringList{QString()});
