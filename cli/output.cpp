@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <poll.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
@@ -22,6 +23,12 @@ bool writeAll(int fd, QByteArrayView bytes) {
     while (!bytes.isEmpty()) {
         const ssize_t written = ::write(fd, bytes.data(), std::size_t(bytes.size()));
         if (written < 0 && errno == EINTR) continue;
+        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // A stream left non-blocking by whoever gave it: wait until it takes more.
+            pollfd ready{fd, POLLOUT, 0};
+            if (::poll(&ready, 1, -1) >= 0 || errno == EINTR) continue;
+            return false;
+        }
         if (written <= 0) return false;
         bytes = bytes.sliced(written);
     }
