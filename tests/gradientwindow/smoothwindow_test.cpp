@@ -140,6 +140,19 @@ TEST_F(SmoothWindowTest, RowsAreDrawnInTheirRunsColours) {
     EXPECT_EQ(image.pixelColor(0, 0), QColor(0, 0, 255));
 }
 
+// Groups are of characters as a reader sees them: five emoji and five
+// letters at five per colour are two groups, the first and the last colour,
+// and every character is drawn in one of them.
+TEST_F(SmoothWindowTest, RowsColourWholeCharactersGroupByGroup) {
+    model.setNickname(QStringLiteral("\U0001F600").repeated(5) + QStringLiteral("MMMMM"));
+    smoothBox()->click();
+    stepBox()->setValue(5);
+    ASSERT_EQ(smoothRow(0)->groupColours().size(), 2);
+    EXPECT_GT(pixelsOf(0, QColor(0xFF, 0xC0, 0x80)), 0);  // the letters, in the last colour
+    EXPECT_EQ(pixelsOf(0, QColor(0xFF, 0, 0)), 0);        // no middle group
+    EXPECT_EQ(pixelsOf(0, QColor(Qt::black)), 0);         // nothing left uncoloured
+}
+
 TEST_F(SmoothWindowTest, GenerateAndTheLengthLabelUseTheSmoothCode) {
     type(QStringLiteral("abcdefgh"));
     smoothBox()->click();
