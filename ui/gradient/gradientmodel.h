@@ -61,32 +61,32 @@ public:
     QList<BgrColor> smoothPreview(int row, qsizetype limit) const;
     // The length of the code "Générer le pseudo." would write (lbllongueur).
     QString codeLengthText() const;
+    // Typing stops at kGradientMaxLength characters (grapheme clusters), or
+    // at the length of a longer nickname already there: `input` is Text1's
+    // text after an edit, the caret at `pos`; the characters typed or pasted
+    // past the limit, those just before the caret, are left out.
+    QString typedNickname(const QString& input, int& pos) const;
 
     static QString customDialogName(int slot);  // "cmdialcouleurperso1".."5"
     static QString creditNote();                // Text2 before the first generation
 
     // --- Handlers ---
     void setNickname(const QString& text);  // Text1_Change; line breaks become spaces
-    // Typing stops at kGradientMaxLength characters (grapheme clusters), or
-    // at the length of a longer nickname already there: `input` is Text1's
-    // text after an edit, the caret at `pos`; the characters typed or pasted
-    // past the limit, those just before the caret, are left out.
-    QString typedNickname(const QString& input, int& pos) const;
-    void nicknameDoubleClicked();          // Text1_DblClick
-    void selectRow(int row);               // opt_Click
-    void setBold(bool on);                 // chkgras
-    void setUnderline(bool on);            // chksouligne
-    void setItalic(bool on);               // chkita
-    void setStrikethrough(bool on);        // chkbarre
-    void setBackgroundEnabled(bool on);    // chkcolorap
-    void selectBackgroundColour();         // cmdselectcolorap
-    void pickCustomColour(int slot);       // cmdcolorperso1..5 (slot 0 to 4)
-    void setAutoCopy(bool on);             // chkcopiauto
-    void editOutput(const QString& text);  // typing in Text2
-    void generate();                       // cmdgenerer
-    void setSmoothEnabled(bool on);        // chkfluide
-    void setSmoothStep(int step);          // spnlettres, 1 to kSmoothStepMax
-    void reset();                          // mnunew
+    void nicknameDoubleClicked();           // Text1_DblClick
+    void selectRow(int row);                // opt_Click
+    void setBold(bool on);                  // chkgras
+    void setUnderline(bool on);             // chksouligne
+    void setItalic(bool on);                // chkita
+    void setStrikethrough(bool on);         // chkbarre
+    void setBackgroundEnabled(bool on);     // chkcolorap
+    void selectBackgroundColour();          // cmdselectcolorap
+    void pickCustomColour(int slot);        // cmdcolorperso1..5 (slot 0 to 4)
+    void setAutoCopy(bool on);              // chkcopiauto
+    void editOutput(const QString& text);   // typing in Text2
+    void generate();                        // cmdgenerer
+    void setSmoothEnabled(bool on);         // chkfluide
+    void setSmoothStep(int step);           // spnlettres, 1 to kSmoothStepMax
+    void reset();                           // mnunew
 
     // Hand-over: the main editor's nickname arriving here, and the text this
     // editor gives back when the user switches to the main editor.
