@@ -8,11 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
+
+// Sorted and joined by spaces, so that a failure shows the words.
+std::string joined(QStringList words) {
+    words.sort();
+    return words.join(QLatin1Char(' ')).toStdString();
+}
 
 // The candidates the script offers for the last word of `words` (the first
 // word being the program), as bash computes them when Tab is pressed.
-QStringList candidates(const QStringList& words) {
+std::string candidates(const QStringList& words) {
     static const QString body = QStringLiteral(
         "source \"$1\" || exit 9\n"
         "shift\n"
@@ -32,24 +40,17 @@ QStringList candidates(const QStringList& words) {
     bash.waitForFinished(-1);
     EXPECT_EQ(bash.exitCode(), 0) << words.join(' ').toStdString();
     EXPECT_TRUE(bash.readAllStandardError().isEmpty()) << words.join(' ').toStdString();
-    QStringList out = QString::fromUtf8(bash.readAllStandardOutput())
-                          .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    out.sort();
-    return out;
+    return joined(QString::fromUtf8(bash.readAllStandardOutput())
+                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts));
 }
 
-QStringList sorted(QStringList list) {
-    list.sort();
-    return list;
-}
-
-QStringList optionsStartingWith(const QList<chromanick::PaletteEntry>& palette,
+std::string optionsStartingWith(const QList<chromanick::PaletteEntry>& palette,
                                 const QString& start) {
     QStringList names;
     for (const chromanick::PaletteEntry& e : palette) {
         if (e.option.startsWith(start)) names.append(e.option);
     }
-    return sorted(names);
+    return joined(names);
 }
 
 }  // namespace
@@ -68,30 +69,30 @@ TEST(BashCompletion, IsRegisteredForTheProgram) {
 
 TEST(BashCompletion, FirstWordIsACommandOrAProgramOption) {
     EXPECT_EQ(candidates({""}),
-              sorted({"compose", "export", "gradient", "lookalike", "palettes", "project", "render",
-                      "save-project", "version", "help", "--help", "--version"}));
-    EXPECT_EQ(candidates({"co"}), QStringList{"compose"});
-    EXPECT_EQ(candidates({"--v"}), QStringList{"--version"});
-    EXPECT_EQ(candidates({"p"}), sorted({"palettes", "project"}));
-    EXPECT_EQ(candidates({"help", "l"}), QStringList{"lookalike"});
-    EXPECT_EQ(candidates({"--help", "s"}), QStringList{"save-project"});
-    EXPECT_TRUE(candidates({"help", "compose", ""}).isEmpty());
+              "--help --version compose export gradient help lookalike palettes project render "
+              "save-project version");
+    EXPECT_EQ(candidates({"co"}), "compose");
+    EXPECT_EQ(candidates({"--v"}), "--version");
+    EXPECT_EQ(candidates({"p"}), "palettes project");
+    EXPECT_EQ(candidates({"help", "l"}), "lookalike");
+    EXPECT_EQ(candidates({"--help", "s"}), "save-project");
+    EXPECT_EQ(candidates({"help", "compose", ""}), "");
 }
 
 TEST(BashCompletion, EachCommandOffersItsOwnOptions) {
-    EXPECT_EQ(candidates({"compose", "--f"}), QStringList{"--fg"});
+    EXPECT_EQ(candidates({"compose", "--f"}), "--fg");
     EXPECT_EQ(candidates({"compose", "--s"}),
-              sorted({"--strikethrough", "--suffix", "--suffix-entry", "--suppress-dit"}));
-    EXPECT_EQ(candidates({"export", "sortie.txt", "--l"}), QStringList{"--lookalike"});
-    EXPECT_TRUE(candidates({"compose", "--l"}).isEmpty());
+              "--strikethrough --suffix --suffix-entry --suppress-dit");
+    EXPECT_EQ(candidates({"export", "sortie.txt", "--l"}), "--lookalike");
+    EXPECT_EQ(candidates({"compose", "--l"}), "");
     EXPECT_EQ(candidates({"gradient", "--s"}),
-              sorted({"--scheme", "--slot", "--smooth", "--step", "--stops", "--strikethrough"}));
-    EXPECT_EQ(candidates({"lookalike", "--"}), sorted({"--remove", "--help"}));
-    EXPECT_EQ(candidates({"render", "--"}), sorted({"--format", "--help"}));
-    EXPECT_EQ(candidates({"palettes", "--"}), QStringList{"--help"});
-    EXPECT_EQ(candidates({"version", "--"}), QStringList{"--help"});
+              "--scheme --slot --smooth --step --stops --strikethrough");
+    EXPECT_EQ(candidates({"lookalike", "--"}), "--help --remove");
+    EXPECT_EQ(candidates({"render", "--"}), "--format --help");
+    EXPECT_EQ(candidates({"palettes", "--"}), "--help");
+    EXPECT_EQ(candidates({"version", "--"}), "--help");
     // Words that are not options are the nickname or a file: left to bash.
-    EXPECT_TRUE(candidates({"compose", "ab"}).isEmpty());
+    EXPECT_EQ(candidates({"compose", "ab"}), "");
 }
 
 TEST(BashCompletion, ValuesComeFromThePalettesAndTheFormats) {
@@ -104,22 +105,22 @@ TEST(BashCompletion, ValuesComeFromThePalettesAndTheFormats) {
               optionsStartingWith(BackgroundPalette(), "opta"));
     EXPECT_EQ(candidates({"export", "s.txt", "--bg", "Option3"}),
               optionsStartingWith(BackgroundPalette(), "Option3"));
-    EXPECT_EQ(candidates({"compose", "--fg", "optcouleurperso"}), QStringList{"optcouleurperso1"});
+    EXPECT_EQ(candidates({"compose", "--fg", "optcouleurperso"}), "optcouleurperso1");
 
     QStringList written;
     for (const Dialect& d : dialects()) {
         if (d.write != nullptr) written.append(d.id);
     }
-    EXPECT_EQ(candidates({"render", "--format", ""}), sorted(written));
-    EXPECT_EQ(candidates({"render", "--format", "h"}), QStringList{"html"});
+    EXPECT_EQ(candidates({"render", "--format", ""}), joined(written));
+    EXPECT_EQ(candidates({"render", "--format", "h"}), "html");
 }
 
 TEST(BashCompletion, FreeValuesAndTheEndOfOptionsOfferNothing) {
-    EXPECT_TRUE(candidates({"compose", "--prefix", ""}).isEmpty());
-    EXPECT_TRUE(candidates({"compose", "--custom-fg", ""}).isEmpty());
-    EXPECT_TRUE(candidates({"gradient", "--stops", ""}).isEmpty());
+    EXPECT_EQ(candidates({"compose", "--prefix", ""}), "");
+    EXPECT_EQ(candidates({"compose", "--custom-fg", ""}), "");
+    EXPECT_EQ(candidates({"gradient", "--stops", ""}), "");
     // "--fg" here is the value of --prefix, so the next word is an option.
-    EXPECT_EQ(candidates({"compose", "--prefix", "--fg", "--b"}), sorted({"--bg", "--bold"}));
-    EXPECT_TRUE(candidates({"compose", "--", "--b"}).isEmpty());
-    EXPECT_TRUE(candidates({"compose", "--bold", "--", "--fg", ""}).isEmpty());
+    EXPECT_EQ(candidates({"compose", "--prefix", "--fg", "--b"}), "--bg --bold");
+    EXPECT_EQ(candidates({"compose", "--", "--b"}), "");
+    EXPECT_EQ(candidates({"compose", "--bold", "--", "--fg", ""}), "");
 }
