@@ -1,5 +1,6 @@
 // chromanick-cli: the formatting codes of Chromanick without a window.
 #include "args.h"
+#include "completion.h"
 #include "output.h"
 #include "registry.h"
 
@@ -11,6 +12,13 @@ using namespace chromanick::cli;
 namespace {
 
 const QString kProgram = QStringLiteral("chromanick-cli");
+// Words the program itself answers before any command: the help (alone or
+// followed by a command's name) and the version.
+const QStringList kHelpWords{QStringLiteral("--help"), QStringLiteral("help")};
+const QString kVersionOption = QStringLiteral("--version");
+// Not listed in the help: prints the bash completion script the build
+// installs.
+const QString kCompletionCommand = QStringLiteral("bash-completion");
 
 QString commandHelp(const Command& c) {
     return kProgram + QLatin1Char(' ') + c.usage;
@@ -22,6 +30,7 @@ QString generalHelp() {
         QStringLiteral("Compose les codes Messenger Plus! 3 de Chromanick sans fenêtre."),
         QStringLiteral("Le résultat s'affiche sur la sortie standard (UTF-8). Les couleurs "
                        "s'écrivent #RRVVBB (rouge d'abord). « -- » termine les options."),
+        QStringLiteral("« %1 --version » affiche la version, comme « %1 version ».").arg(kProgram),
         QString(),
         QStringLiteral("Commandes :"),
     };
@@ -40,9 +49,14 @@ int dispatch(const QStringList& args) {
         throw UsageError(
             QStringLiteral("Il manque la commande (voir « %1 --help »).").arg(kProgram));
     }
-    const QString name = args.front();
+    // "--version" is the command "version" under another name.
+    const QString name = args.front() == kVersionOption ? QStringLiteral("version") : args.front();
     const QStringList rest = args.mid(1);
-    if (name == u"--help" || name == u"help") {
+    if (name == kCompletionCommand) {
+        printResult(bashCompletion(commands(), kHelpWords, {kVersionOption}));
+        return 0;
+    }
+    if (kHelpWords.contains(name)) {
         if (rest.isEmpty()) {
             printResult(generalHelp());
             return 0;

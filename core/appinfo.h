@@ -14,6 +14,8 @@ inline const QString kProgramTitle = QStringLiteral("Chromanick");
 
 // Major, minor and revision in decimal without leading zeros, between dots.
 QString versionDotted();
+// What `--version` prints, in both programs: "Chromanick 6.0.0".
+QString versionLine();
 
 // Until the product has a site of its own these hosts are placeholders
 // (the .example top-level domain is reserved and never resolves).

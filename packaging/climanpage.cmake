@@ -15,6 +15,9 @@ chromanick-cli \\- compose les codes Messenger Plus! 3 de Chromanick sans fenêt
 .B chromanick-cli
 .I COMMANDE
 [\\fIOPTIONS\\fR] \\fIARGUMENTS\\fR
+.br
+.B chromanick-cli
+\\fB\\-\\-version\\fR | \\fB\\-\\-help\\fR
 .SH DESCRIPTION
 Le texte qui suit est celui de
 .BR \"chromanick-cli --help\" .

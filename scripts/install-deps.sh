@@ -9,11 +9,16 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
 )
-# Extra tools: a virtual display to look at the program without a screen,
-# and clang with its sanitizer/fuzzer runtime for the robustness checks.
-if [[ "${1:-}" == "--all" ]]; then
-    packages+=(xvfb xauth imagemagick xdotool clang libclang-rt-14-dev)
-fi
+# Release tools (`--release`, for scripts/release-check.sh): the Debian
+# package's builder and checker, the AppStream and desktop entry validators.
+release=(dpkg-dev lintian appstream desktop-file-utils)
+# Extra tools (`--all`): the release tools, a virtual display to look at the
+# program without a screen, and clang with its sanitizer/fuzzer runtime for
+# the robustness checks.
+case "${1:-}" in
+    --release) packages+=("${release[@]}") ;;
+    --all) packages+=("${release[@]}" xvfb xauth imagemagick xdotool clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -364,3 +364,31 @@ TEST(ProgramStart, WithoutADisplayItSaysSoInFrenchAndStops) {
         << relative.toStdString();
     EXPECT_FALSE(relative.contains(QStringLiteral("build/bin")));
 }
+
+TEST(ProgramStart, VersionAndHelpAnswerWithoutADisplay) {
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("HOME"), QDir::tempPath());
+    environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    const auto answer = [&](const QStringList& args) {
+        program.start(QStringLiteral(CHROMANICK_PROGRAM), args);
+        EXPECT_TRUE(program.waitForFinished(-1));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0) << args.join(' ').toStdString();
+        EXPECT_TRUE(program.readAllStandardError().isEmpty());
+        return QString::fromUtf8(program.readAllStandardOutput());
+    };
+    EXPECT_EQ(answer({QStringLiteral("--version")}), QStringLiteral("Chromanick 6.0.0\n"));
+
+    const QString help = answer({QStringLiteral("--help")});
+    EXPECT_EQ(help, usageLine(QStringLiteral(CHROMANICK_PROGRAM)) + u'\n');
+    EXPECT_EQ(help.count(u'\n'), 1);
+    EXPECT_TRUE(help.startsWith(QStringLiteral("Usage : ") + CHROMANICK_PROGRAM +
+                                QStringLiteral(" [--version] [--help]")))
+        << help.toStdString();
+    // Qt's own options may come first.
+    EXPECT_EQ(
+        answer({QStringLiteral("-style"), QStringLiteral("Fusion"), QStringLiteral("--version")}),
+        QStringLiteral("Chromanick 6.0.0\n"));
+}

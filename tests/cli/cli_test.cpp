@@ -103,3 +103,20 @@ TEST(CliHelp, DescribesEveryCommand) {
     EXPECT_TRUE(one.out.startsWith("chromanick-cli compose"));
     EXPECT_EQ(runCli({"help", "lookalike"}).out, runCli({"lookalike", "--help"}).out);
 }
+
+TEST(CliVersion, PrintsTheProgramsNameAndVersion) {
+    for (const Args& args : {Args{"--version"}, Args{"version"}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, QStringLiteral("Chromanick 6.0.0\n"));
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    }
+    EXPECT_EQ(runCli({"--version", "--help"}).out, runCli({"help", "version"}).out);
+    EXPECT_TRUE(runCli({"version", "--help"}).out.contains("Chromanick 6.0.0"));
+    expectUsageError({"version", "extra"}, "extra");
+    expectUsageError({"--version", "--short"}, "--short");
+
+    const CliRun help = runCli({"--help"});
+    EXPECT_TRUE(help.out.contains("chromanick-cli version")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("chromanick-cli --version")) << help.out.toStdString();
+}

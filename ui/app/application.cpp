@@ -148,6 +148,13 @@ QString noDisplayMessage(const QString& program) {
         .arg(program);
 }
 
+QString usageLine(const QString& program) {
+    return QStringLiteral(
+               "Usage : %1 [--version] [--help] (sans option, ouvre l'éditeur de pseudos ; "
+               "--version affiche la version, --help cette ligne)")
+        .arg(program);
+}
+
 // Qt's default style with its light standard palette, set explicitly so
 // that no desktop theme replaces any of its colours.
 void useClassicLook() {

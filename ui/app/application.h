@@ -100,5 +100,7 @@ void useClassicLook();
 bool displayAvailable();
 // The sentence printed when none is, naming `program` as it was started.
 QString noDisplayMessage(const QString& program);
+// The one line "--help" prints, naming `program` as it was started.
+QString usageLine(const QString& program);
 
 }  // namespace chromanick
