@@ -20,6 +20,7 @@ public:
     void set(const QString& text, const QFont& font, qreal devicePixelRatio);
 
     const QString& text() const { return text_; }
+    const QFont& font() const { return font_; }
     QSize size() const { return size_; }
     // The line, underline and strike-through included, opaque where drawn.
     const QImage& coverage() const { return coverage_; }
@@ -38,6 +39,7 @@ private:
 
 // One preview row of the smooth gradient: the shared line, each group of
 // characters in its own colour, over the row's background when it has one.
+// A line wider than the row's maximum width is cut with an ellipsis.
 // Nothing of the text is interpreted: it is drawn as the characters it holds.
 class SmoothPreviewRow : public QWidget {
     Q_OBJECT
