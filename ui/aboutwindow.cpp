@@ -84,7 +84,7 @@ void AboutWindow::buildControls() {
     contact->setObjectName(QStringLiteral("Text1"));
     // Wide enough for the e-mail address on a line of its own, in the
     // window's font; the logo beside it is drawn a little smaller for it.
-    contact->setGeometry(twipsRect(240, 2040, 2400, 1575));
+    contact->setGeometry(twipsRect(240, 2040, 2520, 1575));
     contact->setReadOnly(true);
     contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -100,7 +100,7 @@ void AboutWindow::buildControls() {
 
     auto* logo = new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this);
     logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(twipsRect(2700, 2250, 2850, 1140));
+    logo->setGeometry(twipsRect(2820, 2265, 2700, 1080));
 
     addLabel(this, QStringLiteral("lbltiwakan"), QStringLiteral("Tiwakan, Chromanick TEam"),
              twipsRect(0, 3600, 2415, 255));

@@ -5,6 +5,7 @@
 #include "tests/support/keyboard.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/editor/mainmodel.h"
+#include "ui/editor/previewlabel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -538,4 +539,63 @@ TEST_F(MainWindowTest, TheFocusedEmoticonIsFramed) {
     EXPECT_EQ(frameAround(find<QWidget>(QStringLiteral("Image2"))), 0);
     nicknameBox()->setFocus();
     EXPECT_EQ(frameAround(snail), 0);
+}
+
+TEST_F(MainWindowTest, EnterInTheNicknameGenerates) {
+    typeNickname(QStringLiteral("abc"));
+    click(QStringLiteral("Option2"));
+    QTest::keyClick(nicknameBox(), Qt::Key_Return);
+    const QString expected = kDot + "$12abc" + kDot + "0";
+    EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText(), expected);
+    EXPECT_EQ(platform.clipboard.value_or(QString()), expected);
+}
+
+// The code's length under Text2 follows the box, generated or typed; past
+// what a Messenger name keeps the label warns in red, as plain text.
+TEST_F(MainWindowTest, TheCodesLengthIsShownUnderTheOutputBox) {
+    auto* length = find<QLabel>(QStringLiteral("lbllongueur"));
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    const QColor normal = window.palette().color(QPalette::WindowText);
+    EXPECT_EQ(length->textFormat(), Qt::PlainText);
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 0 caractère"));
+    EXPECT_GT(length->y(), output->geometry().bottom());
+
+    typeNickname(QStringLiteral("abc"));
+    click(QStringLiteral("Command1"));
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 8 caractères"));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText), normal);
+
+    // One character more than a Messenger name keeps.
+    output->setPlainText(QString(130, QLatin1Char('x')));
+    EXPECT_EQ(
+        length->text(),
+        QStringLiteral("Longueur du code : 130 caractères (un pseudo Messenger en garde 129)"));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(chromanick::testing::readsWhole(&window, {QStringLiteral("Label5")}));
+    output->setPlainText(QString(129, QLatin1Char('x')));
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 129 caractères"));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText), normal);
+}
+
+TEST_F(MainWindowTest, CustomColourEntriesTellHowToPickTheirColour) {
+    for (const QString& name : {kCustomForegroundOption, kCustomBackgroundOption}) {
+        auto* option = find<QRadioButton>(name);
+        EXPECT_EQ(option->text(), QStringLiteral("Couleur perso"));
+        EXPECT_EQ(option->toolTip(), QStringLiteral("Double-cliquez pour choisir une couleur"));
+    }
+}
+
+// At size 24 the decorated nickname is one word wider than the preview: it
+// is drawn smaller, whole, its first "(" included.
+TEST_F(MainWindowTest, ThePreviewShrinksATextThatDoesNotFit) {
+    typeNickname(QStringLiteral("(¯`·._.·[abc]·._.·´¯)"));
+    auto* sizes = find<QComboBox>(QStringLiteral("Combo3"));
+    emit sizes->activated(sizes->findText(QStringLiteral("24")));
+    auto* label = static_cast<PreviewLabel*>(preview());
+    EXPECT_EQ(label->font().pointSizeF(), 24);
+    EXPECT_LT(label->drawnFont().pointSizeF(), 24);
+    const QRect laidOut =
+        QFontMetrics(label->drawnFont())
+            .boundingRect(label->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, label->text());
+    EXPECT_TRUE(label->contentsRect().contains(laidOut));
 }

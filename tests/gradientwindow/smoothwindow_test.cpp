@@ -184,3 +184,22 @@ TEST_F(SmoothWindowTest, TheKeyboardReachesTheControlsAfterTheCustomColours) {
     QTest::keyClick(stepBox(), Qt::Key_Up);
     EXPECT_EQ(model.smoothStep(), 2);
 }
+
+// Fifty wide letters: every smooth row stops at its column's edge, where it
+// draws an ellipsis.
+TEST_F(SmoothWindowTest, RowsWiderThanTheirColumnAreCut) {
+    type(QString(50, QLatin1Char('W')));
+    smoothBox()->click();
+    const int rightColumn = find<QWidget>(QStringLiteral("opt_6"))->x();
+    auto* frame = find<QWidget>(QStringLiteral("Frame2"));
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        SmoothPreviewRow* line = smoothRow(row);
+        ASSERT_NE(line, nullptr);
+        const bool left = row != kGradientCustomRow && line->x() < rightColumn;
+        const int edge = left ? rightColumn : frame->contentsRect().right() + 1;
+        EXPECT_LE(line->geometry().right() + 1, edge) << row;
+        EXPECT_GT(line->width(), 0) << row;
+    }
+    // Rows in the left column all stop at the same edge.
+    EXPECT_EQ(smoothRow(0)->geometry().right(), smoothRow(1)->geometry().right());
+}
