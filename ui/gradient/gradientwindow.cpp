@@ -204,8 +204,9 @@ void GradientWindow::buildFooter(QWidget* client) {
     text2_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"),
                    twipsRect(6360, 8640, 6015, 720));
     text2_->setTabChangesFocus(true);
+    // Clear of the switch button, whose caption reaches the box's edge.
     codeLength_ = place(plainLabel(QString(), client), QStringLiteral("lbllongueur"),
-                        twipsRect(6360, 9375, 6015, 255));
+                        twipsRect(6435, 9375, 5940, 255));
     back->raise();  // its caption reaches the output box's edge
 }
 
