@@ -57,7 +57,7 @@ const QList<Dialect>& dialects() {
         {QStringLiteral("html"), QStringLiteral("HTML"),
          QStringLiteral("un <span style=\"…\"> par morceau, texte échappé"), kEverything,
          &codeformat::html, nullptr, &characterCount, QStringLiteral("cmdcopierhtml"),
-         QStringLiteral("Copier en HTML")},
+         QStringLiteral("Copier en HTML"), true},
         {QStringLiteral("bbcode"), QStringLiteral("BBCode"),
          QStringLiteral("[color=#RRVVBB] [b] [u] [i] [s] (le fond n'a pas de BBCode)"),
          kNoBackground, &codeformat::bbcode, nullptr, &characterCount,

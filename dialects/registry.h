@@ -35,6 +35,8 @@ struct Dialect {
     // control name and caption); empty: no button.
     QString copyName;
     QString copyCaption;
+    // The copy also puts the text on the clipboard as rich text (HTML).
+    bool copiesRichText = false;
 };
 
 // Every format, in the order the command line and the windows list them.

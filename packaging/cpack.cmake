@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.chromanick.example/")
 # platform plug-ins, which Qt loads at run time, are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4)")
-# French texts of Qt's own buttons and dialogs ("Oui", "Non", "Annuler"), and a
-# sans-serif as narrow as the classic one the windows are laid out for.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-liberation2")
+# French texts of Qt's own buttons and dialogs ("Oui", "Non", "Annuler"), a
+# sans-serif as narrow as the classic one the windows are laid out for, and a
+# colour emoji font, without which an emoji with a skin tone is drawn as boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, fonts-liberation2, fonts-noto-color-emoji")
 
 include(CPack)

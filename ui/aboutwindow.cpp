@@ -8,11 +8,13 @@
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
+#include <QScreen>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace chromanick {
 
@@ -80,7 +82,9 @@ void AboutWindow::buildControls() {
 
     auto* contact = new QPlainTextEdit(this);
     contact->setObjectName(QStringLiteral("Text1"));
-    contact->setGeometry(twipsRect(240, 2040, 1575, 1575));
+    // Wide enough for the e-mail address on a line of its own, in the
+    // window's font; the logo beside it is drawn a little smaller for it.
+    contact->setGeometry(twipsRect(240, 2040, 2520, 1575));
     contact->setReadOnly(true);
     contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -96,7 +100,7 @@ void AboutWindow::buildControls() {
 
     auto* logo = new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this);
     logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(twipsRect(1800, 2040, 3750, 1500));
+    logo->setGeometry(twipsRect(2820, 2265, 2700, 1080));
 
     addLabel(this, QStringLiteral("lbltiwakan"), QStringLiteral("Tiwakan, Chromanick TEam"),
              twipsRect(0, 3600, 2415, 255));
@@ -107,26 +111,26 @@ void AboutWindow::buildControls() {
     connect(siteLink, &ClickableLabel::clicked, this, [this] { links::openSite(platform_); });
 }
 
-// The contact box is narrower than the e-mail address: the address gets a
-// type small enough to stand on one line, and the box breaks lines between
-// words only, so that the address is never cut in two.
+// The contact box breaks lines between words only, so that the e-mail
+// address, drawn in the window's font like the rest, is never cut in two.
 void AboutWindow::keepAddressWhole() {
     auto* contact = findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
-    QTextDocument* text = contact->document();
-    const qreal room =
-        contact->width() - 2 * contact->frameWidth() - 2 * text->documentMargin() - 1;
-    QFont font = contact->font();
-    if (font.pointSizeF() <= 0) font.setPointSizeF(QFontInfo(font).pointSizeF());
-    while (QFontMetricsF(font).horizontalAdvance(appinfo::kContactEmail) > room &&
-           font.pointSizeF() > 5) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
-    QTextCursor address(text->lastBlock());
-    address.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    QTextCharFormat format;
-    format.setFont(font);
-    address.mergeCharFormat(format);
     contact->setWordWrapMode(QTextOption::WordWrap);
+}
+
+// Centred over `over` (the middle of the screen without it), then moved
+// wholly inside the screen's free area.
+void AboutWindow::placeOver(const QWidget* over) {
+    const QScreen* screen = over != nullptr ? over->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect free = screen->availableGeometry();
+    QRect placed = frameGeometry();
+    placed.moveCenter(over != nullptr ? over->frameGeometry().center() : free.center());
+    const int left = std::clamp(placed.left(), free.left(),
+                                std::max(free.left(), free.right() + 1 - placed.width()));
+    const int top = std::clamp(placed.top(), free.top(),
+                               std::max(free.top(), free.bottom() + 1 - placed.height()));
+    move(left, top);
 }
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
@@ -137,7 +141,8 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void AboutWindow::open() {
+void AboutWindow::open(const QWidget* over) {
+    placeOver(over);
     show();
     raise();
     activateWindow();

@@ -15,8 +15,9 @@ class AboutWindow : public QWidget {
 public:
     explicit AboutWindow(Platform& platform, QWidget* parent = nullptr);
 
-    // Shows the window (brings it to the front when already open).
-    void open();
+    // Shows the window over `over`, the window that asked for it, wholly on
+    // its screen (brings it to the front when already open).
+    void open(const QWidget* over = nullptr);
 
 protected:
     // Escape closes the window.
@@ -25,6 +26,7 @@ protected:
 private:
     void buildControls();
     void keepAddressWhole();
+    void placeOver(const QWidget* over);
 
     Platform& platform_;
 };

@@ -11,6 +11,16 @@ const QString kSaveFailure = QStringLiteral("Impossible d'enregistrer le fichier
 
 }  // namespace
 
+CodeLengthNote codeLengthNote(const QString& code) {
+    const qsizetype length = code.size();
+    QString text = QStringLiteral("Longueur du code : %1 ").arg(length) +
+                   (length > 1 ? QStringLiteral("caractères") : QStringLiteral("caractère"));
+    const bool tooLong = length > kMessengerNameLength;
+    if (tooLong)
+        text += QStringLiteral(" (un pseudo Messenger en garde %1)").arg(kMessengerNameLength);
+    return {text, tooLong};
+}
+
 std::optional<QString> chosenPath(const std::optional<QString>& path) {
     if (!path || path->isEmpty()) return std::nullopt;
     return path;

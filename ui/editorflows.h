@@ -26,6 +26,17 @@ std::optional<QString> chosenPath(const std::optional<QString>& path);
 // gives back.
 QString copyGenerated(Platform& platform, const QString& code, bool autoCopy);
 
+// The characters a Messenger name keeps, codes included.
+inline constexpr qsizetype kMessengerNameLength = 129;
+
+// What both editors show under their output box: the length of the code it
+// holds, with a warning when a Messenger name would not keep it whole.
+struct CodeLengthNote {
+    QString text;  // "Longueur du code : N caractères"
+    bool tooLong = false;
+};
+CodeLengthNote codeLengthNote(const QString& code);
+
 // Tells the user that `path` could not be written.
 void reportSaveFailure(Platform& platform, const QString& path);
 

@@ -39,6 +39,10 @@ public:
     virtual void setClipboardText(const QString& text) = 0;
     virtual bool clipboardHasText() = 0;
     virtual QString clipboardText() = 0;
+    // Rich text: `html` on the clipboard as HTML (text/html) and as its own
+    // source (text/plain), so that a rich editor pastes what it draws and a
+    // plain one the markup. A desktop without rich text keeps the source.
+    virtual void setClipboardHtml(const QString& html) { setClipboardText(html); }
 
     // Hands an address to the default browser; the result is ignored.
     virtual void openUrl(const QString& url) = 0;

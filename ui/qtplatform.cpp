@@ -292,6 +292,13 @@ QString QtPlatform::clipboardText() {
     return QApplication::clipboard()->text();
 }
 
+void QtPlatform::setClipboardHtml(const QString& html) {
+    auto* data = new QMimeData;
+    data->setHtml(html);
+    data->setText(html);
+    QApplication::clipboard()->setMimeData(data);
+}
+
 void QtPlatform::openUrl(const QString& url) {
     if (urlOpener_(QUrl(url))) return;
     message(QStringLiteral("Aucun navigateur web n'a pu être lancé. Pour consulter la page, "

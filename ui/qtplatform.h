@@ -47,6 +47,7 @@ public:
     void setClipboardText(const QString& text) override;
     bool clipboardHasText() override;
     QString clipboardText() override;
+    void setClipboardHtml(const QString& html) override;
     // When no browser can be started, a message gives the address so that
     // the user can open it by hand.
     void openUrl(const QString& url) override;

@@ -88,11 +88,15 @@ TEST_F(EditorTest, EveryNicknameChangeIsTransformedWhileTheBoxIsTicked) {
     EXPECT_EQ(model->nickname(), QString());
     EXPECT_EQ(model->caret(), 0);
 
-    // Typing "a" in the middle of "12": substituted, caret at the end.
+    // Typing "a" in the middle of "12": substituted, the caret after it.
     model->setNickname(QStringLiteral("1a2"), 2);
     EXPECT_EQ(model->nickname(), QStringLiteral("1å2"));
-    EXPECT_EQ(model->caret(), 3);
+    EXPECT_EQ(model->caret(), 2);
     EXPECT_EQ(model->preview().text, QStringLiteral("1å2"));
+    // A letter whose look-alike is longer moves the caret by its length.
+    model->setNickname(QStringLiteral("1åM2"), 3);
+    EXPECT_EQ(model->nickname(), QStringLiteral("1å|\\/|2"));
+    EXPECT_EQ(model->caret(), 6);
 
     model->setNickname(QString());
     model->insertEmoticon(emoticonIndex(QStringLiteral("Image20")), 0, 0);

@@ -5,6 +5,7 @@
 #include "tests/support/keyboard.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/editor/mainmodel.h"
+#include "ui/editor/previewlabel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -75,7 +76,11 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(find<QWidget>(QStringLiteral("Frame1_2"))->geometry(), QRect(-8, 336, 537, 297));
     EXPECT_EQ(find<QWidget>(QStringLiteral("Frame5"))->geometry(), QRect(768, 64, 241, 193));
     EXPECT_EQ(find<QWidget>(QStringLiteral("Command1"))->geometry(), QRect(784, 416, 113, 17));
-    EXPECT_EQ(find<QWidget>(QStringLiteral("Text2"))->geometry(), QRect(776, 440, 233, 93));
+    // Text2 leaves room under it for the code's length.
+    EXPECT_EQ(find<QWidget>(QStringLiteral("Text2"))->geometry(), QRect(776, 440, 233, 70));
+    EXPECT_EQ(find<QWidget>(QStringLiteral("lbllongueur"))->geometry(), QRect(776, 511, 233, 31));
+    // The screen has room for the whole window: no scrolling.
+    EXPECT_EQ(window.centralWidget()->objectName(), QStringLiteral("client"));
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("txtversion"))->text(),
               QStringLiteral("Version : 6.0.0"));
     EXPECT_EQ(nicknameBox()->text(),
@@ -159,23 +164,30 @@ TEST_F(MainWindowTest, TypingTheNicknameRefreshesThePreviewAsPlainText) {
     EXPECT_EQ(preview()->textFormat(), Qt::PlainText);
 }
 
-TEST_F(MainWindowTest, LookAlikeLettersRewriteTheBoxAndPutTheCaretAtTheEnd) {
+TEST_F(MainWindowTest, LookAlikeLettersRewriteTheBoxAndKeepTheCaretAfterTheTypedLetter) {
     typeNickname(QStringLiteral("Mon"));
     click(QStringLiteral("chkcaracspe"));
     EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|\\/|øñ"));
     nicknameBox()->setCursorPosition(1);
     QTest::keyClicks(nicknameBox(), QStringLiteral("a"));
     EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|å\\/|øñ"));
-    EXPECT_EQ(nicknameBox()->cursorPosition(), nicknameBox()->text().size());
+    EXPECT_EQ(nicknameBox()->cursorPosition(), 2);
     EXPECT_EQ(preview()->text(), nicknameBox()->text());
     EXPECT_EQ(model.nickname(), nicknameBox()->text());
     // The plain letter never reaches the box's history: undo cannot bring it back.
     QTest::keyClick(nicknameBox(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|å\\/|øñ"));
+    nicknameBox()->end(false);
     QTest::keyClick(nicknameBox(), Qt::Key_Backspace);
     EXPECT_EQ(model.nickname(), QStringLiteral("|å\\/|ø"));
     EXPECT_EQ(find<QCheckBox>(QStringLiteral("chkcaracspe"))->text(),
               QStringLiteral("Ðé§å¢tív€r l€§ ¢årå¢tèr€§ §Þé¢íåµ¤"));
+    // Typing on in the middle, each letter lands where the caret was.
+    nicknameBox()->setCursorPosition(2);
+    QTest::keyClicks(nicknameBox(), QStringLiteral("bM"));
+    EXPECT_EQ(nicknameBox()->text(), QStringLiteral("|åþ|\\/|\\/|ø"));
+    EXPECT_EQ(nicknameBox()->cursorPosition(), 7);
+    EXPECT_EQ(model.nickname(), nicknameBox()->text());
 }
 
 TEST_F(MainWindowTest, BlueBoldGenerateFillsTheOutputAndTheClipboard) {
@@ -459,27 +471,131 @@ TEST_F(MainWindowTest, MenusCarryAccessKeysWithoutChangingTheirCaptions) {
     file->hide();
 }
 
-// The emoticons are reached with Tab and chosen with Space or Enter, which
-// insert at Text1's caret as a click does.
+// The emoticons are one stop of the Tab order: the arrow keys move inside
+// the grid, and Space or Enter insert at Text1's caret as a click does.
 TEST_F(MainWindowTest, EmoticonsAreChosenFromTheKeyboard) {
     typeNickname(QStringLiteral("Bob"));
     nicknameBox()->setCursorPosition(1);
-    auto* snail = find<QWidget>(QStringLiteral("Image20"));
-    EXPECT_TRUE(snail->focusPolicy() & Qt::TabFocus);
+    auto* panel = find<QWidget>(QStringLiteral("Frame5"));
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    snail->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(snail->hasFocus());
-    QTest::keyClick(snail, Qt::Key_Space);
+
+    // Tab reaches the grid once, and the next Tab leaves it.
+    QWidget* before = panel->previousInFocusChain();
+    while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible())
+        before = before->previousInFocusChain();
+    before->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(panel->hasFocus());
+    QTest::keyClick(panel, Qt::Key_Tab);
+    EXPECT_FALSE(panel->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_NE(QApplication::focusWidget(), panel);
+    int focusable = 0;
+    for (const QWidget* picture : panel->findChildren<QWidget*>())
+        if (picture->focusPolicy() != Qt::NoFocus) ++focusable;
+    EXPECT_EQ(focusable, 0);
+
+    // Image20 is the 19th picture: second row, ninth column.
+    panel->setFocus(Qt::TabFocusReason);
+    // The keys stop at the grid's edges.
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_End,
+                        Qt::Key_Down, Qt::Key_Right, Qt::Key_Home, Qt::Key_Down})
+        QTest::keyClick(panel, key);
+    for (int i = 0; i < 9; ++i) QTest::keyClick(panel, Qt::Key_Right);
+    QTest::keyClick(panel, Qt::Key_Left);
+    QTest::keyClick(panel, Qt::Key_Space);
     EXPECT_EQ(nicknameBox()->text(), QStringLiteral("B(sn)ob"));
-    snail->setFocus(Qt::TabFocusReason);
+
+    panel->setFocus(Qt::TabFocusReason);
     nicknameBox()->setCursorPosition(0);
-    QTest::keyClick(snail, Qt::Key_Return);
+    QTest::keyClick(panel, Qt::Key_Return);
     EXPECT_EQ(nicknameBox()->text(), QStringLiteral("(sn)B(sn)ob"));
     EXPECT_EQ(preview()->text(), nicknameBox()->text());
+}
 
-    int focusable = 0;
-    for (const QWidget* picture : find<QWidget>(QStringLiteral("Frame5"))->findChildren<QWidget*>())
-        if (picture->focusPolicy() & Qt::TabFocus) ++focusable;
-    EXPECT_EQ(focusable, 67);
+// The emoticon the keyboard is on is framed, in the highlight colour, while
+// the grid has the focus.
+TEST_F(MainWindowTest, TheFocusedEmoticonIsFramed) {
+    auto* panel = find<QWidget>(QStringLiteral("Frame5"));
+    auto* snail = find<QWidget>(QStringLiteral("Image20"));
+    const QColor highlight = panel->palette().color(QPalette::Highlight);
+    const auto frameAround = [&](const QWidget* picture) {
+        const QImage image = panel->grab().toImage();
+        const QRect r = picture->geometry();
+        int framed = 0;
+        for (const QPoint& p :
+             {r.topLeft() - QPoint(1, 1), r.bottomRight() + QPoint(1, 1),
+              QPoint(r.center().x(), r.top() - 2), QPoint(r.left() - 2, r.center().y())})
+            if (image.pixelColor(p) == highlight) ++framed;
+        return framed;
+    };
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(frameAround(snail), 0);
+    panel->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(panel, Qt::Key_End);
+    for (int i = 0; i < 48; ++i) QTest::keyClick(panel, Qt::Key_Left);
+    EXPECT_EQ(frameAround(snail), 4);
+    EXPECT_EQ(frameAround(find<QWidget>(QStringLiteral("Image2"))), 0);
+    nicknameBox()->setFocus();
+    EXPECT_EQ(frameAround(snail), 0);
+}
+
+TEST_F(MainWindowTest, EnterInTheNicknameGenerates) {
+    typeNickname(QStringLiteral("abc"));
+    click(QStringLiteral("Option2"));
+    QTest::keyClick(nicknameBox(), Qt::Key_Return);
+    const QString expected = kDot + "$12abc" + kDot + "0";
+    EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText(), expected);
+    EXPECT_EQ(platform.clipboard.value_or(QString()), expected);
+}
+
+// The code's length under Text2 follows the box, generated or typed; past
+// what a Messenger name keeps the label warns in red, as plain text.
+TEST_F(MainWindowTest, TheCodesLengthIsShownUnderTheOutputBox) {
+    auto* length = find<QLabel>(QStringLiteral("lbllongueur"));
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    const QColor normal = window.palette().color(QPalette::WindowText);
+    EXPECT_EQ(length->textFormat(), Qt::PlainText);
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 0 caractère"));
+    EXPECT_GT(length->y(), output->geometry().bottom());
+
+    typeNickname(QStringLiteral("abc"));
+    click(QStringLiteral("Command1"));
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 8 caractères"));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText), normal);
+
+    // One character more than a Messenger name keeps.
+    output->setPlainText(QString(130, QLatin1Char('x')));
+    EXPECT_EQ(
+        length->text(),
+        QStringLiteral("Longueur du code : 130 caractères (un pseudo Messenger en garde 129)"));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(chromanick::testing::readsWhole(&window, {QStringLiteral("Label5")}));
+    output->setPlainText(QString(129, QLatin1Char('x')));
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 129 caractères"));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText), normal);
+}
+
+TEST_F(MainWindowTest, CustomColourEntriesTellHowToPickTheirColour) {
+    for (const QString& name : {kCustomForegroundOption, kCustomBackgroundOption}) {
+        auto* option = find<QRadioButton>(name);
+        EXPECT_EQ(option->text(), QStringLiteral("Couleur perso"));
+        EXPECT_EQ(option->toolTip(), QStringLiteral("Double-cliquez pour choisir une couleur"));
+    }
+}
+
+// At size 24 the decorated nickname is one word wider than the preview: it
+// is drawn smaller, whole, its first "(" included.
+TEST_F(MainWindowTest, ThePreviewShrinksATextThatDoesNotFit) {
+    typeNickname(QStringLiteral("(¯`·._.·[abc]·._.·´¯)"));
+    auto* sizes = find<QComboBox>(QStringLiteral("Combo3"));
+    emit sizes->activated(sizes->findText(QStringLiteral("24")));
+    auto* label = static_cast<PreviewLabel*>(preview());
+    EXPECT_EQ(label->font().pointSizeF(), 24);
+    EXPECT_LT(label->drawnFont().pointSizeF(), 24);
+    const QRect laidOut =
+        QFontMetrics(label->drawnFont())
+            .boundingRect(label->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, label->text());
+    EXPECT_TRUE(label->contentsRect().contains(laidOut));
 }

@@ -1,7 +1,10 @@
 // The nickname preview draws the same pixels as a plain, centred,
-// word-wrapped QLabel, whatever the text's length, font and colours.
+// word-wrapped QLabel in the font it draws with, whatever the text's length,
+// font and colours; a text that does not fit is drawn smaller where a
+// smaller size fits it whole.
 #include "ui/editor/previewlabel.h"
 
+#include <QFontMetrics>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -50,6 +53,7 @@ void expectSamePixels(const QFont& font, const QString& text) {
     PreviewLabel preview;
     setUp(reference, font, text);
     setUp(preview, font, text);
+    reference.setFont(preview.drawnFont());
     const QImage expected = drawn(reference);
     EXPECT_TRUE(hasInk(expected, QColor(0xFF, 0xFF, 0xC0)));
     EXPECT_EQ(drawn(preview), expected)
@@ -74,6 +78,39 @@ TEST(PreviewLabel, DrawsWhatAPlainWrappedLabelDraws) {
         expectSamePixels(font, QString(4000, QLatin1Char('W')) + QStringLiteral(" fin"));
         expectSamePixels(font, QStringLiteral("deux\nlignes ") + words(2000));
     }
+}
+
+// Where the text laid out in `label`'s drawn font lies, in its contents.
+QRect laidOut(const PreviewLabel& label) {
+    return QFontMetrics(label.drawnFont())
+        .boundingRect(label.contentsRect(), int(label.alignment()) | Qt::TextWordWrap,
+                      label.text());
+}
+
+TEST(PreviewLabel, ATextThatDoesNotFitIsDrawnSmallerAndWhole) {
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPointSize(24);
+    PreviewLabel preview;
+    for (const QString& text :
+         {QStringLiteral("(¯`·._.·[abc]·._.·´¯)"), QStringLiteral("un pseudo de quatre mots")}) {
+        setUp(preview, font, text);
+        ASSERT_FALSE(preview.contentsRect().contains(QFontMetrics(font).boundingRect(
+            preview.contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, text)))
+            << "fits at 24 points already: " << text.toStdString();
+        EXPECT_LT(preview.drawnFont().pointSizeF(), 24);
+        EXPECT_GE(preview.drawnFont().pointSizeF(), PreviewLabel::kSmallestFittedSize);
+        EXPECT_TRUE(preview.contentsRect().contains(laidOut(preview))) << text.toStdString();
+        // The largest that fits: half a point more would not.
+        QFont larger = preview.drawnFont();
+        larger.setPointSizeF(larger.pointSizeF() + 0.5);
+        EXPECT_FALSE(preview.contentsRect().contains(QFontMetrics(larger).boundingRect(
+            preview.contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, text)));
+    }
+    // A text that fits keeps the label's font; one too long for any size too.
+    setUp(preview, font, QStringLiteral("abc"));
+    EXPECT_EQ(preview.drawnFont(), font);
+    setUp(preview, font, words(600));
+    EXPECT_EQ(preview.drawnFont(), font);
 }
 
 TEST(PreviewLabel, LaysOutOnlyTheBeginningOfALongWrappedText) {

@@ -198,11 +198,11 @@ TEST_F(GradientModelTest, CustomColoursFillTheCustomRowSlotBySlot) {
 
     platform.colours.push_back(BgrColor(0x0080FF));
     model.pickCustomColour(1);
-    model.pickCustomColour(3);  // cancelled: black, the dialog's colour
+    model.pickCustomColour(3);  // cancelled: the slot stays as it was
     model.generate();
-    EXPECT_EQ(model.output(), QStringLiteral("a·$(255,128,000)bc·$(000,000,000)de·0"));
+    EXPECT_EQ(model.output(), QStringLiteral("a·$(255,128,000)bcde·0"));
     EXPECT_EQ(model.previewColour(kGradientCustomRow, 1), BgrColor(0x0080FF));
-    EXPECT_EQ(model.previewColour(kGradientCustomRow, 3), BgrColor(0));
+    EXPECT_EQ(model.previewColour(kGradientCustomRow, 3), CustomRowInitialPreview()[3]);
     EXPECT_EQ(model.previewColour(kGradientCustomRow, 0), CustomRowInitialPreview()[0]);
 
     ASSERT_EQ(platform.colourRequests.size(), 2);

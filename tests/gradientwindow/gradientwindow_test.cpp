@@ -153,7 +153,13 @@ TEST_F(GradientWindowTest, ALongerHandedOverNicknameIsShownWhole) {
     const QString text = QString(60, QLatin1Char('y'));
     model.receiveFromMainEditor(text);
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->text(), text);
-    EXPECT_EQ(rowText(20), text);
+    // The rows show it whole, or cut with an ellipsis where their column ends.
+    for (int row : {0, 20}) {
+        const QString shown = rowText(row);
+        EXPECT_TRUE(shown == text ||
+                    (shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1))))
+            << row;
+    }
 }
 
 TEST_F(GradientWindowTest, BoldAndItalicWidenTheLabelsAndTheRowsStayJoined) {
@@ -284,4 +290,91 @@ TEST_F(GradientWindowTest, LineBreaksPastedOrHandedOverBecomeSpaces) {
 
 TEST_F(GradientWindowTest, TabInTheOutputBoxMovesTheFocusOn) {
     chromanick::testing::expectTabMovesOn(window, find<QPlainTextEdit>(QStringLiteral("Text2")));
+}
+
+// Tab reaches every control of the window in turn, the output box included.
+TEST_F(GradientWindowTest, TabReachesTheOutputBox) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* back = find<QPushButton>(QStringLiteral("cmdgochromanick"));
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    back->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(back->hasFocus());
+    QTest::keyClick(back, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), output);
+    QStringList reached;
+    for (int i = 0; i < 40 && QApplication::focusWidget() != nullptr; ++i) {
+        reached.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(reached.contains(QStringLiteral("Text1"))) << reached.join(' ').toStdString();
+    EXPECT_TRUE(reached.contains(QStringLiteral("cmdgenerer")));
+}
+
+TEST_F(GradientWindowTest, ACancelledCustomColourDialogChangesNothing) {
+    type(QStringLiteral("abcde"));
+    find<QRadioButton>(QStringLiteral("opt_36"))->click();
+    const QColor before = segment(36, 0)->palette().color(QPalette::WindowText);
+    find<QPushButton>(QStringLiteral("cmdcolorperso1"))->click();  // cancelled
+    EXPECT_EQ(platform.colourRequests.size(), 1);
+    EXPECT_EQ(segment(36, 0)->palette().color(QPalette::WindowText), before);
+    find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
+    EXPECT_EQ(model.output(), QStringLiteral("abcde·0"));
+}
+
+// The code's length under Text2, in both modes, follows the box; past what a
+// Messenger name keeps the label warns in red, as plain text.
+TEST_F(GradientWindowTest, TheCodesLengthIsShownUnderTheOutputBox) {
+    auto* length = find<QLabel>(QStringLiteral("lbllongueur"));
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    EXPECT_EQ(length->textFormat(), Qt::PlainText);
+    EXPECT_EQ(length->y(), output->geometry().bottom() + 2);
+    EXPECT_GE(length->x(), output->x());
+    EXPECT_GT(length->x(),
+              find<QPushButton>(QStringLiteral("cmdgochromanick"))->geometry().right());
+    EXPECT_LE(length->geometry().bottom(), window.centralWidget()->height() - 1);
+    type(QStringLiteral("abcde"));
+    find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 27 caractères"));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText),
+              window.palette().color(QPalette::WindowText));
+
+    find<QCheckBox>(QStringLiteral("chkfluide"))->click();
+    find<QLineEdit>(QStringLiteral("Text1"))->clear();
+    type(QString(50, QLatin1Char('a')));
+    find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
+    ASSERT_GT(model.output().size(), 129);
+    EXPECT_EQ(length->text(),
+              QStringLiteral("Longueur du code : %1 caractères (un pseudo Messenger "
+                             "en garde 129)")
+                  .arg(model.output().size()));
+    EXPECT_EQ(length->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    output->setPlainText(QStringLiteral("x"));
+    EXPECT_EQ(length->text(), QStringLiteral("Longueur du code : 1 caractère"));
+    EXPECT_NE(length->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(readsWhole(&window));
+}
+
+// Fifty wide letters: each row stops at its column's edge with an ellipsis,
+// in the five labels as in the smooth rows.
+TEST_F(GradientWindowTest, RowsWiderThanTheirColumnEndInAnEllipsis) {
+    type(QString(50, QLatin1Char('W')));
+    const QString ellipsis(QChar(0x2026));
+    const int rightColumn = find<QRadioButton>(QStringLiteral("opt_6"))->x();
+    auto* frame = find<QGroupBox>(QStringLiteral("Frame2"));
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        const bool left = row != kGradientCustomRow && segment(row, 0)->x() < rightColumn;
+        const int edge = left ? rightColumn : frame->contentsRect().right() + 1;
+        int end = 0;
+        for (int slot = 0; slot < 5; ++slot)
+            end = std::max(end, segment(row, slot)->geometry().right() + 1);
+        EXPECT_LE(end, edge) << row;
+        EXPECT_TRUE(rowText(row).endsWith(ellipsis)) << row;
+        EXPECT_TRUE(QString(50, QLatin1Char('W')).startsWith(rowText(row).chopped(1))) << row;
+    }
+    // A nickname that fits is shown whole, without an ellipsis.
+    find<QLineEdit>(QStringLiteral("Text1"))->clear();
+    type(QStringLiteral("WWW"));
+    for (int row : {0, 6, 36}) EXPECT_EQ(rowText(row), QStringLiteral("WWW"));
 }

@@ -23,7 +23,9 @@ protected:
                                   model.smoothStep());
     }
     QString lengthText(const QString& code) const {
-        return QStringLiteral("Longueur du code : %1 caractères").arg(code.size());
+        const QString text = QStringLiteral("Longueur du code : %1 caractères").arg(code.size());
+        return code.size() > 129 ? text + QStringLiteral(" (un pseudo Messenger en garde 129)")
+                                 : text;
     }
 
     ScriptedPlatform platform;
@@ -50,18 +52,23 @@ TEST_F(SmoothModelTest, OnGeneratesCopiesAndCountsTheSmoothCode) {
     model.selectRow(12);
     model.setBold(true);
     const QString expected = smoothCode(12);
-    EXPECT_EQ(model.codeLengthText(), lengthText(expected));
+    EXPECT_TRUE(model.codeLengthText().isEmpty());  // the credit note is no code
     model.generate();
+    EXPECT_EQ(model.codeLengthText(), lengthText(expected));
     EXPECT_EQ(model.output(), expected);
     EXPECT_EQ(platform.clipboard, expected);
     // Row 12's preview colours, first, middle and last over three groups.
     EXPECT_EQ(expected,
               QStringLiteral("·#·$(000,128,000)abc·$(000,255,000)def·$(192,255,192)gh·0"));
 
-    // The count follows every change, before any generation.
+    // The count is the output box's: a new nickname changes it only once
+    // generated, an edit of the box at once.
     model.setNickname(QStringLiteral("abcdefghijklmnop"));
-    EXPECT_EQ(model.codeLengthText(), lengthText(smoothCode(12)));
+    EXPECT_EQ(model.codeLengthText(), lengthText(expected));
     EXPECT_EQ(model.output(), expected);
+    model.editOutput(QString(130, QLatin1Char('x')));
+    EXPECT_EQ(model.codeLengthText(), lengthText(model.output()));
+    EXPECT_TRUE(model.codeTooLong());
 
     model.setSmoothEnabled(false);
     model.generate();

@@ -75,7 +75,8 @@ TEST_F(SmoothWindowTest, StartsOffWithOneLetterPerColour) {
     EXPECT_EQ(stepBox()->minimum(), 1);
     EXPECT_EQ(stepBox()->maximum(), 50);
     EXPECT_FALSE(stepBox()->isEnabled());
-    EXPECT_FALSE(lengthLabel()->isVisible());
+    // The code's length is shown in every mode.
+    EXPECT_TRUE(lengthLabel()->isVisible());
     // Off, nothing of it is built and the five labels show the rows.
     EXPECT_EQ(smoothRow(0), nullptr);
     EXPECT_TRUE(segment(0, 0)->isVisible());
@@ -109,7 +110,7 @@ TEST_F(SmoothWindowTest, OnEveryRowShowsTheNicknameGroupByGroup) {
     EXPECT_FALSE(smoothRow(0)->isVisible());
     EXPECT_TRUE(segment(0, 0)->isVisible());
     EXPECT_EQ(segment(0, 0)->text(), QStringLiteral("<b"));
-    EXPECT_FALSE(lengthLabel()->isVisible());
+    EXPECT_TRUE(lengthLabel()->isVisible());
 }
 
 TEST_F(SmoothWindowTest, RowsAreDrawnInTheirRunsColours) {
@@ -158,16 +159,18 @@ TEST_F(SmoothWindowTest, GenerateAndTheLengthLabelUseTheSmoothCode) {
     smoothBox()->click();
     EXPECT_TRUE(lengthLabel()->isVisible());
     EXPECT_EQ(lengthLabel()->textFormat(), Qt::PlainText);
-    const QString before = lengthLabel()->text();
+    // The credit note in Text2 is no code: nothing is counted yet.
+    EXPECT_TRUE(lengthLabel()->text().isEmpty());
     type(QStringLiteral("ij"));
-    EXPECT_NE(lengthLabel()->text(), before);  // live, before any generation
 
     find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
     const QString code = find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText();
     EXPECT_EQ(code, smoothGradientCode(model.settings(), smoothStopsOfRow(model.settings(), 0), 1));
     EXPECT_EQ(platform.clipboard, code);
+    ASSERT_GT(code.size(), 129);
     EXPECT_EQ(lengthLabel()->text(),
-              QStringLiteral("Longueur du code : %1 caractères").arg(code.size()));
+              QStringLiteral("Longueur du code : %1 caractères (un pseudo Messenger en garde 129)")
+                  .arg(code.size()));
 }
 
 TEST_F(SmoothWindowTest, NouveauUnticksTheOption) {
@@ -193,4 +196,23 @@ TEST_F(SmoothWindowTest, TheKeyboardReachesTheControlsAfterTheCustomColours) {
     EXPECT_EQ(QApplication::focusWidget(), stepBox());
     QTest::keyClick(stepBox(), Qt::Key_Up);
     EXPECT_EQ(model.smoothStep(), 2);
+}
+
+// Fifty wide letters: every smooth row stops at its column's edge, where it
+// draws an ellipsis.
+TEST_F(SmoothWindowTest, RowsWiderThanTheirColumnAreCut) {
+    type(QString(50, QLatin1Char('W')));
+    smoothBox()->click();
+    const int rightColumn = find<QWidget>(QStringLiteral("opt_6"))->x();
+    auto* frame = find<QWidget>(QStringLiteral("Frame2"));
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        SmoothPreviewRow* line = smoothRow(row);
+        ASSERT_NE(line, nullptr);
+        const bool left = row != kGradientCustomRow && line->x() < rightColumn;
+        const int edge = left ? rightColumn : frame->contentsRect().right() + 1;
+        EXPECT_LE(line->geometry().right() + 1, edge) << row;
+        EXPECT_GT(line->width(), 0) << row;
+    }
+    // Rows in the left column all stop at the same edge.
+    EXPECT_EQ(smoothRow(0)->geometry().right(), smoothRow(1)->geometry().right());
 }

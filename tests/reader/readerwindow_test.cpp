@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -92,8 +94,11 @@ TEST_F(ReaderWindowTest, ButtonsUseTheClipboardAndFermerCloses) {
     EXPECT_EQ(platform.clipboard, QStringLiteral("a"));
     child<QPushButton>("cmdcopierbbcode")->click();
     EXPECT_EQ(platform.clipboard, QStringLiteral("[b]a[/b]"));
+    EXPECT_FALSE(platform.clipboardHtml.has_value());
     child<QPushButton>("cmdcopierhtml")->click();
+    // The HTML both as rich text and as its source.
     EXPECT_EQ(platform.clipboard, QStringLiteral("<span style=\"font-weight:bold\">a</span>"));
+    EXPECT_EQ(platform.clipboardHtml, platform.clipboard);
     platform.clipboard = QStringLiteral("·@z");
     child<QPushButton>("cmdcoller")->click();
     EXPECT_EQ(child<QPlainTextEdit>("txtcode")->toPlainText(), QStringLiteral("·@z"));
@@ -122,4 +127,28 @@ TEST_F(ReaderWindowTest, HostileInputIsDrawnAsText) {
     EXPECT_EQ(model.lines().size(), 3);
     EXPECT_FALSE(drawn().isNull());
     EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("<b>x</b>"));
+}
+
+// A line wider than the window scrolls sideways to its end.
+TEST_F(ReaderWindowTest, AWideLineScrollsSideways) {
+    window.open(QStringLiteral("·$(255,000,000)") + QString(300, QLatin1Char('W')) +
+                QStringLiteral("·$(000,000,255)fin"));
+    window.resize(560, 360);
+    QTest::qWait(0);
+    auto* scroller = child<QScrollArea>("defilementdessin");
+    CodeDrawing* drawing = child<CodeDrawing>("dessin");
+    ASSERT_EQ(scroller->widget(), drawing);
+    EXPECT_GT(drawing->width(), scroller->viewport()->width());
+    QScrollBar* bar = scroller->horizontalScrollBar();
+    EXPECT_TRUE(bar->isVisible());
+    bar->setValue(bar->maximum());
+    // The line's end, in blue, is in view.
+    const QImage view = scroller->viewport()->grab().toImage();
+    EXPECT_TRUE(holdsColour(view, QColor(0, 0, 255)));
+    EXPECT_TRUE(holdsColour(drawn(), QColor(255, 0, 0)));
+
+    // A short line needs no scrolling.
+    window.open(QStringLiteral("abc"));
+    QTest::qWait(0);
+    EXPECT_FALSE(bar->isVisible());
 }

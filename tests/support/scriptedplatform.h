@@ -45,8 +45,10 @@ public:
     QStringList openedUrls;
 
     // Clipboard contents; `clipboardRejectsText` simulates a clipboard that
-    // holds no text after a put.
+    // holds no text after a put. `clipboardHtml` is the rich text put with
+    // the plain text, until the next put.
     std::optional<QString> clipboard;
+    std::optional<QString> clipboardHtml;
     bool clipboardRejectsText = false;
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
@@ -74,9 +76,17 @@ public:
         fileRequests.append({dialog, filter, QString(), false});
         return nextPath();
     }
-    void clearClipboard() override { clipboard.reset(); }
+    void clearClipboard() override {
+        clipboard.reset();
+        clipboardHtml.reset();
+    }
     void setClipboardText(const QString& text) override {
+        clipboardHtml.reset();
         if (!clipboardRejectsText) clipboard = text;
+    }
+    void setClipboardHtml(const QString& html) override {
+        setClipboardText(html);
+        if (!clipboardRejectsText) clipboardHtml = html;
     }
     bool clipboardHasText() override { return clipboard.has_value(); }
     QString clipboardText() override { return clipboard.value_or(QString()); }

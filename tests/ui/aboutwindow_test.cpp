@@ -5,9 +5,11 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -58,7 +60,8 @@ TEST(AboutWindow, EscapeClosesIt) {
     EXPECT_FALSE(about.isVisible());
 }
 
-// The contact text breaks between words, never inside the e-mail address.
+// The contact text breaks between words, never inside the e-mail address,
+// which is drawn in the window's own font.
 TEST(AboutWindow, TheAddressIsNeverBrokenAcrossLines) {
     ScriptedPlatform platform;
     AboutWindow about(platform);
@@ -72,4 +75,45 @@ TEST(AboutWindow, TheAddressIsNeverBrokenAcrossLines) {
     EXPECT_EQ(address.layout()->lineCount(), 1);
     EXPECT_LE(address.layout()->lineAt(0).naturalTextWidth(),
               contact->viewport()->width() - 2 * contact->document()->documentMargin());
+}
+
+TEST(AboutWindow, TheAddressIsInTheWindowsFont) {
+    ScriptedPlatform platform;
+    AboutWindow about(platform);
+    about.open();
+    auto* contact = about.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(contact, nullptr);
+    const QTextBlock address = contact->document()->lastBlock();
+    ASSERT_EQ(address.text(), appinfo::kContactEmail);
+    const QFont drawn =
+        address.begin().fragment().charFormat().font().resolve(contact->document()->defaultFont());
+    const QFont firstLine =
+        contact->document()->firstBlock().begin().fragment().charFormat().font().resolve(
+            contact->document()->defaultFont());
+    EXPECT_EQ(QFontInfo(drawn).pointSizeF(), QFontInfo(firstLine).pointSizeF());
+    EXPECT_GE(QFontInfo(drawn).pointSizeF(), QFontInfo(about.font()).pointSizeF() - 0.5);
+}
+
+// Opened from a window, the about window shows over it; near the screen's
+// edge it moves inside the screen's free area, never past it.
+TEST(AboutWindow, OpensOverTheWindowThatAskedWhollyOnScreen) {
+    ScriptedPlatform platform;
+    AboutWindow about(platform);
+    const QRect free = about.screen()->availableGeometry();
+    QWidget editor;
+    editor.resize(600, 400);
+    for (const QPoint& at : {free.center() - QPoint(300, 200), free.topLeft(),
+                             free.bottomRight() - QPoint(300, 200), QPoint(-500, -500)}) {
+        editor.move(at);
+        editor.show();
+        about.open(&editor);
+        const QRect placed = about.frameGeometry();
+        EXPECT_TRUE(free.contains(placed)) << at.x() << "," << at.y();
+        if (free.contains(editor.frameGeometry())) {
+            // Within the frame's margins, unknown before the first show.
+            EXPECT_LE((placed.center() - editor.frameGeometry().center()).manhattanLength(), 8)
+                << at.x() << "," << at.y();
+        }
+        about.close();
+    }
 }

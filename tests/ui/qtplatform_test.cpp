@@ -6,11 +6,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -145,6 +147,20 @@ TEST(QtClipboard, HoldsTheCodeCharactersUnchanged) {
     platform.setClipboardText(code);
     ASSERT_TRUE(platform.clipboardHasText());
     EXPECT_EQ(platform.clipboardText(), code);
+}
+
+// Rich text goes on as HTML and as its own source, so that a rich editor
+// pastes what it draws and a plain one the markup.
+TEST(QtClipboard, HtmlGoesOnAsRichTextAndAsItsSource) {
+    QtPlatform platform;
+    const QString html = QStringLiteral("<span style=\"color:#FF0000\">a</span>");
+    platform.setClipboardHtml(html);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasHtml());
+    EXPECT_EQ(data->html(), html);
+    EXPECT_EQ(data->text(), html);
+    EXPECT_EQ(platform.clipboardText(), html);
 }
 
 namespace {

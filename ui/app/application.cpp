@@ -74,7 +74,7 @@ GradientWindow& Application::gradientEditor() {
         connect(window, &GradientWindow::helpRequested, this,
                 [this] { links::showContact(platform_); });
         connect(window, &GradientWindow::aboutRequested, this,
-                [this] { mainWindow_->showAbout(); });
+                [this, window] { mainWindow_->showAbout(window); });
         connect(window, &GradientWindow::codeReaderRequested, this, &Application::openCodeReader);
     }
     return *gradientWindow_;

@@ -58,6 +58,12 @@ std::optional<BgrColor> MainEditorModel::ditCaptionColour() const {
 const QString& MainEditorModel::output() const {
     return d->output;
 }
+QString MainEditorModel::outputLengthText() const {
+    return codeLengthNote(d->output).text;
+}
+bool MainEditorModel::outputTooLong() const {
+    return codeLengthNote(d->output).tooLong;
+}
 const PreviewState& MainEditorModel::preview() const {
     return d->preview.state();
 }
@@ -109,13 +115,19 @@ QString MainEditorModel::nicknameFor(const QString& typed) const {
     return settings_.SpecialChars ? Applique_CaracSpe(text) : text;
 }
 
-// Text1_Change: the look-alike letters when they are on (the caret goes to
-// the end), then the preview. The forward transform is idempotent, so its
-// own write-back needs no second pass.
+int MainEditorModel::nicknameCaretFor(const QString& typed, int caret) const {
+    const int position = qBound(0, oneLinePosition(typed, caret), int(oneLine(typed).size()));
+    if (!settings_.SpecialChars) return position;
+    return int(Applique_CaracSpe(oneLine(typed).left(position)).size());
+}
+
+// Text1_Change: the look-alike letters when they are on (the caret stays
+// after the same characters), then the preview. The forward transform is
+// idempotent, so its own write-back needs no second pass.
 void MainEditorModel::nicknameChanged() {
     if (settings_.SpecialChars) {
+        d->caret = int(Applique_CaracSpe(settings_.Nickname.left(d->caret)).size());
         settings_.Nickname = Applique_CaracSpe(settings_.Nickname);
-        d->caret = int(settings_.Nickname.size());
     }
     refreshPreview();
 }

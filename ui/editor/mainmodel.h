@@ -60,10 +60,14 @@ public:
     BgrColor customBackgroundOptionColour() const;     // optaperso background
     std::optional<BgrColor> ditCaptionColour() const;  // chkcolordi caption, once picked
     const QString& output() const;                     // Text2
-    const PreviewState& preview() const;               // Label5
-    bool emoticonsVisible() const;                     // activemoti check mark / Frame5
-    QString versionText() const;                       // "Version : " and the dotted version
-    QStringList previewSizes() const;                  // entries of Combo3
+    // lbllongueur: the length of Text2's code, and whether it is longer
+    // than a Messenger name keeps (the label then turns red).
+    QString outputLengthText() const;
+    bool outputTooLong() const;
+    const PreviewState& preview() const;  // Label5
+    bool emoticonsVisible() const;        // activemoti check mark / Frame5
+    QString versionText() const;          // "Version : " and the dotted version
+    QStringList previewSizes() const;     // entries of Combo3
 
     // --- Handlers ---
     // Text1_Change (caret -1: at the end). Line breaks become spaces.
@@ -71,6 +75,9 @@ public:
     // The nickname setNickname(text) would leave (one line, the look-alikes
     // applied when they are on), so that the box can show it in the same change.
     QString nicknameFor(const QString& text) const;
+    // Where the caret at `caret` in `text` stands in nicknameFor(text): after
+    // the same characters, look-alikes included.
+    int nicknameCaretFor(const QString& text, int caret) const;
     void nicknameDoubleClicked();                // Text1_DblClick
     void pickForeground(const QString& option);  // option click
     void pickBackground(

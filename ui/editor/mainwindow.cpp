@@ -7,6 +7,7 @@
 #include "ui/weblinks.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture.h"
+#include "ui/widgets/screenfit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QValidator>
 
 namespace chromanick {
@@ -38,12 +40,11 @@ public:
     // The model's own nickname is shown as it is: the transform leaves it
     // unchanged.
     State validate(QString& input, int& pos) const override {
-        const QString line = oneLine(input);
         QString shown = model_.nicknameFor(input);
         if (shown != input) {
-            // Line breaks turned into spaces keep the caret where it was; a
-            // write-back of the look-alikes puts it at the end, as the model does.
-            pos = shown == line ? oneLinePosition(input, pos) : int(shown.size());
+            // The caret stays after the characters it followed, as the model
+            // keeps it: line breaks become spaces, letters their look-alikes.
+            pos = model_.nicknameCaretFor(input, pos);
             input = std::move(shown);
         }
         return Acceptable;
@@ -65,6 +66,7 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+    client_ = client;
     buildControls(client);
     buildMenus();
     // The client area keeps its size; the window is as tall as menu + client.
@@ -74,6 +76,7 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     wireControls();
     connect(&model_, &MainEditorModel::changed, this, &MainWindow::syncFromModel);
     syncFromModel();
+    fitToScreen(*this, *client_);
 }
 
 MainWindow::~MainWindow() {
@@ -86,6 +89,8 @@ void MainWindow::wireControls() {
     connect(nicknameBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.setNickname(text, nicknameBox_->cursorPosition());
     });
+    // Enter in the nickname generates, as "Générer le pseudo." does.
+    connect(nicknameBox_, &QLineEdit::returnPressed, generateButton_, &QPushButton::click);
     connect(prefixBox_, &QComboBox::activated, this,
             [this](int index) { model_.pickPrefix(index); });
     connect(suffixBox_, &QComboBox::activated, this,
@@ -226,6 +231,12 @@ void MainWindow::closeForProgramEnd() {
     close();
 }
 
+// Shown on a screen too small for it, the window scrolls its controls.
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) fitToScreen(*this, *client_);
+    QMainWindow::showEvent(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (endAgreed_) {
         event->accept();
@@ -262,12 +273,12 @@ void MainWindow::setAboutWindow(AboutWindow* about) {
     if (about != nullptr) ownAbout_.reset();
 }
 
-void MainWindow::showAbout() {
+void MainWindow::showAbout(const QWidget* over) {
     if (about_ == nullptr) {
         ownAbout_ = std::make_unique<AboutWindow>(platform_);
         about_ = ownAbout_.get();
     }
-    about_->open();
+    about_->open(over != nullptr ? over : this);
 }
 
 }  // namespace chromanick

@@ -36,7 +36,8 @@ public:
     // The about window to show; by default the window creates its own on
     // first use. The program gives every window the same one.
     void setAboutWindow(AboutWindow* about);
-    void showAbout();
+    // Opens it over `over`, the window that asked for it (this one by default).
+    void showAbout(const QWidget* over = nullptr);
 
     // Ends the window as part of ending the program: closes without asking.
     void closeForProgramEnd();
@@ -52,6 +53,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -73,6 +75,7 @@ private:
     void syncColours();
     void syncChecks();
     void syncOutput();
+    void syncCodeLength();
     // Generation and "Nouveau" replace whatever the user typed into Text2.
     void showModelOutput();
     void syncPreview();
@@ -85,6 +88,7 @@ private:
 
     MainEditorModel& model_;
     Platform& platform_;
+    QWidget* client_ = nullptr;  // the controls' area, scrolled on a small screen
     AboutWindow* about_ = nullptr;
     std::unique_ptr<AboutWindow> ownAbout_;
     bool endAgreed_ = false;
@@ -118,6 +122,7 @@ private:
     QPushButton* generateButton_ = nullptr;       // Command1
     QCheckBox* autoCopyBox_ = nullptr;            // chkcopiauto
     QPlainTextEdit* outputBox_ = nullptr;         // Text2
+    QLabel* codeLength_ = nullptr;                // lbllongueur
     QLabel* previewLabel_ = nullptr;              // Label5
     Picture* siteImage_ = nullptr;                // Image1
 

@@ -137,6 +137,11 @@ void MainWindow::buildPalettes(QWidget* client) {
     backgroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Background, BackgroundPalette(),
                                         {4, 15, QRect(16, 10, 516, 282)}, client);
     place(backgroundFrame_, QStringLiteral("Frame1_2"), QRect(-8, 336, 537, 297));
+
+    // A double click is the only way to a custom colour: both entries say so.
+    const QString hint = QStringLiteral("Double-cliquez pour choisir une couleur");
+    foregroundFrame_->option(kCustomForegroundOption)->setToolTip(hint);
+    backgroundFrame_->option(kCustomBackgroundOption)->setToolTip(hint);
 }
 
 void MainWindow::buildStyleAndOptions(QWidget* client) {
@@ -211,9 +216,15 @@ void MainWindow::buildOutputArea(QWidget* client) {
     previewLabel_->setWordWrap(true);
     previewLabel_->setAutoFillBackground(true);
 
+    // Shorter than designed, to leave room for the code's length below it.
     outputBox_ =
-        place(new QPlainTextEdit(client), QStringLiteral("Text2"), QRect(776, 440, 233, 93));
+        place(new QPlainTextEdit(client), QStringLiteral("Text2"), QRect(776, 440, 233, 70));
     outputBox_->setTabChangesFocus(true);
+    // Its warning takes a second line.
+    codeLength_ =
+        addLabel(client, QStringLiteral("lbllongueur"), QString(), QRect(776, 511, 233, 31));
+    codeLength_->setWordWrap(true);
+    codeLength_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void MainWindow::buildInformation(QWidget* client) {

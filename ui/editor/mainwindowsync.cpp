@@ -65,6 +65,7 @@ void MainWindow::syncFromModel() {
     syncColours();
     syncChecks();
     syncOutput();
+    syncCodeLength();
     syncPreview();
     emoticonPanel_->setVisible(model_.emoticonsVisible());
     emoticonsAction_->setChecked(model_.emoticonsVisible());
@@ -125,6 +126,14 @@ void MainWindow::syncOutput() {
     // The box stays editable; only a new result from the model replaces it.
     if (!firstSync_ && model_.output() == shownOutput_) return;
     showModelOutput();
+}
+
+// The label turns red when the code is longer than a Messenger name keeps.
+void MainWindow::syncCodeLength() {
+    const QString text = model_.outputLengthText();
+    if (codeLength_->text() != text) codeLength_->setText(text);
+    setTextColour(codeLength_,
+                  model_.outputTooLong() ? QColor(Qt::red) : palette().color(QPalette::WindowText));
 }
 
 void MainWindow::showModelOutput() {

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <cmath>
 #include <limits>
 
 namespace chromanick {
@@ -56,6 +57,43 @@ QString PreviewLabel::drawnText() const {
     return text().left(drawnLength(textArea()));
 }
 
+QFont PreviewLabel::drawnFont() const {
+    return fittedFont(textArea());
+}
+
+bool PreviewLabel::fits(const QFont& font, const QRect& area) const {
+    const QRect laidOut = QFontMetrics(font).boundingRect(
+        area, int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());
+    return laidOut.width() <= area.width() && laidOut.height() <= area.height();
+}
+
+// Half a point at a time, the largest size that fits, found by halving the
+// range. Long texts cannot fit at any size worth reading and are not tried.
+QFont PreviewLabel::fittedFont(const QRect& area) const {
+    if (fittedText_ == text() && fittedFor_ == font() && fittedSize_ == area.size()) return fitted_;
+    fittedText_ = text();
+    fittedFor_ = font();
+    fittedSize_ = area.size();
+    fitted_ = font();
+    const double size = QFontInfo(font()).pointSizeF();
+    if (text().size() > kFirstLength || size <= kSmallestFittedSize || fits(font(), area))
+        return fitted_;
+    auto atStep = [this](int step) {
+        QFont smaller = font();
+        smaller.setPointSizeF(kSmallestFittedSize + step / 2.0);
+        return smaller;
+    };
+    if (!fits(atStep(0), area)) return fitted_;
+    int low = 0;                                                  // fits
+    int high = int(std::ceil((size - kSmallestFittedSize) * 2));  // does not
+    while (high - low > 1) {
+        const int middle = (low + high) / 2;
+        (fits(atStep(middle), area) ? low : high) = middle;
+    }
+    fitted_ = atStep(low);
+    return fitted_;
+}
+
 // As QLabel paints a plain text without a shortcut, with the drawn part of
 // the text.
 void PreviewLabel::paintEvent(QPaintEvent*) {
@@ -67,6 +105,7 @@ void PreviewLabel::paintEvent(QPaintEvent*) {
     int flags = int(QStyle::visualAlignment(direction, alignment()));
     if (wordWrap()) flags |= Qt::TextWordWrap;
     flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
+    painter.setFont(fittedFont(area));
     QStyleOption option;
     option.initFrom(this);
     style()->drawItemText(&painter, area, flags, option.palette, isEnabled(),

@@ -42,6 +42,14 @@ QString GradientEditorModel::countText() const {
         .arg(kGradientMaxLength);
 }
 
+QString GradientEditorModel::codeLengthText() const {
+    return output_ == creditNote() ? QString() : codeLengthNote(output_).text;
+}
+
+bool GradientEditorModel::codeTooLong() const {
+    return output_ != creditNote() && codeLengthNote(output_).tooLong;
+}
+
 BgrColor GradientEditorModel::previewColour(int row, int slot) const {
     if (row == kGradientCustomRow) return customPreview_.at(slot);
     return GradientPresets().at(row).previewColours.at(slot);
@@ -120,12 +128,12 @@ void GradientEditorModel::selectBackgroundColour() {
     emit changed();
 }
 
-// The dialog does not tell a cancel apart: the slot takes the dialog's colour
-// in every case, which is black until something was picked in it.
+// A cancelled dialog changes nothing, as in the main editor.
 void GradientEditorModel::pickCustomColour(int slot) {
     if (slot < 0 || slot >= 5) return;
-    if (const auto picked = platform_.pickColour(customDialogName(slot), customDialogs_[slot]))
-        customDialogs_[slot] = *picked;
+    const auto picked = platform_.pickColour(customDialogName(slot), customDialogs_[slot]);
+    if (!picked) return;
+    customDialogs_[slot] = *picked;
     settings_.customColours[slot] = customDialogs_[slot];
     customPreview_[slot] = customDialogs_[slot];
     emit changed();

@@ -59,13 +59,15 @@ public:
     // them, for the groups holding the first `limit` characters; none when
     // the row has no colour at all.
     QList<BgrColor> smoothPreview(int row, qsizetype limit) const;
-    // The length of the code "Générer le pseudo." would write (lbllongueur).
+    // lbllongueur: the length of the code in Text2, and whether it is longer
+    // than a Messenger name keeps; nothing while Text2 shows the credit note.
     QString codeLengthText() const;
     // Typing stops at kGradientMaxLength characters (grapheme clusters), or
     // at the length of a longer nickname already there: `input` is Text1's
     // text after an edit, the caret at `pos`; the characters typed or pasted
     // past the limit, those just before the caret, are left out.
     QString typedNickname(const QString& input, int& pos) const;
+    bool codeTooLong() const;
 
     static QString customDialogName(int slot);  // "cmdialcouleurperso1".."5"
     static QString creditNote();                // Text2 before the first generation

@@ -19,15 +19,6 @@ QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) con
                               graphemes::count(settings_.nickname), smoothStep_, limit);
 }
 
-QString GradientEditorModel::codeLengthText() const {
-    const qsizetype length =
-        smoothEnabled_
-            ? smoothGradientCodeLength(settings_, smoothStopsOfRow(settings_, settings_.presetRow),
-                                       smoothStep_)
-            : generatedCode().size();
-    return QStringLiteral("Longueur du code : %1 caractères").arg(length);
-}
-
 void GradientEditorModel::setSmoothEnabled(bool on) {
     smoothEnabled_ = on;
     emit changed();

@@ -4,6 +4,7 @@
 #include "gradientmodel.h"
 #include "previewgrid.h"
 #include "ui/widgets/placement.h"
+#include "ui/widgets/screenfit.h"
 #include "ui/widgets/textfit.h"
 #include "ui/widgets/widgetcolours.h"
 
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QValidator>
@@ -65,6 +67,7 @@ GradientWindow::GradientWindow(GradientEditorModel& model, QWidget* parent)
     client->setObjectName(QStringLiteral("Form3_client"));
     client->setFixedSize(px(kClientWidth), px(kClientHeight));
     setCentralWidget(client);
+    client_ = client;
 
     buildMenus();
     buildHeader(client);
@@ -79,6 +82,7 @@ GradientWindow::GradientWindow(GradientEditorModel& model, QWidget* parent)
     connectModel();
     refresh();
     setFixedSize(sizeHint());
+    fitToScreen(*this, *client_);
 }
 
 void GradientWindow::buildMenus() {
@@ -193,8 +197,6 @@ void GradientWindow::buildSmooth(QGroupBox* frame) {
         place(new QSpinBox(frame), QStringLiteral("spnlettres"), twipsRect(1860, 6705, 735, 300));
     smoothStep_->setRange(1, kSmoothStepMax);
     smoothStepLabel_->setBuddy(smoothStep_);
-    codeLength_ = place(plainLabel(QString(), frame), QStringLiteral("lbllongueur"),
-                        twipsRect(9240, 6840, 3015, 255));
     connect(smooth_, &QCheckBox::clicked, this, [this](bool on) { model_.setSmoothEnabled(on); });
     connect(smoothStep_, &QSpinBox::valueChanged, this,
             [this](int step) { model_.setSmoothStep(step); });
@@ -219,9 +221,13 @@ void GradientWindow::buildFooter(QWidget* client) {
     back->setStyleSheet(QStringLiteral("padding: 0px"));
     connect(back, &QPushButton::clicked, this, &GradientWindow::switchToMainEditorRequested);
 
+    // Shorter than designed, to leave room for the code's length below it.
     text2_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"),
-                   twipsRect(6360, 8640, 6015, 975));
+                   twipsRect(6360, 8640, 6015, 720));
     text2_->setTabChangesFocus(true);
+    // Clear of the switch button, whose caption reaches the box's edge.
+    codeLength_ = place(plainLabel(QString(), client), QStringLiteral("lbllongueur"),
+                        twipsRect(6435, 9375, 5940, 255));
     back->raise();  // its caption reaches the output box's edge
 }
 
@@ -275,6 +281,7 @@ void GradientWindow::refresh() {
         const QSignalBlocker block(text2_);
         showCode(text2_, model_.output());
     }
+    refreshCodeLength();
 }
 
 // The box shows the chosen background colour, or its frame's face.
@@ -300,13 +307,29 @@ void GradientWindow::refreshSmooth() {
     }
     smoothStepLabel_->setEnabled(on);
     smoothStep_->setEnabled(on);
-    codeLength_->setVisible(on);
-    if (on) codeLength_->setText(model_.codeLengthText());
+}
+
+// The label turns red when the code is longer than a Messenger name keeps.
+void GradientWindow::refreshCodeLength() {
+    if (codeLength_->text() != model_.codeLengthText())
+        codeLength_->setText(model_.codeLengthText());
+    QPalette palette = codeLength_->palette();
+    const QColor colour =
+        model_.codeTooLong() ? QColor(Qt::red) : this->palette().color(QPalette::WindowText);
+    if (palette.color(QPalette::WindowText) == colour) return;
+    palette.setColor(QPalette::WindowText, colour);
+    codeLength_->setPalette(palette);
 }
 
 void GradientWindow::closeForProgramEnd() {
     endAgreed_ = true;
     close();
+}
+
+// Shown on a screen too small for it, the window scrolls its controls.
+void GradientWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) fitToScreen(*this, *client_);
+    QMainWindow::showEvent(event);
 }
 
 void GradientWindow::closeEvent(QCloseEvent* event) {

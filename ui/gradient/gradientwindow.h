@@ -39,6 +39,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -53,10 +54,12 @@ private:
     void refresh();
     void refreshBackgroundBox();
     void refreshSmooth();
+    void refreshCodeLength();
     void requestCodeReader();
 
     GradientEditorModel& model_;
     bool endAgreed_ = false;
+    QWidget* client_ = nullptr;  // the controls' area, scrolled on a small screen
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;
     QCheckBox* bold_ = nullptr;
@@ -73,7 +76,7 @@ private:
     QCheckBox* smooth_ = nullptr;
     QLabel* smoothStepLabel_ = nullptr;
     QSpinBox* smoothStep_ = nullptr;
-    QLabel* codeLength_ = nullptr;
+    QLabel* codeLength_ = nullptr;  // lbllongueur, under Text2
 };
 
 }  // namespace chromanick

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace chromanick {
 
 namespace {
@@ -49,6 +51,40 @@ constexpr TitlePlace kTitles[] = {
     {4, 120, 4320},   // rose
     {5, 6840, 4320},  // autre
 };
+
+// The right edge (excluded) that a row's text may not pass: the left
+// column's rows stop short of the right column's option buttons; the right
+// column's, and the custom row, at the frame's inside edge.
+int columnRight(int row, const QWidget* frame) {
+    constexpr int kColumnGap = 2;
+    if (row != kGradientCustomRow && rowPlace(row).optionLeft < 6960) return px(6960) - kColumnGap;
+    return frame->contentsRect().right() + 1;
+}
+
+// The five segments of a row as they fit `room` pixels: whole when they do,
+// else cut after the characters that fit before an ellipsis, which ends the
+// last segment shown; the segments after it are left empty.
+std::array<QString, 5> clipped(const std::array<QString, 5>& segments, const QFontMetrics& metrics,
+                               int room) {
+    QString whole;
+    for (const QString& segment : segments) whole += segment;
+    const QString elided = metrics.elidedText(whole, Qt::ElideRight, room);
+    if (elided == whole) return segments;
+    qsizetype kept = 0;
+    while (kept < elided.size() && kept < whole.size() && elided[kept] == whole[kept]) ++kept;
+    const QString ellipsis = elided.mid(kept);
+    std::array<QString, 5> shown;
+    qsizetype start = 0;
+    int last = 0;
+    for (int slot = 0; slot < 5; ++slot) {
+        const qsizetype take = std::clamp<qsizetype>(kept - start, 0, segments[slot].size());
+        shown[slot] = segments[slot].left(take);
+        if (take > 0) last = slot;
+        start += segments[slot].size();
+    }
+    shown[last] += ellipsis;
+    return shown;
+}
 
 constexpr int kOptionSize = 255;
 constexpr int kLabelHeight = 195;
@@ -136,6 +172,30 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
         }
     }
     layOut();
+    clipRows(split);
+}
+
+// A row wider than its column is cut with an ellipsis, so that the left
+// column never runs into the right one, nor the right one out of the frame.
+void GradientPreviewGrid::clipRows(const SegmentSplit& split) {
+    const QWidget* frame = labels_[0][0]->parentWidget();
+    const std::array<QString, 5>& segments = split.segments;
+    for (int row = 0; row < kGradientRowCount; ++row) {
+        const std::array<QLabel*, 5>& labels = labels_[row];
+        const int left = labels[0]->x();
+        const int right = columnRight(row, frame);
+        if (labels[4]->x() + labels[4]->width() <= right) continue;
+        const QFontMetrics metrics = labels[0]->fontMetrics();
+        const std::array<QString, 5> shown = clipped(segments, metrics, right - left);
+        int x = left;
+        for (int slot = 0; slot < 5; ++slot) {
+            QLabel* label = labels[slot];
+            label->setText(shown[slot]);
+            const int width = shown[slot].isEmpty() ? 0 : metrics.horizontalAdvance(shown[slot]);
+            label->setGeometry(x, label->y(), width, label->height());
+            x += width;
+        }
+    }
 }
 
 // Each label is as wide as its text and starts where the one before ends,
@@ -169,6 +229,7 @@ void GradientPreviewGrid::showSmooth(const GradientEditorModel& model, const QFo
             auto* line = new SmoothPreviewRow(*smoothText_, frame);
             line->setObjectName(QStringLiteral("lblfluide_%1").arg(row));
             line->move(px(rowPlace(row).labelLeft), px(rowPlace(row).top));
+            line->setMaximumWidth(columnRight(row, frame) - line->x());
             smoothRows_.append(line);
         }
     }

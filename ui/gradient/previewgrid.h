@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/bgrcolor.h"
+#include "gradient/gradient.h"
 
 #include <QList>
 #include <QObject>
@@ -44,6 +45,7 @@ private:
     void buildTitles(QGroupBox* frame);
     void buildRows(QGroupBox* frame);
     void layOut();
+    void clipRows(const SegmentSplit& split);
     void showSmooth(const GradientEditorModel& model, const QFont& font, const QColor& background,
                     bool fill);
     void setSmoothShown(bool on);

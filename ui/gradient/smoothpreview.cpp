@@ -73,7 +73,8 @@ void SmoothPreviewRow::setGroups(const QList<BgrColor>& colours, int step, const
     colours_ = colours;
     background_ = background;
     fill_ = fill;
-    if (size() != text_.size()) resize(text_.size());
+    const QSize shown(std::min(text_.size().width(), maximumWidth()), text_.size().height());
+    if (size() != shown) resize(shown);
     update();
 }
 
@@ -115,7 +116,23 @@ void SmoothPreviewRow::paintEvent(QPaintEvent*) {
         mask.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         mask.drawImage(0, 0, coverage);
     }
+    if (text_.size().width() <= this->width()) {
+        painter.drawImage(0, 0, coloured_);
+        return;
+    }
+    // Cut at the row's width: an ellipsis in the colour of the group it
+    // follows ends what fits.
+    const QFontMetricsF metrics(text_.font());
+    const QString ellipsis(QChar(0x2026));
+    const qreal cut = std::max<qreal>(0, this->width() - metrics.horizontalAdvance(ellipsis));
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, cut, this->height()));
     painter.drawImage(0, 0, coloured_);
+    painter.restore();
+    const int column = std::clamp(int(cut * ratio) - 1, 0, width - 1);
+    painter.setPen(QColor::fromRgba(columns_.at(column)));
+    painter.setFont(text_.font());
+    painter.drawText(QPointF(cut, metrics.ascent()), ellipsis);
 }
 
 }  // namespace chromanick

@@ -23,6 +23,7 @@ public:
     // Where each character (grapheme cluster) of the text starts, then its
     // length in code units.
     const QList<qsizetype>& characterStarts() const { return starts_; }
+    const QFont& font() const { return font_; }
     QSize size() const { return size_; }
     // The line, underline and strike-through included, opaque where drawn.
     const QImage& coverage() const { return coverage_; }
@@ -42,6 +43,7 @@ private:
 
 // One preview row of the smooth gradient: the shared line, each group of
 // characters in its own colour, over the row's background when it has one.
+// A line wider than the row's maximum width is cut with an ellipsis.
 // Nothing of the text is interpreted: it is drawn as the characters it holds.
 class SmoothPreviewRow : public QWidget {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "codedrawing.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -42,28 +43,57 @@ CodeDrawing::CodeDrawing(QWidget* parent) : QWidget(parent) {
 void CodeDrawing::setLines(const QList<QList<StyledRun>>& lines, double pointSize) {
     lines_ = lines;
     pointSize_ = pointSize;
+    widestLine_ = 0;
+    for (const QList<StyledRun>& line : lines_)
+        widestLine_ = std::max(widestLine_, lineWidth(line));
     updateGeometry();
     update();
 }
 
-QSize CodeDrawing::sizeHint() const {
-    QFont big = font();
-    big.setPointSizeF(pointSize_);
-    const int rows = int(std::clamp<qsizetype>(lines_.size(), 1, 6));
-    return {480, 2 * kMargin + rows * QFontMetrics(big).lineSpacing()};
-}
-
-void CodeDrawing::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), kMessengerBackground);
+QFont CodeDrawing::baseFont() const {
     QFont base = font();
     base.setPointSizeF(pointSize_);
+    return base;
+}
+
+// The line's width up to kWidestLine: only the characters that can reach it
+// are measured.
+int CodeDrawing::lineWidth(const QList<StyledRun>& line) const {
+    const QFont base = baseFont();
+    int x = 0;
+    for (const StyledRun& run : line) {
+        if (x >= kWidestLine) break;
+        x += QFontMetrics(runFont(base, run.style))
+                 .horizontalAdvance(reachable(run.text, kWidestLine - x));
+    }
+    return std::min(x, kWidestLine);
+}
+
+QSize CodeDrawing::sizeHint() const {
+    const int rows = int(std::clamp<qsizetype>(lines_.size(), 1, 6));
+    return {std::max(480, widestLine_ + 2 * kMargin),
+            2 * kMargin + rows * QFontMetrics(baseFont()).lineSpacing()};
+}
+
+QSize CodeDrawing::minimumSizeHint() const {
+    return {widestLine_ + 2 * kMargin, 2 * kMargin + QFontMetrics(baseFont()).lineSpacing()};
+}
+
+void CodeDrawing::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    painter.fillRect(exposed, kMessengerBackground);
+    const QFont base = baseFont();
     const QFontMetrics baseMetrics(base);
     const int lineHeight = baseMetrics.lineSpacing();
-    const int right = width() - kMargin;
+    const int right = std::min(exposed.right() + 1, width() - kMargin);
     int top = kMargin;
     for (const QList<StyledRun>& line : lines_) {
-        if (top >= height()) break;
+        if (top >= std::min(height(), exposed.bottom() + 1)) break;
+        if (top + lineHeight <= exposed.top()) {
+            top += lineHeight;
+            continue;
+        }
         int x = kMargin;
         for (const StyledRun& run : line) {
             if (x >= right) break;
@@ -71,11 +101,13 @@ void CodeDrawing::paintEvent(QPaintEvent*) {
             const QFontMetrics metrics(font);
             const QString text = reachable(run.text, right - x);
             const int advance = metrics.horizontalAdvance(text);
-            const QRect box(x, top, advance, lineHeight);
-            if (run.style.background) painter.fillRect(box, qtColour(*run.style.background));
-            painter.setFont(font);
-            painter.setPen(qtColour(run.style.foreground.value_or(0)));
-            painter.drawText(x, top + baseMetrics.ascent(), text);
+            if (x + advance >= exposed.left()) {
+                const QRect box(x, top, advance, lineHeight);
+                if (run.style.background) painter.fillRect(box, qtColour(*run.style.background));
+                painter.setFont(font);
+                painter.setPen(qtColour(run.style.foreground.value_or(0)));
+                painter.drawText(x, top + baseMetrics.ascent(), text);
+            }
             x += advance;
         }
         top += lineHeight;

@@ -8,8 +8,10 @@
 namespace chromanick {
 
 // Code lines drawn as the messenger shows them: on white, one row per line,
-// run by run with each run's own font, colour and background. Text beyond the
-// right edge or below the last row is not laid out.
+// run by run with each run's own font, colour and background. The drawing is
+// as wide as its widest line (at most kWidestLine pixels, where a line is cut)
+// so that a scroll area around it scrolls to a line's end; text outside the
+// part being painted is not laid out.
 class CodeDrawing : public QWidget {
     Q_OBJECT
 public:
@@ -20,13 +22,21 @@ public:
     double pointSize() const { return pointSize_; }
 
     QSize sizeHint() const override;
+    // As wide as the widest line, one row high.
+    QSize minimumSizeHint() const override;
+
+    static constexpr int kWidestLine = 30'000;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont baseFont() const;
+    int lineWidth(const QList<StyledRun>& line) const;
+
     QList<QList<StyledRun>> lines_;
     double pointSize_ = 12;
+    int widestLine_ = 0;
 };
 
 }  // namespace chromanick

@@ -78,7 +78,11 @@ QString CodeReaderModel::written(QString (*format)(const QList<StyledRun>&)) con
 }
 
 void CodeReaderModel::copyAs(const Dialect& format) {
-    platform_.setClipboardText(written(format.write));
+    const QString text = written(format.write);
+    if (format.copiesRichText)
+        platform_.setClipboardHtml(text);
+    else
+        platform_.setClipboardText(text);
 }
 
 }  // namespace chromanick

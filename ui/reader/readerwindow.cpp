@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -58,8 +59,13 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     sizeRow->addStretch();
     layout->addLayout(sizeRow);
 
-    drawing_ = named(new CodeDrawing(this), QStringLiteral("dessin"));
-    layout->addWidget(drawing_, 1);
+    // A line wider than the window scrolls sideways.
+    auto* scroller = named(new QScrollArea(this), QStringLiteral("defilementdessin"));
+    drawing_ = named(new CodeDrawing(scroller), QStringLiteral("dessin"));
+    scroller->setWidget(drawing_);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(scroller, 1);
     lengths_ = plainLabel(QString(), QStringLiteral("lbllongueurs"), this);
     layout->addWidget(lengths_);
     auto* note = plainLabel(CodeReaderModel::kPaletteNote, QStringLiteral("lblpalette"), this);
