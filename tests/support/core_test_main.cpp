@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "testhome.h"
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    chromanick::testsupport::useTestHome();
     QCoreApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
