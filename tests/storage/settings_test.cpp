@@ -215,12 +215,17 @@ TEST(SettingsFolder, FilesThatAreNoRegularFilesOrTooLargeCountAsMissing) {
     ::unlink(nkp.constData());
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.path(SettingsFolder::kNkpFile)));
     EXPECT_TRUE(folder.readNkp().messengerPlus.isEmpty());
-    // Above 16 MiB a file is no settings file.
+    // Above 1 MiB a file is no settings file.
     const QString suffixes = folder.path(SettingsFolder::kSuffixFile);
-    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(16 * 1024 * 1024, 'a') + "\r\n"));
+    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(1024 * 1024, 'a') + "\r\n"));
     EXPECT_TRUE(folder.readFields(SettingsFolder::kSuffixFile).isEmpty());
-    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(16 * 1024 * 1024 - 2, 'a') + "\r\n"));
+    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(1024 * 1024 - 2, 'a') + "\r\n"));
     EXPECT_EQ(folder.readFields(SettingsFolder::kSuffixFile).size(), 1);
+    const QString many = QStringLiteral("many.dll");
+    ASSERT_TRUE(textfile::writeAll(folder.path(many), QByteArray("a,").repeated(512 * 1024)));
+    EXPECT_EQ(folder.readFields(many).size(), 512 * 1024);
+    ASSERT_TRUE(textfile::writeAll(folder.path(many), QByteArray("a,").repeated(512 * 1024 + 1)));
+    EXPECT_TRUE(folder.readFields(many).isEmpty());
 }
 
 TEST(SettingsFolder, Utf8WithoutMarkFromATextEditor) {
