@@ -63,11 +63,12 @@ QString withoutLine(const QString& content, qint16 lineNumber) {
 
 // What Insere_FicTxt leaves of a file holding `content`.
 QString withLineInserted(const QString& content, const QString& text, qint16 lineNumber) {
-    // Lone LF and lone CR line ends count as CR LF.
+    // Lone LF line ends, and the lone CR ones of an old Mac file, count as CR LF.
     QString t = textfile::joinLines(textfile::splitLines(content));
-    if (!content.isEmpty() && !content.endsWith(QLatin1Char('\n')) &&
-        !content.endsWith(QLatin1Char('\r')))
-        t.chop(kCrLf.size());
+    const bool lastLineEnded =
+        content.endsWith(QLatin1Char('\n')) ||
+        (content.endsWith(QLatin1Char('\r')) && !content.contains(QLatin1Char('\n')));
+    if (!content.isEmpty() && !lastLineEnded) t.chop(kCrLf.size());
     if (lineNumber == 1) {
         t = text + kCrLf + t;
     } else {

@@ -115,14 +115,18 @@ QString joinLines(const QStringList& lines) {
 }
 
 QStringList splitLines(const QString& text) {
+    // A file without a single LF is an old Mac file, whose lines end with CR
+    // alone; elsewhere a lone CR belongs to its line.
+    const bool crEndsLines = !text.contains(QLatin1Char('\n'));
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype pos = 0; pos < text.size(); ++pos) {
         const QChar c = text[pos];
-        if (c != QLatin1Char('\n') && c != QLatin1Char('\r')) continue;
+        const bool crLf =
+            c == QLatin1Char('\r') && pos + 1 < text.size() && text[pos + 1] == QLatin1Char('\n');
+        if (c != QLatin1Char('\n') && !crLf && !(crEndsLines && c == QLatin1Char('\r'))) continue;
         lines.append(text.mid(start, pos - start));
-        if (c == QLatin1Char('\r') && pos + 1 < text.size() && text[pos + 1] == QLatin1Char('\n'))
-            ++pos;
+        if (crLf) ++pos;
         start = pos + 1;
     }
     if (start < text.size()) lines.append(text.mid(start));

@@ -31,8 +31,9 @@ std::optional<QString> decodeFile(const QByteArray& data);
 
 // Each line followed by CR LF.
 QString joinLines(const QStringList& lines);
-// Lines ended by CR LF, a lone LF or a lone CR (old Mac files); a last
-// piece without a line end counts as a line when it is not empty.
+// Lines ended by CR LF or a lone LF, or by a lone CR in a text without any
+// LF (an old Mac file); a last piece without a line end counts as a line
+// when it is not empty.
 QStringList splitLines(const QString& text);
 
 // Reads a regular file only (never waits on a pipe or reads a device), and

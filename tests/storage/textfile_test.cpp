@@ -82,14 +82,15 @@ TEST(TextLines, CrLfAfterEveryLineAndLoneLfAccepted) {
     EXPECT_TRUE(textfile::splitLines(QString()).isEmpty());
 }
 
-TEST(TextLines, ALoneCrEndsALineToo) {
+TEST(TextLines, ALoneCrEndsTheLinesOfAnOldMacFile) {
     // Old Mac files end their lines with CR alone.
     const QStringList expected = {QStringLiteral("a"), QString(), QStringLiteral("b")};
     EXPECT_EQ(textfile::splitLines(QStringLiteral("a\r\rb\r")), expected);
     EXPECT_EQ(textfile::splitLines(QStringLiteral("a\r\rb")), expected);
-    EXPECT_EQ(textfile::splitLines(QStringLiteral("a\r\n\rb\n")), expected);
-    EXPECT_EQ(textfile::splitLines(QStringLiteral("a\n\r\nb\r")), expected);
     EXPECT_EQ(textfile::splitLines(QStringLiteral("\r")), QStringList{QString()});
+    // Where LF ends the lines, a lone CR is part of its line.
+    EXPECT_EQ(textfile::splitLines(QStringLiteral("a\rb\r\nc\n")),
+              (QStringList{QStringLiteral("a\rb"), QStringLiteral("c")}));
 }
 
 TEST(TextFileRead, AFileMarkedUtf8ThatIsNotIsRefusedWhole) {
