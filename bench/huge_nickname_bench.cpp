@@ -1,6 +1,7 @@
 // Huge nicknames (100,000 and 1,000,000 characters) through the real
 // windows, drawn offscreen: opening a project and "Générer le pseudo." in
-// the main editor, the switch to the gradient editor and its generation.
+// the main editor, the switch to the gradient editor and its generation, and
+// a short code replacing a huge one in either editor.
 // Each measured step ends once the window is repainted.
 #include "sampletext.h"
 
@@ -99,6 +100,56 @@ void switchAndGenerateInGradient(benchmark::State& state) {
     if (model.output().size() <= state.range(0)) state.SkipWithError("le code n'est pas entier");
 }
 
+// "Générer le pseudo." for a short nickname right after a million-character
+// code: replacing the code box's text costs what showing the new one does,
+// whatever stood there before.
+void shortAfterHugeInMain(benchmark::State& state) {
+    useClassicFont();
+    QtPlatform platform;
+    MainEditorModel model(platform);
+    model.fillDecorationLists({}, {});
+    MainWindow window(model, platform);
+    window.show();
+    const QString huge = hugeNickname(1'000'000);
+    auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        untimed(state, [&] {
+            model.setNickname(huge);
+            generate->click();
+            QApplication::processEvents();
+            model.setNickname(QStringLiteral("Bob"));
+        });
+        generate->click();
+        QApplication::processEvents();
+    }
+    if (model.output().size() > 100) state.SkipWithError("le code n'est pas le court");
+}
+
+void shortAfterHugeInGradient(benchmark::State& state) {
+    useClassicFont();
+    QtPlatform platform;
+    GradientEditorModel model(platform);
+    GradientWindow window(model);
+    window.show();
+    const QString huge = hugeNickname(1'000'000);
+    auto* generate = window.findChild<QPushButton*>(QStringLiteral("cmdgenerer"));
+    if (generate == nullptr) state.SkipWithError("pas de bouton cmdgenerer");
+    QApplication::processEvents();
+    for (auto _ : state) {
+        untimed(state, [&] {
+            model.receiveFromMainEditor(huge);
+            QApplication::processEvents();
+            generate->click();
+            QApplication::processEvents();
+            model.receiveFromMainEditor(QStringLiteral("Bob"));
+        });
+        generate->click();
+        QApplication::processEvents();
+    }
+    if (model.output().size() > 200) state.SkipWithError("le code n'est pas le court");
+}
+
 BENCHMARK(openHugeProject)
     ->Name("Gros_pseudo_ouvrir")
     ->Arg(100'000)
@@ -115,6 +166,18 @@ BENCHMARK(switchAndGenerateInGradient)
     ->Name("Gros_pseudo_degrade")
     ->Arg(100'000)
     ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+// Each round first puts a million-character code in the box, outside the
+// measure: a few rounds are enough.
+BENCHMARK(shortAfterHugeInMain)
+    ->Name("Court_apres_gros_principal")
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(shortAfterHugeInGradient)
+    ->Name("Court_apres_gros_degrade")
+    ->Iterations(3)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 

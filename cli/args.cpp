@@ -12,6 +12,16 @@ namespace {
 const QString kEndOfOptions = QStringLiteral("--");
 const QString kHelpOption = QStringLiteral("--help");
 
+// The one positional argument, as decodeArguments gave it (maybe empty).
+QString singleArgument(const QStringList& positionals, const QString& what) {
+    if (positionals.isEmpty()) throw UsageError(QStringLiteral("Il manque %1.").arg(what));
+    if (positionals.size() > 1) {
+        throw UsageError(
+            QStringLiteral("Argument en trop : « %1 ».").arg(argumentText(positionals.at(1))));
+    }
+    return positionals.front();
+}
+
 }  // namespace
 
 std::optional<ArgScanner::Arg> ArgScanner::take() {
@@ -64,17 +74,17 @@ QString argumentText(const QString& argument) {
     return text;
 }
 
+QString requireFileName(const QString& name, const QString& what) {
+    if (name.isEmpty()) throw UsageError(QStringLiteral("Il manque %1.").arg(what));
+    return name;
+}
+
 QString singleFileName(const QStringList& positionals, const QString& what) {
-    if (positionals.isEmpty()) throw UsageError(QStringLiteral("Il manque %1.").arg(what));
-    if (positionals.size() > 1) {
-        throw UsageError(
-            QStringLiteral("Argument en trop : « %1 ».").arg(argumentText(positionals.at(1))));
-    }
-    return positionals.front();
+    return requireFileName(singleArgument(positionals, what), what);
 }
 
 QString singlePositional(const QStringList& positionals, const QString& what) {
-    return argumentText(singleFileName(positionals, what));
+    return argumentText(singleArgument(positionals, what));
 }
 
 BgrColor parseColour(const QString& text, const QString& option) {

@@ -54,8 +54,11 @@ QStringList scanArguments(const QStringList& args, const OptionHandler& handle);
 // The one positional argument a command expects, as text; `what` names it in
 // the message when it is missing ("le pseudo").
 QString singlePositional(const QStringList& positionals, const QString& what);
-// The same for a file name, kept byte for byte.
+// The same for a file name, kept byte for byte; an empty name is missing too.
 QString singleFileName(const QStringList& positionals, const QString& what);
+// `name` when it is not empty; else a UsageError naming what is missing
+// ("Il manque le fichier texte à écrire.").
+QString requireFileName(const QString& name, const QString& what);
 
 // "#RRGGBB", red first, hexadecimal digits in either case.
 BgrColor parseColour(const QString& text, const QString& option);

@@ -15,7 +15,7 @@ EditorCommandLine parseEditorCommandLine(const QStringList& args, const QString&
         return parseComposeOption(option, scanner, line.options);
     });
     if (positionals.isEmpty()) throw UsageError(QStringLiteral("Il manque %1.").arg(fileWhat));
-    line.file = positionals.takeFirst();
+    line.file = requireFileName(positionals.takeFirst(), fileWhat);
     line.options.settings.Nickname = singlePositional(positionals, QStringLiteral("le pseudo"));
     return line;
 }

@@ -1,6 +1,5 @@
 #include "nativefile.h"
 
-#include <QRandomGenerator>
 #include <QThread>
 
 #include <cerrno>
@@ -80,18 +79,14 @@ QByteArray folderOf(const QByteArray& name) {
     return slash < 0 ? QByteArray() : name.left(slash + 1);
 }
 
-// The file a chain of links ends on (the name itself when it is no link).
-QByteArray followLinks(QByteArray name) {
-    for (int hops = 0; hops < 40; ++hops) {
-        struct stat st {};
-        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return name;
-        QByteArray target(qsizetype(st.st_size > 0 ? st.st_size : 4096) + 1, Qt::Uninitialized);
-        const ssize_t length = ::readlink(name.constData(), target.data(), size_t(target.size()));
-        if (length <= 0 || length >= target.size()) return name;
-        target.truncate(length);
-        name = target.startsWith('/') ? target : folderOf(name) + target;
-    }
-    return name;
+// The target of the link `name`, as a name of its own (a relative target
+// counts from the link's folder), or nothing when it cannot be read.
+std::optional<QByteArray> linkTarget(const QByteArray& name, qint64 sizeHint) {
+    QByteArray target(qsizetype(sizeHint > 0 ? sizeHint : 4096) + 1, Qt::Uninitialized);
+    const ssize_t length = ::readlink(name.constData(), target.data(), size_t(target.size()));
+    if (length <= 0 || length >= target.size()) return std::nullopt;
+    target.truncate(length);
+    return target.startsWith('/') ? target : folderOf(name) + target;
 }
 
 bool writeWhole(int fd, QByteArrayView data, qint64 offset) {
@@ -124,15 +119,23 @@ std::optional<QByteArray> readToEnd(int fd, qint64 sizeHint, qint64 maxBytes) {
     }
 }
 
-// A new file beside `target`, opened for writing, with a name nobody uses.
-int createBeside(const QByteArray& target, mode_t mode, QByteArray* name) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const int fd =
-            ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
+// The permissions a new file gets: 0666 less the process's mask, read from
+// the system once (setting the mask to read it would race with other threads).
+unsigned newFileMode() {
+    static const unsigned mode = [] {
+        QByteArray status(4096, Qt::Uninitialized);
+        const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+        const ssize_t n = fd < 0 ? -1 : ::read(fd, status.data(), size_t(status.size()));
+        if (fd >= 0) ::close(fd);
+        status.truncate(std::max<ssize_t>(n, 0));
+        const qsizetype at = status.indexOf("Umask:");
+        bool ok = false;
+        const uint mask =
+            at < 0 ? 0
+                   : status.mid(at + 6, status.indexOf('\n', at) - at - 6).trimmed().toUInt(&ok, 8);
+        return 0666u & ~(ok ? mask : 022u);
+    }();
+    return mode;
 }
 
 }  // namespace
@@ -193,6 +196,37 @@ QString decodeName(QByteArrayView bytes) {
     return out;
 }
 
+bool isRegularFile(const QString& path) {
+    struct stat st {};
+    return ::stat(encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool exists(const QString& path) {
+    struct stat st {};
+    return ::stat(encodeName(path).constData(), &st) == 0;
+}
+
+namespace {
+
+bool isFolder(const QByteArray& name) {
+    struct stat st {};
+    return ::stat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+bool makePath(const QString& path) {
+    const QByteArray name = encodeName(path);
+    // Each folder from the top down; those that stand already are kept.
+    for (qsizetype end = name.indexOf('/', 1);; end = name.indexOf('/', end + 1)) {
+        const QByteArray folder = end < 0 ? name : name.left(end);
+        if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST && !isFolder(folder))
+            return false;
+        if (end < 0) break;
+    }
+    return isFolder(name);
+}
+
 std::optional<QByteArray> readRegular(const QString& path, qint64 maxBytes, QString* error) {
     // Without waiting: opening a named pipe would otherwise block until
     // someone writes into it.
@@ -219,38 +253,24 @@ std::optional<QByteArray> readRegular(const QString& path, qint64 maxBytes, QStr
     return data;
 }
 
+std::optional<QByteArray> finalTarget(const QByteArray& name) {
+    QByteArray current = name;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        struct stat st {};
+        if (::lstat(current.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        if (links == kMaxLinks) break;
+        const std::optional<QByteArray> next = linkTarget(current, st.st_size);
+        if (!next) return std::nullopt;
+        current = *next;
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
 bool replace(const QString& path, const QByteArrayView data, QString* error) {
-    const QByteArray target = followLinks(encodeName(path));
-    struct stat st {};
-    const bool exists = ::stat(target.constData(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) {
-        setError(error, QStringLiteral("%1 est un dossier").arg(path));
-        return false;
-    }
-    if (exists && !S_ISREG(st.st_mode)) {
-        setError(error, QStringLiteral("%1 n'est pas un fichier ordinaire").arg(path));
-        return false;
-    }
-    if (exists && ::access(target.constData(), W_OK) != 0) {
-        setError(error, systemError());
-        return false;
-    }
-    // The new file gets the previous one's permissions; until then nobody
-    // else may open it.
-    QByteArray temporary;
-    const int fd = createBeside(target, exists ? 0600 : 0666, &temporary);
-    if (fd < 0) {
-        setError(error, systemError());
-        return false;
-    }
-    const bool ok = (!exists || ::fchmod(fd, st.st_mode & 07777) == 0) && writeWhole(fd, data, 0) &&
-                    ::fdatasync(fd) == 0;
-    if (!ok) setError(error, systemError());
-    const bool closed = ::close(fd) == 0;
-    if (ok && !closed) setError(error, systemError());
-    if (ok && closed && ::rename(temporary.constData(), target.constData()) == 0) return true;
-    if (ok && closed) setError(error, systemError());
-    ::unlink(temporary.constData());
+    Replacement replacement(path);
+    if (replacement.isOpen() && replacement.commit(data)) return true;
+    setError(error, replacement.error());
     return false;
 }
 
@@ -350,6 +370,14 @@ void LockedFile::removeAndClose() {
     close();
 }
 
+bool LockedFile::renameOver(const QByteArray& target, unsigned mode) {
+    if (!isOpen()) return false;
+    if (::fchmod(fd_, mode_t(mode)) != 0 || ::fdatasync(fd_) != 0) return fail();
+    if (!stillNamed() || ::rename(name_.constData(), target.constData()) != 0) return fail();
+    close();
+    return true;
+}
+
 bool LockedFile::fail() {
     error_ = systemError();
     return false;
@@ -358,6 +386,51 @@ bool LockedFile::fail() {
 void LockedFile::close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+}
+
+// --- Replacement ---
+
+Replacement::Replacement(const QString& path, std::chrono::milliseconds wait) {
+    if (!checkTarget(path)) return;
+    working_.emplace(decodeName(target_ + ".tmp"), wait);
+    if (!working_->isOpen()) error_ = working_->error();
+}
+
+Replacement::~Replacement() {
+    if (working_) working_->removeAndClose();
+}
+
+// The file at the end of the links, which must be a regular file that may be
+// written, or missing.
+bool Replacement::checkTarget(const QString& path) {
+    const std::optional<QByteArray> target = finalTarget(encodeName(path));
+    if (!target)
+        return fail(QStringLiteral("%1 : trop de liens symboliques, ou une boucle").arg(path));
+    target_ = *target;
+    struct stat st {};
+    if (::stat(target_.constData(), &st) != 0) {
+        if (errno != ENOENT) return fail(systemError());
+        mode_ = newFileMode();
+        return true;
+    }
+    if (S_ISDIR(st.st_mode)) return fail(QStringLiteral("%1 est un dossier").arg(path));
+    if (!S_ISREG(st.st_mode))
+        return fail(QStringLiteral("%1 n'est pas un fichier ordinaire").arg(path));
+    if (::access(target_.constData(), W_OK) != 0) return fail(systemError());
+    mode_ = st.st_mode & 07777;
+    return true;
+}
+
+bool Replacement::commit(QByteArrayView data) {
+    if (!isOpen()) return false;
+    if (working_->rewrite(data) && working_->renameOver(target_, mode_)) return true;
+    error_ = working_->error();
+    return false;
+}
+
+bool Replacement::fail(const QString& message) {
+    error_ = message;
+    return false;
 }
 
 }  // namespace chromanick::nativefile

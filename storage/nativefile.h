@@ -25,6 +25,14 @@ QString decodeName(QByteArrayView bytes);
 // encoded surrogates); stops at the first byte that is not.
 bool isUtf8(QByteArrayView bytes);
 
+// True when the name (links followed) leads to a regular file.
+bool isRegularFile(const QString& path);
+// True when the name (links followed) leads to anything.
+bool exists(const QString& path);
+// Creates the folder and the folders above it that are missing; true when
+// it then stands.
+bool makePath(const QString& path);
+
 // No limit on what readRegular reads.
 inline constexpr qint64 kNoLimit = -1;
 
@@ -34,11 +42,20 @@ inline constexpr qint64 kNoLimit = -1;
 std::optional<QByteArray> readRegular(const QString& path, qint64 maxBytes = kNoLimit,
                                       QString* error = nullptr);
 
-// Replaces the file atomically: the bytes go to a new file beside it, which
-// is flushed to the disk and then renamed over it. On any failure the
-// previous file is left byte-identical and no partial file remains. A link
-// is followed to the file it names; a target that exists and is not a
-// regular file is never replaced.
+// How long a write waits for another write of the same file to let go of
+// the working file before it gives up.
+inline constexpr std::chrono::seconds kWorkingFileWait{10};
+// The longest chain of symbolic links a write follows (the system's own limit).
+inline constexpr int kMaxLinks = 40;
+
+// The file a write to `name` lands on: the end of its chain of links (the
+// name itself when it is no link, or names nothing yet). Nothing for a loop
+// or a chain of more than kMaxLinks links.
+std::optional<QByteArray> finalTarget(const QByteArray& name);
+
+// Replaces the file atomically through its working file (see Replacement).
+// On any failure the previous file is left byte-identical and nothing is
+// left beside it.
 bool replace(const QString& path, const QByteArrayView data, QString* error = nullptr);
 
 // A working file of this program, held by one writer at a time: opened
@@ -64,6 +81,9 @@ public:
     // Removes the file from its folder (when its name still leads to this
     // very file) and closes it, which drops the lock.
     void removeAndClose();
+    // Gives the file the permissions `mode`, flushes it to the disk, renames
+    // it to `target` and closes it. On failure it stays open under its name.
+    bool renameOver(const QByteArray& target, unsigned mode);
 
 private:
     bool open(const QByteArray& name);
@@ -74,6 +94,42 @@ private:
 
     QByteArray name_;
     int fd_ = -1;
+    QString error_;
+};
+
+// A write of a whole file. The file written is the end of the path's links
+// (the links stay links); the bytes go to the one working file
+// "<file>.tmp" beside it, held under its lock, which then takes the file's
+// place. A working file left by a write that was killed is taken over and
+// emptied; one that is no regular file is removed, never written through.
+// Nothing else is ever created beside the file.
+class Replacement {
+public:
+    // Finds the file and takes its working file; fails (with error()) for a
+    // loop of links, a folder or anything else that is no regular file, a
+    // file that may not be written, or a working file that cannot be made.
+    explicit Replacement(const QString& path, std::chrono::milliseconds wait = kWorkingFileWait);
+    // Removes the working file unless it took the file's place.
+    ~Replacement();
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+
+    bool isOpen() const { return working_ && working_->isOpen(); }
+    const QString& error() const { return error_; }
+    // The working file, for a writer that builds its content step by step.
+    LockedFile& working() { return *working_; }
+
+    // The working file then holds exactly `data`, with the permissions of the
+    // file it replaces, flushed to the disk, and takes its place.
+    bool commit(QByteArrayView data);
+
+private:
+    bool checkTarget(const QString& path);
+    bool fail(const QString& message);
+
+    QByteArray target_;
+    unsigned mode_ = 0;
+    std::optional<LockedFile> working_;
     QString error_;
 };
 

@@ -3,8 +3,6 @@
 #include "nativefile.h"
 #include "textfile.h"
 
-#include <chrono>
-
 #include <array>
 
 namespace chromanick {
@@ -65,9 +63,12 @@ QString withoutLine(const QString& content, qint16 lineNumber) {
 
 // What Insere_FicTxt leaves of a file holding `content`.
 QString withLineInserted(const QString& content, const QString& text, qint16 lineNumber) {
-    // Lone LF line ends count as CR LF.
+    // Lone LF line ends, and the lone CR ones of an old Mac file, count as CR LF.
     QString t = textfile::joinLines(textfile::splitLines(content));
-    if (!content.isEmpty() && !content.endsWith(QLatin1Char('\n'))) t.chop(kCrLf.size());
+    const bool lastLineEnded =
+        content.endsWith(QLatin1Char('\n')) ||
+        (content.endsWith(QLatin1Char('\r')) && !content.contains(QLatin1Char('\n')));
+    if (!content.isEmpty() && !lastLineEnded) t.chop(kCrLf.size());
     if (lineNumber == 1) {
         t = text + kCrLf + t;
     } else {
@@ -82,11 +83,7 @@ QString withLineInserted(const QString& content, const QString& text, qint16 lin
     return t + kCrLf;
 }
 
-// How long a save waits for another save of the same project to finish
-// with the working file before it gives up.
-constexpr std::chrono::seconds kWorkingFileWait{10};
-
-// The working file, created or emptied on construction, whose lines are
+// The working file of the save (emptied once held), whose lines are
 // replaced one at a time with the line procedures. Every step reads the whole
 // file and writes it back, as SupprLigne and Insere_FicTxt do, but through
 // one open descriptor: reopening with O_TRUNC at every step makes ext4 start
@@ -97,7 +94,7 @@ constexpr std::chrono::seconds kWorkingFileWait{10};
 // taken over.
 class WorkingFile {
 public:
-    explicit WorkingFile(const QString& path) : file_(path, kWorkingFileWait) {
+    explicit WorkingFile(nativefile::LockedFile& file) : file_(file) {
         if (!file_.isOpen()) fail();
     }
 
@@ -123,9 +120,6 @@ public:
         return textfile::decode(*data);
     }
 
-    // Removes the file; until then no other save can start with it.
-    void remove() { file_.removeAndClose(); }
-
     bool ok() const { return ok_; }
     const QString& error() const { return error_; }
 
@@ -150,7 +144,7 @@ private:
         return std::nullopt;
     }
 
-    nativefile::LockedFile file_;
+    nativefile::LockedFile& file_;
     bool ok_ = true;
     QString error_;
 };
@@ -274,7 +268,8 @@ bool Insere_FicTxt(const QString& text, const QString& path, qint16 lineNumber, 
 }
 
 QString projectWorkingPath(const QString& path) {
-    return path + QStringLiteral(".tmp");
+    const std::optional<QByteArray> target = nativefile::finalTarget(nativefile::encodeName(path));
+    return target ? nativefile::decodeName(*target + ".tmp") : path + QStringLiteral(".tmp");
 }
 
 bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* error) {
@@ -282,20 +277,26 @@ bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* 
         setError(error, QStringLiteral("aucun nom de fichier"));
         return false;
     }
-    // Opening the working file empties it: a file left by an interrupted
-    // save must not leak into this one.
-    WorkingFile work(projectWorkingPath(path));
+    // The working file is held from its first line to the end, so that two
+    // saves of one project replace it one after the other, each with its own
+    // lines; once the lines stand, it takes the project file's place.
+    nativefile::Replacement replacement(path);
+    if (!replacement.isOpen()) {
+        setError(error, replacement.error());
+        return false;
+    }
+    WorkingFile work(replacement.working());
     fillWorkingFile(work, snapshot);
     const std::optional<QString> working = work.read();
-    if (!working) setError(error, work.error());
-    // The final file is written while the working file is still held, so
-    // that two saves replace it one after the other, each with its own lines.
-    const bool ok =
-        working &&
-        textfile::writeLines(
-            path, finalLines(textfile::splitLines(*working), snapshot.settings.DitColourOn), error);
-    work.remove();
-    return ok;
+    if (!working) {
+        setError(error, work.error());
+        return false;
+    }
+    const QStringList lines =
+        finalLines(textfile::splitLines(*working), snapshot.settings.DitColourOn);
+    if (replacement.commit(textfile::encode(textfile::joinLines(lines)))) return true;
+    setError(error, replacement.error());
+    return false;
 }
 
 std::optional<NickProject> readProject(const QString& path, int combo1Count, int combo2Count) {

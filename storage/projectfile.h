@@ -30,12 +30,14 @@ struct ProjectSnapshot {
     int combo2Index = -1;
 };
 
-// The working file of a save to `path`: "<path>.tmp".
+// The working file of a save to `path`: "<path>.tmp", beside the file at
+// the end of its links when `path` is a link.
 QString projectWorkingPath(const QString& path);
 
-// Saves through the working file "<path>.tmp" (emptied first, removed in
-// every case) and replaces the project file atomically. On failure the
-// previous project file is left as it was.
+// Builds the file line by line in its working file (nativefile::Replacement:
+// emptied first, held by one save at a time), which then takes the project
+// file's place; a link is followed to its file and stays a link. On failure
+// the previous project file is left as it was and nothing beside it.
 bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* error = nullptr);
 
 // A project file read and validated; nothing of it is applied yet.

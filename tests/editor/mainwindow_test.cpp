@@ -3,6 +3,7 @@
 #include "tests/support/captions.h"
 #include "tests/support/exportfile.h"
 #include "tests/support/keyboard.h"
+#include "tests/support/relayout.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/previewlabel.h"
@@ -201,6 +202,24 @@ TEST_F(MainWindowTest, BlueBoldGenerateFillsTheOutputAndTheClipboard) {
     const QString expected = kDot + "#" + kDot + "$12abc" + kDot + "0";
     EXPECT_EQ(find<QPlainTextEdit>(QStringLiteral("Text2"))->toPlainText(), expected);
     EXPECT_EQ(platform.clipboard.value_or(QString()), expected);
+}
+
+TEST_F(MainWindowTest, ALongCodeGivesWayToTheNextWithoutBeingLaidOutAgain) {
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    model.setNickname(QString(20'000, QLatin1Char('a')));
+    click(QStringLiteral("Command1"));
+    QApplication::processEvents();
+    ASSERT_GT(output->toPlainText().size(), 20'000);
+    model.setNickname(QStringLiteral("abc"));
+    {
+        const chromanick::testing::LayoutWatch watch(output);
+        click(QStringLiteral("Command1"));
+        QApplication::processEvents();
+        EXPECT_LE(watch.longestLaidOut(), output->toPlainText().size() + 1);
+    }
+    EXPECT_EQ(output->toPlainText(), kDot + "$1abc" + kDot + "0");
+    EXPECT_FALSE(output->document()->isUndoAvailable());
+    EXPECT_FALSE(output->textCursor().hasSelection());
 }
 
 TEST_F(MainWindowTest, PreviewShowsSizeStylesAndColoursOfTheModel) {

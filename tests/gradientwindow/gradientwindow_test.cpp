@@ -3,6 +3,7 @@
 #include "gradient/gradient.h"
 #include "tests/support/captions.h"
 #include "tests/support/keyboard.h"
+#include "tests/support/relayout.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/gradient/gradientmodel.h"
 
@@ -64,6 +65,25 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(GradientWindowTest, ALongCodeGivesWayToTheNextWithoutBeingLaidOutAgain) {
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    auto* generate = find<QPushButton>(QStringLiteral("cmdgenerer"));
+    model.receiveFromMainEditor(QString(20'000, QLatin1Char('a')));
+    generate->click();
+    QApplication::processEvents();
+    ASSERT_GT(output->toPlainText().size(), 20'000);
+    model.receiveFromMainEditor(QStringLiteral("abc"));
+    {
+        const chromanick::testing::LayoutWatch watch(output);
+        generate->click();
+        QApplication::processEvents();
+        EXPECT_LE(watch.longestLaidOut(), output->toPlainText().size() + 1);
+    }
+    EXPECT_EQ(output->toPlainText(), model.output());
+    EXPECT_LT(output->toPlainText().size(), 100);
+    EXPECT_FALSE(output->document()->isUndoAvailable());
+}
 
 TEST_F(GradientWindowTest, ShowsItsControlsInTheirStartState) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Chromanick Dégradé !"));

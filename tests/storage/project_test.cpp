@@ -258,7 +258,7 @@ TEST(ProjectFileFullDisk, FailedSaveLeavesThePreviousFile) {
     ASSERT_TRUE(saveProject(path, bobSnapshot()));
     const QByteArray previous = fileBytes(path);
     ProjectSnapshot big = bobSnapshot();
-    big.settings.Nickname = QString(100'000, QLatin1Char('x'));
+    big.settings.Nickname = QString(200'000, QLatin1Char('x'));  // more than the disk holds
     EXPECT_FALSE(saveProject(path, big));
     EXPECT_EQ(fileBytes(path), previous);
     EXPECT_EQ(QDir(disk.dir()).entryList(QDir::Files), QStringList{QStringLiteral("Bob.nkp")});
@@ -329,6 +329,31 @@ TEST_F(ProjectFileTest, MissingIndexLinesGiveIndexZero) {
     EXPECT_EQ(project->BackgroundOption, QString());
     EXPECT_EQ(project->Nickname, QStringLiteral("Bob"));
     EXPECT_EQ(project->Combo1Index, 0);
+}
+
+TEST_F(ProjectFileTest, CrOnlyLineEndsOpenWithTheirValues) {
+    ProjectSnapshot snapshot = bobSnapshot();
+    snapshot.settings.ForegroundOption = kCustomForegroundOption;
+    snapshot.settings.CustomForeground = bgrFromRgb(1, 2, 3);
+    snapshot.settings.Italic = true;
+    ASSERT_TRUE(saveProject(path(), snapshot));
+    const std::optional<NickProject> saved = readProject(path(), 56, 56);
+    ASSERT_TRUE(saved);
+    ASSERT_TRUE(writeBytes(path(), fileBytes(path()).replace("\r\n", "\r")));
+    EXPECT_EQ(readProject(path(), 56, 56), saved);
+}
+
+TEST_F(ProjectFileTest, AFileMarkedUtf8ThatIsNotFailsWhole) {
+    ASSERT_TRUE(saveProject(path(), bobSnapshot()));
+    QByteArray bytes = fileBytes(path());
+    ASSERT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+    bytes.replace("\r\nBob\r\n",
+                  "\r\nB\xE9"
+                  "b\r\n");
+    ASSERT_TRUE(writeBytes(path(), bytes));
+    EXPECT_EQ(readProject(path(), 56, 56)->Nickname, QStringLiteral("Béb"));  // Windows-1252
+    ASSERT_TRUE(writeBytes(path(), "\xEF\xBB\xBF" + bytes));
+    EXPECT_FALSE(readProject(path(), 56, 56));
 }
 
 TEST_F(ProjectFileTest, InvalidFilesFailWhole) {

@@ -1,3 +1,4 @@
+#include "storage/nativefile.h"
 #include "storage/settingsfiles.h"
 #include "storage/textfile.h"
 
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,6 +50,49 @@ TEST(SettingsFolder, LivesInTheUserDataFolder) {
                   QStringLiteral("/Chromanick/"));
     EXPECT_EQ(SettingsFolder(QStringLiteral("/x/y")).path(QStringLiteral("nkp.dll")),
               QStringLiteral("/x/y/nkp.dll"));
+}
+
+TEST(SettingsFolder, TheDataFolderVariableIsTakenByteForByteAndOnlyWhenAbsolute) {
+    QTemporaryDir root;
+    const QByteArray data = QFile::encodeName(root.path()) + "/n\xE9u";
+    const QByteArray folder = data + "/Chromanick";
+    ASSERT_EQ(::mkdir(data.constData(), 0700), 0);
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    const QByteArray prefixes = folder + "/combo1.dll";
+    const int fd = ::open(prefixes.constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "mine\r\n", 6), 6);
+    ::close(fd);
+
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data + "/");
+    const QString dir = defaultInstallDir();
+    EXPECT_EQ(nativefile::encodeName(dir), folder + "/");
+    const SettingsFolder settings(dir);
+    EXPECT_TRUE(settings.exists(SettingsFolder::kPrefixFile));
+    EXPECT_EQ(settings.readFields(SettingsFolder::kPrefixFile),
+              QStringList{QStringLiteral("mine")});
+    settings.readNkp();  // the first start's nkp.dll, in the same folder
+    struct stat st {};
+    EXPECT_EQ(::stat((folder + "/nkp.dll").constData(), &st), 0);
+    // Nothing else was made beside it (a folder with the name mangled).
+    int entries = 0;
+    if (DIR* d = ::opendir(QFile::encodeName(root.path()).constData())) {
+        while (const dirent* e = ::readdir(d)) entries += e->d_name[0] != '.';
+        ::closedir(d);
+    }
+    EXPECT_EQ(entries, 1);
+    for (const char* name : {"/nkp.dll", "/combo1.dll"}) ::unlink((folder + name).constData());
+    ::rmdir(folder.constData());
+    ::rmdir(data.constData());
+
+    // A relative or empty variable is ignored: the default folder is used.
+    const QString fallback = QDir::homePath() + QStringLiteral("/.local/share/Chromanick/");
+    for (const QByteArray& ignored : {QByteArray("relative/data"), QByteArray()}) {
+        qputenv("XDG_DATA_HOME", ignored);
+        EXPECT_EQ(defaultInstallDir(), fallback) << ignored.constData();
+    }
+    qputenv("XDG_DATA_HOME", saved);
 }
 
 TEST(SettingsFolder, FirstStartCreatesFolderAndEmptyNkp) {
@@ -169,12 +215,17 @@ TEST(SettingsFolder, FilesThatAreNoRegularFilesOrTooLargeCountAsMissing) {
     ::unlink(nkp.constData());
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), folder.path(SettingsFolder::kNkpFile)));
     EXPECT_TRUE(folder.readNkp().messengerPlus.isEmpty());
-    // Above 16 MiB a file is no settings file.
+    // Above 1 MiB a file is no settings file.
     const QString suffixes = folder.path(SettingsFolder::kSuffixFile);
-    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(16 * 1024 * 1024, 'a') + "\r\n"));
+    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(1024 * 1024, 'a') + "\r\n"));
     EXPECT_TRUE(folder.readFields(SettingsFolder::kSuffixFile).isEmpty());
-    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(16 * 1024 * 1024 - 2, 'a') + "\r\n"));
+    ASSERT_TRUE(textfile::writeAll(suffixes, QByteArray(1024 * 1024 - 2, 'a') + "\r\n"));
     EXPECT_EQ(folder.readFields(SettingsFolder::kSuffixFile).size(), 1);
+    const QString many = QStringLiteral("many.dll");
+    ASSERT_TRUE(textfile::writeAll(folder.path(many), QByteArray("a,").repeated(512 * 1024)));
+    EXPECT_EQ(folder.readFields(many).size(), 512 * 1024);
+    ASSERT_TRUE(textfile::writeAll(folder.path(many), QByteArray("a,").repeated(512 * 1024 + 1)));
+    EXPECT_TRUE(folder.readFields(many).isEmpty());
 }
 
 TEST(SettingsFolder, Utf8WithoutMarkFromATextEditor) {

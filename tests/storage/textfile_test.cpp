@@ -82,6 +82,42 @@ TEST(TextLines, CrLfAfterEveryLineAndLoneLfAccepted) {
     EXPECT_TRUE(textfile::splitLines(QString()).isEmpty());
 }
 
+TEST(TextLines, ALoneCrEndsTheLinesOfAnOldMacFile) {
+    // Old Mac files end their lines with CR alone.
+    const QStringList expected = {QStringLiteral("a"), QString(), QStringLiteral("b")};
+    EXPECT_EQ(textfile::splitLines(QStringLiteral("a\r\rb\r")), expected);
+    EXPECT_EQ(textfile::splitLines(QStringLiteral("a\r\rb")), expected);
+    EXPECT_EQ(textfile::splitLines(QStringLiteral("\r")), QStringList{QString()});
+    // Where LF ends the lines, a lone CR is part of its line.
+    EXPECT_EQ(textfile::splitLines(QStringLiteral("a\rb\r\nc\n")),
+              (QStringList{QStringLiteral("a\rb"), QStringLiteral("c")}));
+}
+
+TEST(TextFileRead, AFileMarkedUtf8ThatIsNotIsRefusedWhole) {
+    EXPECT_FALSE(
+        textfile::decodeFile("\xEF\xBB\xBF"
+                             "B\xE9"
+                             "b"));
+    EXPECT_FALSE(textfile::decodeFile("\xEF\xBB\xBF\xC3\xA9\xC3"));  // cut in a character
+    EXPECT_EQ(textfile::decodeFile("\xEF\xBB\xBF"
+                                   "B\xC3\xA9"
+                                   "b"),
+              QStringLiteral("Béb"));
+    EXPECT_EQ(textfile::decodeFile("B\xE9"
+                                   "b"),
+              QStringLiteral("Béb"));  // no mark: Windows-1252
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("marked.txt"));
+    ASSERT_TRUE(textfile::writeAll(path,
+                                   "\xEF\xBB\xBFline\r\nB\xE9"
+                                   "b\r\n"));
+    QString error;
+    EXPECT_FALSE(textfile::readLines(path, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(textfile::readText(path));
+    EXPECT_TRUE(textfile::readAll(path));  // the bytes themselves can be read
+}
+
 TEST(TextFileWrite, ReplacesTheWholeFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("f.txt"));

@@ -27,11 +27,12 @@ namespace {
 
 constexpr int kUserEntries = 100000;
 
+// Short entries, so that each list stays within the 1 MiB of a settings file.
 QString prefixEntry(int i) {
-    return QStringLiteral("-=%1=-").arg(i);
+    return QStringLiteral("-%1").arg(i);
 }
 QString suffixEntry(int i) {
-    return QStringLiteral("°¨%1¨°").arg(i);
+    return QStringLiteral("°%1").arg(i);
 }
 
 // One entry per line for the prefixes, all on one comma-separated line for

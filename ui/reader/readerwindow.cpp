@@ -4,6 +4,7 @@
 #include "dialects/registry.h"
 #include "readermodel.h"
 #include "ui/widgets/placement.h"
+#include "ui/widgets/textfit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -124,7 +125,7 @@ void CodeReaderWindow::open(const QString& code) {
 void CodeReaderWindow::refresh() {
     if (codeBox_->toPlainText() != model_.code()) {
         const QSignalBlocker blocker(codeBox_);
-        codeBox_->setPlainText(model_.code());
+        replaceText(codeBox_, model_.code());
     }
     const int sizeIndex = sizeBox_->findText(model_.size());
     if (sizeBox_->currentIndex() != sizeIndex) sizeBox_->setCurrentIndex(sizeIndex);

@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -162,17 +163,25 @@ void fitCaptions(QWidget* root, const QStringList& skip) {
 
 namespace chromanick {
 
+void replaceText(QPlainTextEdit* box, const QString& text, const std::function<void()>& setUp) {
+    if (!box->document()->isEmpty()) box->clear();
+    if (setUp) setUp();
+    box->setPlainText(text);
+}
+
 void showCode(QPlainTextEdit* box, const QString& code) {
-    // Both settings come before the text: each change lays the whole text out again.
     const bool longCode = code.size() > kLongestWordWrappedCode;
     const auto wrap =
         longCode ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
-    if (box->wordWrapMode() != wrap) box->setWordWrapMode(wrap);
     // Such a code never fits the box: with the scroll bar there from the
     // start, the text is not laid out a second time when it appears.
     const auto bar = longCode ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
-    if (box->verticalScrollBarPolicy() != bar) box->setVerticalScrollBarPolicy(bar);
-    box->setPlainText(code);
+    // Both settings come before the new text: each change lays the whole
+    // text out again.
+    replaceText(box, code, [&] {
+        if (box->wordWrapMode() != wrap) box->setWordWrapMode(wrap);
+        if (box->verticalScrollBarPolicy() != bar) box->setVerticalScrollBarPolicy(bar);
+    });
 }
 
 }  // namespace chromanick

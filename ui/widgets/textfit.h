@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QPlainTextEdit;
 class QString;
 class QWidget;
@@ -17,6 +19,14 @@ namespace chromanick {
 //   part of the box that lies inside its parent.
 // Widgets whose objectName is in `skip` are left alone.
 void fitCaptions(QWidget* root, const QStringList& skip = {});
+
+// Replaces the whole text of a multi-line box, at the cost of showing the
+// new text only. The old text goes first, before anything can lay it out
+// again: a wrap setting changed over a long line lays that whole line out
+// once more, which took a minute and a half for a million characters.
+// `setUp` (when given) changes the box's settings in between, on the empty
+// box. The undo history starts anew; no text is selected.
+void replaceText(QPlainTextEdit* box, const QString& text, const std::function<void()>& setUp = {});
 
 // The longest code a code box wraps between words.
 inline constexpr int kLongestWordWrappedCode = 10'000;
