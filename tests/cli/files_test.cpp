@@ -2,7 +2,7 @@
 // links, the settings folder named by XDG_DATA_HOME, and projects with old
 // line ends or a byte-order mark that lies. Scripts run in a work folder of
 // their own, with "$CLI" the program and "$DATA" the data folder.
-#include "clirunner.h"
+#include "cliworkfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,57 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-
 namespace {
 
-class CliFiles : public ::testing::Test {
+class CliFiles : public CliWorkFolder {
 protected:
-    CliRun shell(const QString& script) {
-        QProcess process;
-        configure(process);
-        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
-        return finishRun(process);
-    }
-    CliRun run(const QStringList& args) {
-        QProcess process;
-        configure(process);
-        process.start(QStringLiteral(CHROMANICK_CLI_PATH), args);
-        return finishRun(process);
-    }
-    QByteArray bytes(const QString& name) const {
-        QFile f(work.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    // The entries of a folder as the system names them, with "@" after each
-    // link.
-    static QList<QByteArray> rawNames(const QByteArray& folder) {
-        QList<QByteArray> names;
-        if (DIR* d = ::opendir(folder.constData())) {
-            while (const dirent* e = ::readdir(d))
-                if (qstrcmp(e->d_name, ".") && qstrcmp(e->d_name, ".."))
-                    names.append(QByteArray(e->d_name) + (e->d_type == DT_LNK ? "@" : ""));
-            ::closedir(d);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    static QList<QByteArray> rawNames(const QByteArray& folder) { return entryNames(folder, true); }
     QList<QByteArray> workNames() const { return rawNames(QFile::encodeName(work.path())); }
-
-    QTemporaryDir data;
-    QTemporaryDir work;
-    QTemporaryDir home;
-
-private:
-    void configure(QProcess& process) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
-        env.insert(QStringLiteral("HOME"), home.path());
-        env.insert(QStringLiteral("CLI"), QStringLiteral(CHROMANICK_CLI_PATH));
-        env.insert(QStringLiteral("DATA"), data.path());
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(work.path());
-    }
 };
 
 }  // namespace

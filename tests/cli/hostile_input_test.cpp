@@ -1,7 +1,7 @@
 // chromanick-cli against what an adversarial user throws at it: saves of the
 // same project running at once, working files that are links, line breaks
 // and marks inside arguments, file names that are not UTF-8.
-#include "clirunner.h"
+#include "cliworkfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,58 +10,17 @@
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-
 namespace {
 
-class HostileInput : public ::testing::Test {
+class HostileInput : public CliWorkFolder {
 protected:
-    // Runs a shell script in the work folder, with "$CLI" the program; the
-    // script can hand over argument bytes that are not UTF-8 (through printf).
-    CliRun shell(const QString& script) {
-        QProcess process;
-        configure(process);
-        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script});
-        return finishRun(process);
-    }
-    CliRun run(const QStringList& args) {
-        QProcess process;
-        configure(process);
-        process.start(QStringLiteral(CHROMANICK_CLI_PATH), args);
-        return finishRun(process);
-    }
     QString line(const QStringList& args) {
         const CliRun r = run(args);
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         return r.out.endsWith(QLatin1Char('\n')) ? r.out.chopped(1) : QStringLiteral("<failed>");
     }
-    QByteArray bytes(const QString& name) const {
-        QFile f(work.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
     // The work folder's entries as the system names them.
-    QList<QByteArray> rawNames() const {
-        QList<QByteArray> names;
-        if (DIR* d = ::opendir(QFile::encodeName(work.path()).constData())) {
-            while (const dirent* e = ::readdir(d))
-                if (qstrcmp(e->d_name, ".") && qstrcmp(e->d_name, "..")) names.append(e->d_name);
-            ::closedir(d);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    QTemporaryDir data;
-    QTemporaryDir work;
-
-private:
-    void configure(QProcess& process) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
-        env.insert(QStringLiteral("CLI"), QStringLiteral(CHROMANICK_CLI_PATH));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(work.path());
-    }
+    QList<QByteArray> rawNames() const { return entryNames(QFile::encodeName(work.path()), false); }
 };
 
 }  // namespace
