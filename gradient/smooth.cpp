@@ -105,15 +105,4 @@ QString smoothGradientCode(const GradientSettings& settings, const QList<BgrColo
     return code;
 }
 
-qsizetype smoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
-                                   int step) {
-    const QList<BgrColor> colours =
-        smoothGroupColours(stops, graphemes::count(settings.nickname), step);
-    qsizetype colourCodes = 0;
-    for (qsizetype group = 0; group < colours.size(); ++group)
-        if (group == 0 || colours[group] != colours[group - 1]) ++colourCodes;
-    return GradientStyleCodes(settings).size() + settings.nickname.size() +
-           colourCodes * kColourCodeLength + kCodeEnd.size();
-}
-
 }  // namespace chromanick

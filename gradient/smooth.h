@@ -48,8 +48,5 @@ QList<ColourRun> smoothRuns(const QString& nickname, const QList<BgrColor>& stop
 // them, then "·$(rrr,ggg,bbb)" and the characters of each run, then "·0".
 QString smoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
                            int step);
-// smoothGradientCode(...).size(), without writing the code.
-qsizetype smoothGradientCodeLength(const GradientSettings& settings, const QList<BgrColor>& stops,
-                                   int step);
 
 }  // namespace chromanick

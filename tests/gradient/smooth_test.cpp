@@ -133,24 +133,6 @@ TEST(SmoothGradient, CodeStartsWithTheGradientStyleCodes) {
               QStringLiteral("·'·&·@·#·$,(000,000,255)·0"));
 }
 
-TEST(SmoothGradient, TheLengthIsThatOfTheCode) {
-    GradientSettings settings = named(letters(37));
-    for (int step : {1, 2, 5, 50}) {
-        for (int row : {0, 14, 31, kGradientCustomRow}) {
-            const QList<BgrColor> stops = smoothStopsOfRow(settings, row);
-            EXPECT_EQ(smoothGradientCodeLength(settings, stops, step),
-                      smoothGradientCode(settings, stops, step).size())
-                << step << ' ' << row;
-        }
-    }
-    settings.bold = settings.strikethrough = settings.backgroundEnabled = true;
-    EXPECT_EQ(smoothGradientCodeLength(settings, {kRed, kRed, kBlue}, 3),
-              smoothGradientCode(settings, {kRed, kRed, kBlue}, 3).size());
-    settings.nickname.clear();
-    EXPECT_EQ(smoothGradientCodeLength(settings, {kRed}, 1),
-              smoothGradientCode(settings, {kRed}, 1).size());
-}
-
 TEST(SmoothGradient, StopsOfTheEditorRows) {
     GradientSettings settings = named(QStringLiteral("abc"));
     // Preset rows: their five preview colours, whatever the palette codes.
@@ -211,5 +193,4 @@ TEST(SmoothGradient, GroupsHoldWholeCharacters) {
     QString expected = smoothGradientCode(named(QStringLiteral("wxyz")), stops, 1);
     for (QChar letter : QStringLiteral("wxyz")) expected.replace(letter, smile);
     EXPECT_EQ(smoothGradientCode(settings, stops, 1), expected);
-    EXPECT_EQ(smoothGradientCodeLength(settings, stops, 1), expected.size());
 }
