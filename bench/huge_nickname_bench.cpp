@@ -100,6 +100,24 @@ void switchAndGenerateInGradient(benchmark::State& state) {
     if (model.output().size() <= state.range(0)) state.SkipWithError("le code n'est pas entier");
 }
 
+// Each round, outside the measure: the huge nickname, its code generated,
+// then the short nickname; measured: generating the short one's code.
+template <typename Huge, typename Short>
+void generateShortAfterHuge(benchmark::State& state, QPushButton* generate, Huge huge,
+                            Short shortOne) {
+    QApplication::processEvents();
+    for (auto _ : state) {
+        untimed(state, [&] {
+            huge();
+            generate->click();
+            QApplication::processEvents();
+            shortOne();
+        });
+        generate->click();
+        QApplication::processEvents();
+    }
+}
+
 // "Générer le pseudo." for a short nickname right after a million-character
 // code: replacing the code box's text costs what showing the new one does,
 // whatever stood there before.
@@ -112,17 +130,9 @@ void shortAfterHugeInMain(benchmark::State& state) {
     window.show();
     const QString huge = hugeNickname(1'000'000);
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
-    QApplication::processEvents();
-    for (auto _ : state) {
-        untimed(state, [&] {
-            model.setNickname(huge);
-            generate->click();
-            QApplication::processEvents();
-            model.setNickname(QStringLiteral("Bob"));
-        });
-        generate->click();
-        QApplication::processEvents();
-    }
+    generateShortAfterHuge(
+        state, generate, [&] { model.setNickname(huge); },
+        [&] { model.setNickname(QStringLiteral("Bob")); });
     if (model.output().size() > 100) state.SkipWithError("le code n'est pas le court");
 }
 
@@ -135,18 +145,13 @@ void shortAfterHugeInGradient(benchmark::State& state) {
     const QString huge = hugeNickname(1'000'000);
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("cmdgenerer"));
     if (generate == nullptr) state.SkipWithError("pas de bouton cmdgenerer");
-    QApplication::processEvents();
-    for (auto _ : state) {
-        untimed(state, [&] {
+    generateShortAfterHuge(
+        state, generate,
+        [&] {
             model.receiveFromMainEditor(huge);
             QApplication::processEvents();
-            generate->click();
-            QApplication::processEvents();
-            model.receiveFromMainEditor(QStringLiteral("Bob"));
-        });
-        generate->click();
-        QApplication::processEvents();
-    }
+        },
+        [&] { model.receiveFromMainEditor(QStringLiteral("Bob")); });
     if (model.output().size() > 200) state.SkipWithError("le code n'est pas le court");
 }
 
