@@ -122,4 +122,20 @@ OkLab mixOkLab(const OkLab& from, const OkLab& to, double u) {
             from.b + (to.b - from.b) * u};
 }
 
+int nearestColourIndex(std::span<const BgrColor> palette, BgrColor colour) {
+    const OkLab target = toOkLab(colour);
+    int best = -1;
+    double bestDistance = 0;
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const OkLab c = toOkLab(palette[i]);
+        const double dL = c.L - target.L, da = c.a - target.a, db = c.b - target.b;
+        const double distance = dL * dL + da * da + db * db;
+        if (best < 0 || distance < bestDistance) {
+            best = int(i);
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 }  // namespace chromanick
