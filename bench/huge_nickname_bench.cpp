@@ -91,8 +91,8 @@ void switchAndGenerateInGradient(benchmark::State& state) {
     if (generate == nullptr) state.SkipWithError("pas de bouton cmdgenerer");
     QApplication::processEvents();
     for (auto _ : state) {
-        untimed(state, [&] { model.receiveFromMainEditor(QStringLiteral("x")); });
-        model.receiveFromMainEditor(nickname);
+        untimed(state, [&] { model.setNickname(QStringLiteral("x")); });
+        model.setNickname(nickname);
         QApplication::processEvents();
         generate->click();
         QApplication::processEvents();
@@ -148,10 +148,10 @@ void shortAfterHugeInGradient(benchmark::State& state) {
     generateShortAfterHuge(
         state, generate,
         [&] {
-            model.receiveFromMainEditor(huge);
+            model.setNickname(huge);
             QApplication::processEvents();
         },
-        [&] { model.receiveFromMainEditor(QStringLiteral("Bob")); });
+        [&] { model.setNickname(QStringLiteral("Bob")); });
     if (model.output().size() > 200) state.SkipWithError("le code n'est pas le court");
 }
 

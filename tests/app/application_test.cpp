@@ -8,6 +8,7 @@
 #include "storage/textfile.h"
 #include "tests/support/captions.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/aboutwindow.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
 #include "ui/gradient/gradientmodel.h"
@@ -241,6 +242,30 @@ TEST_F(ApplicationTest, EveryWindowReadsWholeInTheProgramsFont) {
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(readsWhole(about));
     QApplication::setFont(testFont);
+}
+
+// Both editors open the same about window, which the program keeps: opened
+// again it is the same window with its caption given once.
+TEST_F(ApplicationTest, BothEditorsShowTheOneAboutWindow) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    EXPECT_EQ(app->aboutWindow(), nullptr);
+    app->mainWindow().findChild<QAction*>(QStringLiteral("apropos"))->trigger();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("apropos"))->trigger();
+    QWidget* about = app->aboutWindow();
+    ASSERT_NE(about, nullptr);
+    switchToGradient();
+    app->gradientWindow()->findChild<QAction*>(QStringLiteral("mnuapropos"))->trigger();
+    EXPECT_EQ(app->aboutWindow(), about);
+
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() != QStringLiteral("Form2") || !top->isVisible()) continue;
+        ++shown;
+        EXPECT_EQ(top->windowTitle(), QStringLiteral("A propos de Chromanick 6.0.0"));
+    }
+    EXPECT_EQ(shown, 1);
 }
 
 // A dark desktop theme does not reach the windows: black text on the light

@@ -1,4 +1,5 @@
 // Building the main editor's controls at their places.
+#include "assets/resources.h"
 #include "core/appinfo.h"
 #include "core/palettes.h"
 #include "core/preview.h"
@@ -10,6 +11,7 @@
 #include "ui/widgets/picture.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
+#include "ui/widgets/windowkit.h"
 #include "ui/widgets/wrappingcheckbox.h"
 
 #include <QAction>
@@ -27,13 +29,6 @@
 namespace chromanick {
 
 namespace {
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* label = place(new QLabel(parent), name, r);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
 
 QCheckBox* addCheck(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
     return place(new QCheckBox(caption, parent), name, r);
@@ -53,19 +48,6 @@ QComboBox* addEditableCombo(QComboBox* combo, const QString& name, const QRect& 
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(20);
     return combo;
-}
-
-void useButtonFace(QWidget* box) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    box->setPalette(palette);
-}
-
-QFont styledCaption(QFont font, bool bold, bool underline, bool italic) {
-    font.setBold(bold);
-    font.setUnderline(underline);
-    font.setItalic(italic);
-    return font;
 }
 
 }  // namespace
@@ -92,7 +74,6 @@ void MainWindow::buildDecorationRow(QWidget* client) {
     nicknameBox_ = place(new QLineEdit(client), QStringLiteral("Text1"), QRect(224, 0, 545, 21));
     nicknameBox_->setAlignment(Qt::AlignCenter);
     nicknameBox_->setMaxLength(std::numeric_limits<int>::max());
-    nicknameBox_->installEventFilter(this);
 
     suffixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo2"),
                                   QRect(768, 0, 121, 21));
@@ -125,15 +106,15 @@ void MainWindow::fitVersionBox() {
 }
 
 void MainWindow::buildPalettes(QWidget* client) {
-    addLabel(client, QStringLiteral("Label2_2"), QStringLiteral("Couleur du pseudo"),
-             QRect(0, 40, 97, 17));
+    place(plainLabel(QStringLiteral("Couleur du pseudo"), client), QStringLiteral("Label2_2"),
+          QRect(0, 40, 97, 17));
     // The frames start left of the client edge; their grids start inside it.
     foregroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Foreground, ForegroundPalette(),
                                         {6, 13, QRect(16, 10, 748, 240)}, client);
     place(foregroundFrame_, QStringLiteral("Frame1_1"), QRect(-8, 56, 769, 257));
 
-    addLabel(client, QStringLiteral("Label2_3"), QStringLiteral("Couleur d'arrière plan du pseudo"),
-             QRect(0, 320, 169, 17));
+    place(plainLabel(QStringLiteral("Couleur d'arrière plan du pseudo"), client),
+          QStringLiteral("Label2_3"), QRect(0, 320, 169, 17));
     backgroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Background, BackgroundPalette(),
                                         {4, 15, QRect(16, 10, 516, 282)}, client);
     place(backgroundFrame_, QStringLiteral("Frame1_2"), QRect(-8, 336, 537, 297));
@@ -145,24 +126,22 @@ void MainWindow::buildPalettes(QWidget* client) {
 }
 
 void MainWindow::buildStyleAndOptions(QWidget* client) {
-    addLabel(client, QStringLiteral("Label2_0"), QStringLiteral("Mise en forme"),
-             QRect(536, 320, 73, 17));
+    place(plainLabel(QStringLiteral("Mise en forme"), client), QStringLiteral("Label2_0"),
+          QRect(536, 320, 73, 17));
     auto* styles =
         place(new QGroupBox(client), QStringLiteral("Frame1_3"), QRect(544, 336, 297, 57));
-    boldBox_ =
-        addCheck(styles, QStringLiteral("Check1"), QStringLiteral("Gras"), QRect(8, 10, 130, 19));
-    underlineBox_ = addCheck(styles, QStringLiteral("Check2"), QStringLiteral("Souligner"),
-                             QRect(150, 10, 130, 19));
-    italicBox_ = addCheck(styles, QStringLiteral("Check3"), QStringLiteral("Italique"),
-                          QRect(8, 32, 130, 19));
+    boldBox_ = place(styledCheckBox(QStringLiteral("Gras"), styles, &QFont::setBold),
+                     QStringLiteral("Check1"), QRect(8, 10, 130, 19));
+    underlineBox_ = place(styledCheckBox(QStringLiteral("Souligner"), styles, &QFont::setUnderline),
+                          QStringLiteral("Check2"), QRect(150, 10, 130, 19));
+    italicBox_ = place(styledCheckBox(QStringLiteral("Italique"), styles, &QFont::setItalic),
+                       QStringLiteral("Check3"), QRect(8, 32, 130, 19));
+    // The strikethrough caption is drawn plain.
     strikeBox_ = addCheck(styles, QStringLiteral("chkbarre"), QStringLiteral("Barré"),
                           QRect(150, 32, 130, 19));
-    boldBox_->setFont(styledCaption(boldBox_->font(), true, false, false));
-    underlineBox_->setFont(styledCaption(underlineBox_->font(), false, true, false));
-    italicBox_->setFont(styledCaption(italicBox_->font(), false, false, true));
 
-    addLabel(client, QStringLiteral("lbloptionspécial"), QStringLiteral("Option spécial"),
-             QRect(936, 320, 73, 17));
+    place(plainLabel(QStringLiteral("Option spécial"), client), QStringLiteral("lbloptionspécial"),
+          QRect(936, 320, 73, 17));
     auto* special =
         place(new QGroupBox(client), QStringLiteral("Frame1_4"), QRect(848, 336, 161, 57));
     ditSuppressBox_ =
@@ -174,8 +153,8 @@ void MainWindow::buildStyleAndOptions(QWidget* client) {
 }
 
 void MainWindow::buildOutputArea(QWidget* client) {
-    addLabel(client, QStringLiteral("Label2_1"), QStringLiteral("Pseudo final"),
-             QRect(536, 392, 65, 17));
+    place(plainLabel(QStringLiteral("Pseudo final"), client), QStringLiteral("Label2_1"),
+          QRect(536, 392, 65, 17));
 
     sizeBox_ =
         addEditableCombo(new QComboBox(client), QStringLiteral("Combo3"), QRect(544, 408, 105, 21));
@@ -221,24 +200,25 @@ void MainWindow::buildOutputArea(QWidget* client) {
         place(new QPlainTextEdit(client), QStringLiteral("Text2"), QRect(776, 440, 233, 70));
     outputBox_->setTabChangesFocus(true);
     // Its warning takes a second line.
-    codeLength_ =
-        addLabel(client, QStringLiteral("lbllongueur"), QString(), QRect(776, 511, 233, 31));
+    codeLength_ = place(plainLabel(QString(), client), QStringLiteral("lbllongueur"),
+                        QRect(776, 511, 233, 31));
     codeLength_->setWordWrap(true);
     codeLength_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void MainWindow::buildInformation(QWidget* client) {
-    addLabel(client, QStringLiteral("lblemoti"), QStringLiteral("Emoticone"),
-             QRect(936, 40, 65, 17));
+    place(plainLabel(QStringLiteral("Emoticone"), client), QStringLiteral("lblemoti"),
+          QRect(936, 40, 65, 17));
     emoticonPanel_ = new EmoticonPanel(client);
     emoticonPanel_->setGeometry(768, 64, 241, 193);
 
-    QLabel* note = addLabel(
-        client, QStringLiteral("Label4"),
-        QStringLiteral("Lorsque vous cliquez sur \"Générer mon pseudo\", le code du pseudo est "
+    QLabel* note = place(
+        plainLabel(QStringLiteral(
+                       "Lorsque vous cliquez sur \"Générer mon pseudo\", le code du pseudo est "
                        "créé et donc prés à être copier. Si vous cochez la case de \"Activer la "
                        "copie automatique\", ceci copie votre pseudo dans le presse papier."),
-        QRect(768, 256, 233, 65));
+                   client),
+        QStringLiteral("Label4"), QRect(768, 256, 233, 65));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -257,8 +237,7 @@ void MainWindow::buildInformation(QWidget* client) {
                                    QStringLiteral("Salut bien à tout mes amis !!!")}
                            .join(QLatin1Char('\n')));
 
-    auto* logo =
-        new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), client);
+    auto* logo = new Picture(assets::logoPath(), QStringLiteral("Chromanick"), client);
     place(logo, QStringLiteral("Image1"), QRect(552, 544, 257, 88));
     logo->setCursor(Qt::PointingHandCursor);
     logo->setToolTip(QStringLiteral("Visiter le site de Chromanick."));

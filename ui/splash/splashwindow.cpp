@@ -1,11 +1,11 @@
 #include "ui/splash/splashwindow.h"
 
+#include "assets/resources.h"
 #include "ui/splash/splashmodel.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/placement.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,7 +23,10 @@ constexpr int kTickMilliseconds = 50;
 }  // namespace
 
 SplashWindow::SplashWindow(SplashModel& model, QWidget* parent)
-    : QWidget(parent), model_(model), timer_(new QTimer(this)) {
+    : QWidget(parent),
+      model_(model),
+      timer_(new QTimer(this)),
+      ending_([this] { emit programEndRequested(); }) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Prenez 5 minutes pour visitez le site Chromanick."));
     buildControls();
@@ -38,7 +41,7 @@ SplashWindow::SplashWindow(SplashModel& model, QWidget* parent)
 }
 
 void SplashWindow::buildControls() {
-    place(new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this),
+    place(new Picture(assets::logoPath(), QStringLiteral("Chromanick"), this),
           QStringLiteral("imgLogo"), QRect(75, 8, 250, 100));
 
     welcome_ = place(new QPlainTextEdit(this), QStringLiteral("Text1"), QRect(8, 112, 384, 162));
@@ -100,9 +103,8 @@ void SplashWindow::step() {
 }
 
 void SplashWindow::closeForProgramEnd() {
-    ending_ = true;
     timer_->stop();
-    close();
+    ending_.closeForProgramEnd(*this);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
@@ -118,9 +120,9 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// Closing the splash needs no answer: the program ends.
 void SplashWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!ending_) emit programEndRequested();
+    ending_.close(event, [] { return true; });
 }
 
 }  // namespace chromanick
