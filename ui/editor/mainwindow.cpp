@@ -24,8 +24,8 @@ namespace chromanick {
 
 namespace {
 
-constexpr int kClientWidth = 1018;
-constexpr int kClientHeight = 636;
+constexpr int kClientWidth = 15270;  // twips
+constexpr int kClientHeight = 9540;
 
 // Text1 shows a typed change as the model will take it, look-alike letters
 // included, in the same change of the box: the box lays out its text once
@@ -65,7 +65,7 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setFixedSize(px(kClientWidth), px(kClientHeight));
     setCentralWidget(client);
     client_ = client;
     buildControls(client);

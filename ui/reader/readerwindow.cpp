@@ -67,7 +67,7 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
             [this](int index) { model_.pickSize(sizeBox_->itemText(index)); });
     connect(&model_, &CodeReaderModel::changed, this, &CodeReaderWindow::refresh);
     refresh();
-    resize(560, 360);
+    resize(px(8400), px(5400));
 }
 
 QHBoxLayout* CodeReaderWindow::buildButtons() {
