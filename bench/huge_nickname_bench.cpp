@@ -48,7 +48,7 @@ void openHugeProject(benchmark::State& state) {
     QtPlatform platform;
     MainEditorModel model(platform);
     model.fillDecorationLists({}, {});
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -65,7 +65,7 @@ void generateHugeNickname(benchmark::State& state) {
     QtPlatform platform;
     MainEditorModel model(platform);
     model.fillDecorationLists({}, {});
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     model.setNickname(hugeNickname(int(state.range(0))));
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -126,7 +126,7 @@ void shortAfterHugeInMain(benchmark::State& state) {
     QtPlatform platform;
     MainEditorModel model(platform);
     model.fillDecorationLists({}, {});
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     const QString huge = hugeNickname(1'000'000);
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));

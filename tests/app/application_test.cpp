@@ -2,6 +2,7 @@
 // main editor, switching between the editors and ending, with real windows
 // drawn offscreen, a scripted desktop and a temporary settings folder.
 #include "ui/app/application.h"
+#include "core/appinfo.h"
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "gradient/gradient.h"
@@ -242,6 +243,39 @@ TEST_F(ApplicationTest, EveryWindowReadsWholeInTheProgramsFont) {
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(readsWhole(about));
     QApplication::setFont(testFont);
+}
+
+// The main editor's web entries ask first, and No opens nothing; its
+// picture tells, then opens the site.
+TEST_F(ApplicationTest, TheMainEditorsWebEntriesAskFirstAndAnsweringNoOpensNothing) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    platform.messages.clear();
+    platform.answers = {MessageAnswer::No, MessageAnswer::No};
+    app->mainWindow().findChild<QAction*>(QStringLiteral("chromanick"))->trigger();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("newversion"))->trigger();
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.openedUrls.isEmpty());
+
+    QTest::mouseClick(app->mainWindow().findChild<QWidget*>(QStringLiteral("Image1")),
+                      Qt::LeftButton);
+    EXPECT_EQ(platform.messages.size(), 3);
+    EXPECT_EQ(platform.openedUrls.size(), 1);
+}
+
+// Each editor's "Aide" tells its own help.
+TEST_F(ApplicationTest, EachEditorsHelpIsItsOwn) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    platform.messages.clear();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("aide2"))->trigger();
+    switchToGradient();
+    app->gradientWindow()->findChild<QAction*>(QStringLiteral("mnuhelp"))->trigger();
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_NE(platform.messages[0].text, platform.messages[1].text);
+    EXPECT_TRUE(platform.messages[1].text.contains(appinfo::kContactEmail));
 }
 
 // Both editors open the same about window, which the program keeps: opened

@@ -39,7 +39,7 @@ const QString kDot = QStringLiteral("·");
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : model(platform), window(model, platform) {
+    MainWindowTest() : model(platform), window(model) {
         model.fillDecorationLists({}, {});
         window.show();
     }
@@ -301,15 +301,23 @@ TEST_F(MainWindowTest, TheAboutEntryOnlyAsksTheProgramForItsAboutWindow) {
         EXPECT_NE(top->objectName(), QStringLiteral("Form2"));
 }
 
-TEST_F(MainWindowTest, WebMenusAskFirstAndAnsweringNoOpensNothing) {
-    platform.answers = {MessageAnswer::No, MessageAnswer::No};
+// The web and help entries leave the desktop to the program: the window
+// itself shows nothing and opens nothing.
+TEST_F(MainWindowTest, WebAndHelpEntriesAreRequestsToTheProgram) {
+    QSignalSpy site(&window, &MainWindow::siteRequested);
+    QSignalSpy version(&window, &MainWindow::newVersionRequested);
+    QSignalSpy help(&window, &MainWindow::helpRequested);
+    QSignalSpy visit(&window, &MainWindow::siteVisitRequested);
     action(QStringLiteral("chromanick"))->trigger();
     action(QStringLiteral("newversion"))->trigger();
-    EXPECT_EQ(platform.messages.size(), 2);
-    EXPECT_TRUE(platform.openedUrls.isEmpty());
-
+    action(QStringLiteral("aide2"))->trigger();
     QTest::mouseClick(find<QWidget>(QStringLiteral("Image1")), Qt::LeftButton);
-    EXPECT_EQ(platform.openedUrls.size(), 1);
+    EXPECT_EQ(site.count(), 1);
+    EXPECT_EQ(version.count(), 1);
+    EXPECT_EQ(help.count(), 1);
+    EXPECT_EQ(visit.count(), 1);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.openedUrls.isEmpty());
 }
 
 TEST_F(MainWindowTest, ClosingFollowsTheModelsAnswer) {

@@ -37,14 +37,21 @@ void Application::start() {
 
 void Application::createMainEditor() {
     mainModel_ = std::make_unique<MainEditorModel>(platform_);
-    mainWindow_ = std::make_unique<MainWindow>(*mainModel_, platform_);
+    mainWindow_ = std::make_unique<MainWindow>(*mainModel_);
+    MainWindow* window = mainWindow_.get();
     connect(mainWindow_.get(), &MainWindow::switchToGradientRequested, this,
             &Application::switchToGradientEditor);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &Application::endProgram);
     connect(mainWindow_.get(), &MainWindow::codeReaderRequested, this,
             &Application::openCodeReader);
-    connect(mainWindow_.get(), &MainWindow::aboutRequested, this,
-            [this] { openAbout(mainWindow_.get()); });
+    connect(window, &MainWindow::aboutRequested, this, [this, window] { openAbout(window); });
+    connect(window, &MainWindow::helpRequested, this, [this] { links::showMainHelp(platform_); });
+    connect(window, &MainWindow::newVersionRequested, this,
+            [this] { links::confirmNewVersion(platform_); });
+    connect(window, &MainWindow::siteRequested, this,
+            [this] { links::confirmVisitSite(platform_); });
+    connect(window, &MainWindow::siteVisitRequested, this,
+            [this] { links::announceVisitSite(platform_); });
 }
 
 void Application::createSplash() {

@@ -3,7 +3,6 @@
 #include "core/oneline.h"
 #include "ui/editor/emoticonpanel.h"
 #include "ui/editor/paletteframe.h"
-#include "ui/weblinks.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/screenfit.h"
@@ -54,11 +53,8 @@ private:
 
 }  // namespace
 
-MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* parent)
-    : QMainWindow(parent),
-      model_(model),
-      platform_(platform),
-      ending_([this] { emit programEndRequested(); }) {
+MainWindow::MainWindow(MainEditorModel& model, QWidget* parent)
+    : QMainWindow(parent), model_(model), ending_([this] { emit programEndRequested(); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Chromanick, par Tiwakan."));
     setFont(windowFont());
@@ -145,7 +141,7 @@ void MainWindow::wireControls() {
     connect(gradientButton_, &QPushButton::clicked, this, &MainWindow::switchToGradientRequested);
     connect(emoticonPanel_, &EmoticonPanel::emoticonClicked, this,
             [this](int index) { insertEmoticon(index); });
-    connect(siteImage_, &Picture::clicked, this, [this] { links::announceVisitSite(platform_); });
+    connect(siteImage_, &Picture::clicked, this, &MainWindow::siteVisitRequested);
 }
 
 void MainWindow::buildMenus() {
@@ -169,7 +165,7 @@ void MainWindow::buildMenus() {
     addMenuEntry(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.&txt)"), this,
                  [this] { model_.exportText(); });
     addMenuEntry(file, QStringLiteral("newversion"), QStringLiteral("&Vérifier nouvelle version."),
-                 this, [this] { links::confirmNewVersion(platform_); });
+                 this, [this] { emit newVersionRequested(); });
     addMenuEntry(
         file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), this,
         [this] { ending_.quit(model_.quitRequested()); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -183,13 +179,13 @@ void MainWindow::buildMenus() {
                  QStringLiteral("&Basculer Vers Chromanick Dégradée"), this,
                  [this] { emit switchToGradientRequested(); });
     addMenuEntry(more, QStringLiteral("chromanick"), QStringLiteral("&Se rendre sur Chromanick ?"),
-                 this, [this] { links::confirmVisitSite(platform_); });
+                 this, [this] { emit siteRequested(); });
     addMenuEntry(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"), this,
                  [this] { requestCodeReader(); });
 
     QMenu* help = addNamedMenu(bar, QStringLiteral("aide"), QStringLiteral("&?"));
     addMenuEntry(help, QStringLiteral("aide2"), QStringLiteral("A&ide"), this,
-                 [this] { links::showMainHelp(platform_); });
+                 [this] { emit helpRequested(); });
     addMenuEntry(help, QStringLiteral("apropos"), QStringLiteral("A &propos de ..."), this,
                  [this] { emit aboutRequested(); });
 }

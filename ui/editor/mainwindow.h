@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/editor/mainmodel.h"
-#include "ui/platform.h"
 #include "ui/widgets/windowkit.h"
 
 #include <QMainWindow>
@@ -28,7 +27,7 @@ class Picture;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(MainEditorModel& model, Platform& platform, QWidget* parent = nullptr);
+    explicit MainWindow(MainEditorModel& model, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Ends the window as part of ending the program: closes without asking.
@@ -44,6 +43,10 @@ signals:
     void codeReaderRequested(const QString& code);
     // "A propos de ...": the shell shows the about window over this one.
     void aboutRequested();
+    void helpRequested();        // aide2
+    void newVersionRequested();  // newversion
+    void siteRequested();        // chromanick: asks before opening the site
+    void siteVisitRequested();   // Image1: tells, then opens the site
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,7 +82,6 @@ private:
     void requestCodeReader();
 
     MainEditorModel& model_;
-    Platform& platform_;
     QWidget* client_ = nullptr;  // the controls' area, scrolled on a small screen
     WindowEnding ending_;
 
