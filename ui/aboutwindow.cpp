@@ -77,11 +77,10 @@ void AboutWindow::buildControls() {
     place(plainLabel(QStringLiteral("Merci à tout ceux qui m'apporte leur soutien."), this),
           QStringLiteral("Label3"), twipsRect(240, 1680, 5295, 255));
 
-    auto* contact = new QPlainTextEdit(this);
-    contact->setObjectName(QStringLiteral("Text1"));
     // Wide enough for the e-mail address on a line of its own, in the
     // window's font; the logo beside it is drawn a little smaller for it.
-    contact->setGeometry(twipsRect(240, 2040, 2520, 1575));
+    auto* contact =
+        place(new QPlainTextEdit(this), QStringLiteral("Text1"), twipsRect(240, 2040, 2520, 1575));
     contact->setReadOnly(true);
     contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -93,9 +92,8 @@ void AboutWindow::buildControls() {
                                       QStringLiteral("adresse :"), appinfo::kContactEmail}
                               .join(QLatin1Char('\n')));
 
-    auto* logo = new Picture(assets::logoPath(), QStringLiteral("Chromanick"), this);
-    logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(twipsRect(2820, 2265, 2700, 1080));
+    place(new Picture(assets::logoPath(), QStringLiteral("Chromanick"), this),
+          QStringLiteral("Image1"), twipsRect(2820, 2265, 2700, 1080));
 
     place(plainLabel(QStringLiteral("Tiwakan, Chromanick TEam"), this),
           QStringLiteral("lbltiwakan"), twipsRect(0, 3600, 2415, 255));
