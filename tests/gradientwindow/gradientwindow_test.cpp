@@ -69,11 +69,11 @@ protected:
 TEST_F(GradientWindowTest, ALongCodeGivesWayToTheNextWithoutBeingLaidOutAgain) {
     auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
     auto* generate = find<QPushButton>(QStringLiteral("cmdgenerer"));
-    model.receiveFromMainEditor(QString(20'000, QLatin1Char('a')));
+    model.setNickname(QString(20'000, QLatin1Char('a')));
     generate->click();
     QApplication::processEvents();
     ASSERT_GT(output->toPlainText().size(), 20'000);
-    model.receiveFromMainEditor(QStringLiteral("abc"));
+    model.setNickname(QStringLiteral("abc"));
     {
         const chromanick::testing::LayoutWatch watch(output);
         generate->click();
@@ -171,7 +171,7 @@ TEST_F(GradientWindowTest, TypingStopsAtFiftyCharactersAsAReaderSeesThem) {
 
 TEST_F(GradientWindowTest, ALongerHandedOverNicknameIsShownWhole) {
     const QString text = QString(60, QLatin1Char('y'));
-    model.receiveFromMainEditor(text);
+    model.setNickname(text);
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->text(), text);
     // The rows show it whole, or cut with an ellipsis where their column ends.
     for (int row : {0, 20}) {
@@ -286,6 +286,21 @@ TEST_F(GradientWindowTest, MenusForwardToTheApplication) {
     EXPECT_EQ(ended.count(), 1);
 }
 
+// Once the user agreed to end, closing the window (as the program does with
+// every window) neither asks again nor requests a second end; both editors
+// end this way.
+TEST_F(GradientWindowTest, AnAgreedQuitIsRecordedAndTheCloseThatFollowsAsksNothing) {
+    QSignalSpy ended(&window, &GradientWindow::programEndRequested);
+    platform.answers = {MessageAnswer::No};
+    clickMenu(QStringLiteral("mnuexit"));
+    EXPECT_EQ(ended.count(), 1);
+    const auto asked = platform.messages.size();
+
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(platform.messages.size(), asked);
+    EXPECT_EQ(ended.count(), 1);
+}
+
 // Captions shrink rather than be cut; the switch button stays whole above the
 // output box that its right edge reaches.
 TEST_F(GradientWindowTest, EveryCaptionReadsWhole) {
@@ -303,7 +318,7 @@ TEST_F(GradientWindowTest, LineBreaksPastedOrHandedOverBecomeSpaces) {
     EXPECT_EQ(model.nickname(), QStringLiteral("ab cd e"));
     EXPECT_EQ(edit->text(), model.nickname());
     EXPECT_EQ(rowText(0), model.nickname());
-    model.receiveFromMainEditor(QStringLiteral("x\ry\r\n"));
+    model.setNickname(QStringLiteral("x\ry\r\n"));
     EXPECT_EQ(model.nickname(), QStringLiteral("x y "));
     EXPECT_EQ(edit->text(), QStringLiteral("x y "));
 }

@@ -53,7 +53,8 @@ TEST(ReaderFromEditors, PlusMenusOpenOneReaderOnText2) {
     EXPECT_TRUE(reader->isVisible());
     EXPECT_EQ(reader->model().code(), QStringLiteral("·#edited by hand"));
 
-    app.switchToGradientEditor(QStringLiteral("abcde"));
+    app.mainModel().setNickname(QStringLiteral("abcde"));
+    app.switchToGradientEditor();
     app.gradientModel()->generate();
     readerAction(*app.gradientWindow(), "mnuplus")->trigger();
     EXPECT_EQ(app.codeReader(), reader);  // the same window

@@ -4,6 +4,7 @@
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "core/preview.h"
+#include "ui/modelchanges.h"
 #include "ui/platform.h"
 
 #include <QDateTime>
@@ -27,8 +28,6 @@ enum class SaveResult;
 class MainEditorModel : public QObject {
     Q_OBJECT
 public:
-    using Clock = std::function<QDateTime()>;
-
     MainEditorModel(Platform& platform, Clock clock = {}, QObject* parent = nullptr);
     ~MainEditorModel() override;
 
@@ -118,9 +117,6 @@ public:
     // quitter_Click / Form_Unload: true when the program may end.
     bool quitRequested();
     bool closeRequested();
-
-    // Command3_Click / mnubascul_Click: the text handed to the gradient editor.
-    QString gradientHandOver() const;
 
 signals:
     void changed();  // any state above changed; views re-read what they show

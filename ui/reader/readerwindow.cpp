@@ -5,6 +5,7 @@
 #include "readermodel.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
+#include "ui/widgets/windowkit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,29 +19,14 @@
 
 namespace chromanick {
 
-namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* plainLabel(const QString& text, const QString& name, QWidget* parent) {
-    auto* label = named(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-}  // namespace
-
 CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
     setObjectName(QStringLiteral("frmlecteur"));
     setWindowTitle(CodeReaderModel::kTitle);
 
     auto* layout = new QVBoxLayout(this);
-    auto* codeCaption = plainLabel(QStringLiteral("Code :"), QStringLiteral("lblcode"), this);
+    auto* codeCaption =
+        named(plainLabel(QStringLiteral("Code :"), this), QStringLiteral("lblcode"));
     codeBox_ = named(new QPlainTextEdit(this), QStringLiteral("txtcode"));
     codeBox_->setTabChangesFocus(true);
     codeBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -50,8 +36,8 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     layout->addWidget(codeBox_);
 
     auto* sizeRow = new QHBoxLayout;
-    auto* sizeCaption =
-        plainLabel(QStringLiteral("Taille de l'aperçu :"), QStringLiteral("lbltaille"), this);
+    auto* sizeCaption = named(plainLabel(QStringLiteral("Taille de l'aperçu :"), this),
+                              QStringLiteral("lbltaille"));
     sizeBox_ = named(new QComboBox(this), QStringLiteral("cbotaille"));
     sizeBox_->addItems(model_.sizes());
     sizeCaption->setBuddy(sizeBox_);
@@ -67,9 +53,10 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     scroller->setWidgetResizable(true);
     scroller->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(scroller, 1);
-    lengths_ = plainLabel(QString(), QStringLiteral("lbllongueurs"), this);
+    lengths_ = named(plainLabel(QString(), this), QStringLiteral("lbllongueurs"));
     layout->addWidget(lengths_);
-    auto* note = plainLabel(CodeReaderModel::kPaletteNote, QStringLiteral("lblpalette"), this);
+    auto* note =
+        named(plainLabel(CodeReaderModel::kPaletteNote, this), QStringLiteral("lblpalette"));
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addLayout(buildButtons());
@@ -80,7 +67,7 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
             [this](int index) { model_.pickSize(sizeBox_->itemText(index)); });
     connect(&model_, &CodeReaderModel::changed, this, &CodeReaderWindow::refresh);
     refresh();
-    resize(560, 360);
+    resize(px(8400), px(5400));
 }
 
 QHBoxLayout* CodeReaderWindow::buildButtons() {
