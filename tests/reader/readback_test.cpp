@@ -1,11 +1,9 @@
 // Reading back what the two editors write: every character of the nickname
 // and its decorations comes back, in the colour and styles that were chosen.
-#include "core/compose.h"
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "core/palettes.h"
-#include "core/pluscodes.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/plus3.h"
 #include "gradient/gradient.h"
 #include "tests/support/coderuns.h"
 
@@ -100,14 +98,14 @@ BgrColor colourOfCode(const QString& code) {
 std::optional<BgrColor> expectedForeground(const NickSettings& s) {
     const PaletteEntry* e = findForegroundEntry(s.ForegroundOption);
     if (e->role == EntryRole::Custom) return s.CustomForeground;
-    return colourOfCode(e->code);
+    return colourOfCode(plus3::write(e->code));
 }
 
 std::optional<BgrColor> expectedBackground(const NickSettings& s) {
     const PaletteEntry* e = findBackgroundEntry(s.BackgroundOption);
     if (e->role == EntryRole::Default) return std::nullopt;
     if (e->role == EntryRole::Custom) return s.CustomBackground;
-    return colourOfCode(e->code);
+    return colourOfCode(plus3::write(e->code));
 }
 
 NickSettings randomSettings(TextMaker& make) {
@@ -125,7 +123,7 @@ NickSettings randomSettings(TextMaker& make) {
     // Decorations: typed text, or a built-in entry without the dot.
     QStringList plainPrefixes;
     for (const QString& p : BuiltinPrefixes()) {
-        if (!p.contains(pluscode::kDot)) plainPrefixes.append(p);
+        if (!p.contains(QChar(0x00B7))) plainPrefixes.append(p);
     }
     s.Prefix = noCodeContinuation(make.coin() && !plainPrefixes.isEmpty()
                                       ? plainPrefixes.at(make.below(int(plainPrefixes.size())))
@@ -166,15 +164,17 @@ TEST(ReadBack, EveryColourEntryIsOneWholeCode) {
     for (const PaletteEntry& e : ForegroundPalette()) {
         if (e.role != EntryRole::Fixed) continue;
         Style f;
-        f.foreground = colourOfCode(e.code);
-        EXPECT_EQ(readPlusCode(e.code + QStringLiteral("x")), (QList<StyledRun>{{"x", f}}))
+        f.foreground = colourOfCode(plus3::write(e.code));
+        EXPECT_EQ(readPlusCode(plus3::write(e.code) + QStringLiteral("x")),
+                  (QList<StyledRun>{{"x", f}}))
             << e.option.toStdString();
     }
     for (const PaletteEntry& e : BackgroundPalette()) {
         if (e.role != EntryRole::Fixed) continue;
         Style f;
-        f.background = colourOfCode(e.code);
-        EXPECT_EQ(readPlusCode(e.code + QStringLiteral("x")), (QList<StyledRun>{{"x", f}}))
+        f.background = colourOfCode(plus3::write(e.code));
+        EXPECT_EQ(readPlusCode(plus3::write(e.code) + QStringLiteral("x")),
+                  (QList<StyledRun>{{"x", f}}))
             << e.option.toStdString();
     }
 }
@@ -246,7 +246,7 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
         std::optional<BgrColor> slotColour;  // a custom slot without colour keeps the last one
         for (int slot = 0; slot < 5; ++slot) {
             if (g.presetRow < kGradientCustomRow) {
-                const QString slotCode = GradientPresets()[g.presetRow].codes[slot];
+                const QString slotCode = plus3::write({gradientPresets()[g.presetRow].codes[slot]});
                 slotColour = PaletteNumberColours()[std::size_t(paletteNumber(slotCode))];
             } else if (g.customColours[slot]) {
                 slotColour = g.customColours[slot];

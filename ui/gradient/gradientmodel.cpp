@@ -17,7 +17,7 @@ GradientEditorModel::GradientEditorModel(Platform& platform, Clock clock, QObjec
       platform_(platform),
       clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); })),
       output_(creditNote()),
-      customPreview_(CustomRowInitialPreview()) {
+      customPreview_(customRowInitialPreview()) {
     resplit();
 }
 
@@ -52,7 +52,7 @@ bool GradientEditorModel::codeTooLong() const {
 
 BgrColor GradientEditorModel::previewColour(int row, int slot) const {
     if (row == kGradientCustomRow) return customPreview_.at(slot);
-    return GradientPresets().at(row).previewColours.at(slot);
+    return gradientPresets().at(row).previewColours.at(slot);
 }
 
 // The split is all the preview grid needs: every row shows the same five

@@ -1,6 +1,8 @@
-#include "dialects/codereader.h"
+#include "dialects/plus3.h"
 #include "dialects/codeformats.h"
 #include "tests/support/coderuns.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -332,4 +334,75 @@ TEST(CodeFormats, AnsiUsesTrueColourAndEndsWithAReset) {
     EXPECT_EQ(codeformat::ansi(runs),
               QStringLiteral("\x1b[0;1;3;4;9;38;2;1;2;3;48;2;4;5;6ma\uFFFD[2Jb\x1b[0mc\x1b[0m"));
     EXPECT_EQ(codeformat::ansi({}), QStringLiteral("\x1b[0m"));
+}
+
+// --- Writing ---
+
+namespace {
+
+using Kind = CodeOp::Kind;
+
+QString written(const CodeOp& op) {
+    return plus3::write({op});
+}
+
+}  // namespace
+
+TEST(Plus3Writer, MarkersAreADotAndOneSign) {
+    EXPECT_EQ(written(CodeOp::style(Kind::Reset)), QStringLiteral("·0"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Bold)), QStringLiteral("·#"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Underline)), QStringLiteral("·@"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Italic)), QStringLiteral("·&"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Strikethrough)), QStringLiteral("·'"));
+    EXPECT_EQ(written(CodeOp::textColour(0x0055FF)), QStringLiteral("·$(255,085,000)"));
+    EXPECT_EQ(written(CodeOp::background(0xFF8000)), QStringLiteral("·$,(000,128,255)"));
+    // A colour the code names by its palette number is written by its number.
+    EXPECT_EQ(written(CodeOp::paletteTextColour(0)), QStringLiteral("·$0"));
+    EXPECT_EQ(written(CodeOp::paletteBackground(68)), QStringLiteral("·$,68"));
+    // Text is written as it is, codes or not.
+    EXPECT_EQ(plus3::write({CodeOp::plainText(QStringLiteral("a·#b")), CodeOp::plainText({})}),
+              QStringLiteral("a·#b"));
+}
+
+TEST(Plus3Writer, WhatTheWriterWritesReadsAsTheOperationsFold) {
+    const CodeOps ops{CodeOp::paletteBackground(4),
+                      CodeOp::style(Kind::Bold),
+                      CodeOp::textColour(bgrFromRgb(1, 2, 3)),
+                      CodeOp::plainText(QStringLiteral("ab")),
+                      CodeOp::style(Kind::Bold),
+                      CodeOp::paletteTextColour(12),
+                      CodeOp::plainText(QStringLiteral("c")),
+                      CodeOp::style(Kind::Reset),
+                      CodeOp::plainText(QStringLiteral("d"))};
+    EXPECT_EQ(readPlusCode(plus3::write(ops)), fold(ops));
+}
+
+TEST(Plus3Writer, RunsWrittenBackReadTheSameEvenWithCodesInTheirText) {
+    Style red;
+    red.foreground = bgrFromRgb(255, 0, 0);
+    Style boldOnBlue = red;
+    boldOnBlue.background = bgrFromRgb(0, 0, 255);
+    boldOnBlue.bold = true;
+    // Text that would read as codes once next to the codes of its neighbours.
+    const QList<StyledRun> runs{{QStringLiteral("·$"), red},
+                                {QStringLiteral(",(001,002,003)[b]"), boldOnBlue},
+                                {QStringLiteral("·#·0["), Style{}},
+                                {QStringLiteral("9"), red}};
+    const QString line = plus3::writeRuns(runs);
+    EXPECT_EQ(readPlusCode(line), runs) << line.toStdString();
+    EXPECT_EQ(readPlusCode(plus3::writeRuns({})), QList<StyledRun>{});
+}
+
+TEST(Plus3Writer, OnlyTheDotAndTheBracketMayStartACode) {
+    EXPECT_FALSE(plus3::mayHoldCodes(QStringLiteral("Bob #@&'0$ (1,2,3)")));
+    EXPECT_TRUE(plus3::mayHoldCodes(QStringLiteral("a·b")));
+    EXPECT_TRUE(plus3::mayHoldCodes(QStringLiteral("a[b")));
+    // The help's forms read as codes: the custom colour's once its letters are digits.
+    EXPECT_EQ(readPlusCode(plus3::customColourForm(true).replace(QRegularExpression("[RVB]"),
+                                                                 QStringLiteral("0")) +
+                           QStringLiteral("x"))
+                  .front()
+                  .style.background,
+              BgrColor(0));
+    EXPECT_TRUE(plus3::readCodesSummary().startsWith(written(CodeOp::style(Kind::Bold))));
 }

@@ -1,13 +1,67 @@
-#include "codereader.h"
+#include "plus3.h"
 
+#include "core/compose.h"
 #include "core/graphemes.h"
-#include "core/pluscodes.h"
 
 #include <vector>
 
 namespace chromanick {
 
 namespace {
+
+// Every dot code is the middle dot U+00B7 and a marker: "·#" bold, "·@"
+// underline, "·&" italic, "·'" strikethrough, "·0" reset, "·$" a colour.
+const QChar kDot = QChar(0x00B7);
+
+// --- Writing ---
+
+// "·$" and a text colour, "·$," and a background: a palette number, or
+// "(rrr,ggg,bbb)".
+void writeColour(QString& line, const CodeOp& op) {
+    line += kDot;
+    line += QLatin1Char('$');
+    if (op.kind == CodeOp::Kind::Background) line += QLatin1Char(',');
+    if (op.paletteNumber) {
+        line += QString::number(*op.paletteNumber);
+        return;
+    }
+    line += QLatin1Char('(');
+    line += Code_RVB(op.colour);
+    line += QLatin1Char(')');
+}
+
+QLatin1Char markerOf(CodeOp::Kind kind) {
+    switch (kind) {
+        case CodeOp::Kind::Bold:
+            return QLatin1Char('#');
+        case CodeOp::Kind::Underline:
+            return QLatin1Char('@');
+        case CodeOp::Kind::Italic:
+            return QLatin1Char('&');
+        case CodeOp::Kind::Strikethrough:
+            return QLatin1Char('\'');
+        default:
+            return QLatin1Char('0');
+    }
+}
+
+constexpr qsizetype kLongestCode = 16;  // "·$,(rrr,ggg,bbb)"
+
+// A text written back so that no character of it starts or continues a
+// code: after a dot or a "[", and before a leading "," (which right after a
+// colour would read as a background), a style switched twice, which shows
+// nothing.
+QString literal(const QString& text) {
+    static const QString twice =
+        QString(kDot) + markerOf(CodeOp::Kind::Bold) + kDot + markerOf(CodeOp::Kind::Bold);
+    QString written = text;
+    written.replace(kDot, kDot + twice);
+    written.replace(QLatin1Char('['), QLatin1Char('[') + twice);
+    if (written.startsWith(QLatin1Char(','))) written.prepend(twice);
+    return written;
+}
+
+// --- Reading ---
 
 // The names a colour tag may give instead of a number: palette numbers 0 to
 // 15, in that order.
@@ -99,15 +153,14 @@ public:
         qsizetype pos = 0;
         while (pos < line_.size()) {
             const QChar c = line_.at(pos);
-            if (c != pluscode::kDot && c != QLatin1Char('[')) {
+            if (c != kDot && c != QLatin1Char('[')) {
                 ++pos;
                 continue;
             }
             // The text before a code is shown in the state before it.
             appendText(textStart, pos);
             textStart = pos;
-            const std::optional<qsizetype> after =
-                c == pluscode::kDot ? dotCode(pos + 1) : tagCode(pos + 1);
+            const std::optional<qsizetype> after = c == kDot ? dotCode(pos + 1) : tagCode(pos + 1);
             pos = after ? *after : pos + 1;
             if (after) textStart = pos;
         }
@@ -435,14 +488,68 @@ private:
 
 }  // namespace
 
+namespace plus3 {
+
+QString write(const CodeOps& ops) {
+    qsizetype size = 0;
+    for (const CodeOp& op : ops)
+        size += op.kind == CodeOp::Kind::Text ? op.text.size() : kLongestCode;
+    QString line;
+    line.reserve(size);
+    for (const CodeOp& op : ops) {
+        switch (op.kind) {
+            case CodeOp::Kind::Text:
+                line += op.text;
+                break;
+            case CodeOp::Kind::TextColour:
+            case CodeOp::Kind::Background:
+                writeColour(line, op);
+                break;
+            default:
+                line += kDot;
+                line += markerOf(op.kind);
+                break;
+        }
+    }
+    return line;
+}
+
+QString writeRuns(const QList<StyledRun>& runs) {
+    CodeOps ops = unfold(runs);
+    for (CodeOp& op : ops) {
+        if (op.kind == CodeOp::Kind::Text) op.text = literal(op.text);
+    }
+    return write(ops);
+}
+
+bool mayHoldCodes(const QString& line) {
+    return line.contains(kDot) || line.contains(QLatin1Char('['));
+}
+
+QString readCodesSummary() {
+    return QStringLiteral("·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »)");
+}
+
+QString paletteNumberForm() {
+    return QStringLiteral("·$N");
+}
+
+QString customColourForm(bool background) {
+    return background ? QStringLiteral("·$,(RRR,VVV,BBB)") : QStringLiteral("·$(RRR,VVV,BBB)");
+}
+
+}  // namespace plus3
+
+QString ComposeNickCode(const NickSettings& settings) {
+    return plus3::write(composeOps(settings));
+}
+
 QList<StyledRun> readPlusCode(const QString& line, const PaletteColours& palette) {
     return CodeScanner(line, palette).read();
 }
 
-QString visibleText(const QList<StyledRun>& runs) {
-    QString text;
-    for (const StyledRun& run : runs) text += run.text;
-    return text;
+QList<StyledRun> readPlusCode(const QString& line) {
+    return readPlusCode(line, PaletteNumberColours());
 }
 
 }  // namespace chromanick
