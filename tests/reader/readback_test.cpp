@@ -1,10 +1,12 @@
 // Reading back what the two editors write: every character of the nickname
 // and its decorations comes back, in the colour and styles that were chosen.
+#include "core/compose.h"
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "core/palettes.h"
 #include "dialects/plus3.h"
 #include "gradient/gradient.h"
+#include "gradient/smooth.h"
 #include "tests/support/coderuns.h"
 
 #include <gtest/gtest.h>
@@ -257,5 +259,39 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
             for (qsizetype i = 0; i < split.segments[slot].size(); ++i, ++at)
                 ASSERT_EQ(formats.at(at), expected) << "slot " << slot;
         }
+    }
+}
+
+// What a generator says it writes is what the reader reads: its operations,
+// folded, are the runs of its code line (the "Dit" colour, with no text after
+// it, shows nothing in either).
+TEST(ReadBack, TheGeneratorsOperationsFoldIntoTheRunsTheirCodesRead) {
+    TextMaker make(14);
+    for (int round = 0; round < 1000; ++round) {
+        const NickSettings s = randomSettings(make);
+        SCOPED_TRACE(ComposeNickCode(s).toStdString());
+        ASSERT_EQ(fold(composeOps(s)), readPlusCode(ComposeNickCode(s)));
+
+        GradientSettings g;
+        g.presetRow = make.below(kGradientRowCount);
+        for (auto& custom : g.customColours) {
+            if (make.coin()) custom = make.colour();
+        }
+        g.backgroundEnabled = make.coin();
+        g.backgroundColour = make.colour();
+        make.styles(g.bold, g.underline, g.italic, g.strikethrough);
+        SegmentSplit split = Decoupe_Pseudo(make.text(30));
+        for (QString& segment : split.segments) segment = noCodeContinuation(segment);
+        g.nickname.clear();
+        for (const QString& segment : split.segments) g.nickname += segment;
+        ASSERT_EQ(fold(gradientOps(g, split)), readPlusCode(Genere_Degrade(g, split)));
+        // Every group follows a colour code: none may start a continuation.
+        for (QChar& c : g.nickname) {
+            if (c.isDigit() || c == QLatin1Char(',')) c = QLatin1Char('x');
+        }
+        const QList<BgrColor> stops = smoothStopsOfRow(g, g.presetRow);
+        const int step = 1 + make.below(4);
+        ASSERT_EQ(fold(smoothGradientOps(g, stops, step)),
+                  readPlusCode(smoothGradientCode(g, stops, step)));
     }
 }
