@@ -10,9 +10,9 @@
 
 namespace chromanick {
 
-// Messenger Plus! 3 codes, written and read. This file and plus3.cpp are the
-// only ones that know how the codes are spelled: everything else says what
-// it writes as operations (core/codeops.h) and reads runs.
+// Messenger Plus! 3 codes, written and read. plus3.cpp is the only file
+// that spells them: everything else says what it writes as operations
+// (core/codeops.h) and reads runs.
 namespace plus3 {
 
 // The operations as one line of codes; text is written as it is, so a
