@@ -15,12 +15,8 @@ const QChar kDot = QChar(0x00B7);
 
 // --- Writing ---
 
-// "·$" and a text colour, "·$," and a background: a palette number, or
-// "(rrr,ggg,bbb)".
-void writeColour(QString& line, const CodeOp& op) {
-    line += kDot;
-    line += QLatin1Char('$');
-    if (op.kind == CodeOp::Kind::Background) line += QLatin1Char(',');
+// A colour's value: its palette number, or "(rrr,ggg,bbb)".
+void writeColourValue(QString& line, const CodeOp& op) {
     if (op.paletteNumber) {
         line += QString::number(*op.paletteNumber);
         return;
@@ -28,6 +24,23 @@ void writeColour(QString& line, const CodeOp& op) {
     line += QLatin1Char('(');
     line += Code_RVB(op.colour);
     line += QLatin1Char(')');
+}
+
+// "·$" and a text colour, "·$," and a background; a text colour right
+// before a background shares its code with it ("·$4,12"). Gives the
+// position after the operations written.
+qsizetype writeColour(QString& line, const CodeOps& ops, qsizetype at) {
+    line += kDot;
+    line += QLatin1Char('$');
+    const CodeOp& op = ops[at];
+    if (op.kind == CodeOp::Kind::TextColour) {
+        writeColourValue(line, op);
+        if (at + 1 == ops.size() || ops[at + 1].kind != CodeOp::Kind::Background) return at + 1;
+        ++at;
+    }
+    line += QLatin1Char(',');
+    writeColourValue(line, ops[at]);
+    return at + 1;
 }
 
 QLatin1Char markerOf(CodeOp::Kind kind) {
@@ -496,20 +509,22 @@ QString write(const CodeOps& ops) {
         size += op.kind == CodeOp::Kind::Text ? op.text.size() : kLongestCode;
     QString line;
     line.reserve(size);
-    for (const CodeOp& op : ops) {
+    for (qsizetype at = 0; at < ops.size();) {
+        const CodeOp& op = ops[at];
         switch (op.kind) {
             case CodeOp::Kind::Text:
                 line += op.text;
                 break;
             case CodeOp::Kind::TextColour:
             case CodeOp::Kind::Background:
-                writeColour(line, op);
-                break;
+                at = writeColour(line, ops, at);
+                continue;
             default:
                 line += kDot;
                 line += markerOf(op.kind);
                 break;
         }
+        ++at;
     }
     return line;
 }

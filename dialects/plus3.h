@@ -15,8 +15,9 @@ namespace chromanick {
 // (core/codeops.h) and reads runs.
 namespace plus3 {
 
-// The operations as one line of codes; text is written as it is, so a
-// text holding code characters reads as codes.
+// The operations as one line of codes, a text colour right before a
+// background in one code; text is written as it is, so a text holding code
+// characters reads as codes.
 QString write(const CodeOps& ops);
 
 // The runs as a line that readPlusCode() reads back into the same runs: a

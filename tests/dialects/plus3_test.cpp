@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 using namespace chromanick;
@@ -359,6 +361,13 @@ TEST(Plus3Writer, MarkersAreADotAndOneSign) {
     // A colour the code names by its palette number is written by its number.
     EXPECT_EQ(written(CodeOp::paletteTextColour(0)), QStringLiteral("·$0"));
     EXPECT_EQ(written(CodeOp::paletteBackground(68)), QStringLiteral("·$,68"));
+    // A text colour right before a background shares its code, not the other
+    // way round.
+    EXPECT_EQ(plus3::write({CodeOp::paletteTextColour(32), CodeOp::paletteBackground(1),
+                            CodeOp::background(0xFF8000), CodeOp::paletteTextColour(4)}),
+              QStringLiteral("·$32,1·$,(000,128,255)·$4"));
+    EXPECT_EQ(plus3::write({CodeOp::textColour(0x0055FF), CodeOp::background(0xFF8000)}),
+              QStringLiteral("·$(255,085,000),(000,128,255)"));
     // Text is written as it is, codes or not.
     EXPECT_EQ(plus3::write({CodeOp::plainText(QStringLiteral("a·#b")), CodeOp::plainText({})}),
               QStringLiteral("a·#b"));
@@ -384,13 +393,41 @@ TEST(Plus3Writer, RunsWrittenBackReadTheSameEvenWithCodesInTheirText) {
     boldOnBlue.background = bgrFromRgb(0, 0, 255);
     boldOnBlue.bold = true;
     // Text that would read as codes once next to the codes of its neighbours.
-    const QList<StyledRun> runs{{QStringLiteral("·$"), red},
-                                {QStringLiteral(",(001,002,003)[b]"), boldOnBlue},
-                                {QStringLiteral("·#·0["), Style{}},
-                                {QStringLiteral("9"), red}};
+    const QList<StyledRun> runs{
+        {QStringLiteral("·$"), red},        {QStringLiteral(",(001,002,003)[b]"), boldOnBlue},
+        {QStringLiteral("·#·0["), Style{}}, {QStringLiteral("9"), red},
+        {QStringLiteral("a"), Style{}},     {QStringLiteral(",4"), red}};
     const QString line = plus3::writeRuns(runs);
     EXPECT_EQ(readPlusCode(line), runs) << line.toStdString();
     EXPECT_EQ(readPlusCode(plus3::writeRuns({})), QList<StyledRun>{});
+}
+
+TEST(Plus3Writer, AnyRunsWrittenBackReadTheSame) {
+    // Texts made of what codes are made of, in random styles.
+    const QStringList pieces = {"·", "[", "]", ",", "$", "#", "@", "&", "'", "(", ")",
+                                "0", "4", "9", "=", "/", "b", "c", "a", "x", "é", "\U0001F600"};
+    std::mt19937 random(7);
+    const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const BgrColor colours[] = {0x000000, 0x0000FF, 0xFFFFFF, 0x123456};
+    for (int round = 0; round < 2000; ++round) {
+        QList<StyledRun> runs;
+        for (int r = below(6); r > 0; --r) {
+            StyledRun run;
+            for (int n = 1 + below(5); n > 0; --n) run.text += pieces.at(below(int(pieces.size())));
+            if (below(2)) run.style.foreground = colours[below(4)];
+            if (below(2)) run.style.background = colours[below(4)];
+            run.style.bold = below(4) == 0;
+            run.style.underline = below(4) == 0;
+            run.style.italic = below(4) == 0;
+            run.style.strikethrough = below(4) == 0;
+            if (runs.isEmpty() || runs.back().style != run.style)
+                runs.append(run);
+            else
+                runs.back().text += run.text;
+        }
+        const QString line = plus3::writeRuns(runs);
+        ASSERT_EQ(readPlusCode(line), runs) << line.toStdString();
+    }
 }
 
 TEST(Plus3Writer, OnlyTheDotAndTheBracketMayStartACode) {
