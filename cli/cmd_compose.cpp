@@ -1,8 +1,8 @@
 // chromanick-cli compose: the code line of "Générer le pseudo.".
 #include "composeoptions.h"
-#include "core/compose.h"
 #include "core/decorations.h"
 #include "core/oneline.h"
+#include "dialects/plus3.h"
 #include "output.h"
 #include "registry.h"
 #include "userdecorations.h"

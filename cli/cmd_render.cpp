@@ -1,7 +1,7 @@
 // chromanick-cli render: what a code line looks like, as text, runs, HTML,
 // BBCode or terminal colours.
 #include "args.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/plus3.h"
 #include "dialects/registry.h"
 #include "output.h"
 #include "registry.h"
@@ -52,16 +52,16 @@ QString usage() {
     QString text = QStringLiteral("render [--format FORMAT] CODE\n");
     for (const Dialect* d : writtenFormats())
         text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
-    return text +
-           QStringLiteral(
-               "                         par défaut : ansi vers un terminal, text ailleurs\n"
-               "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
-               "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
-               "UTF-16 avec sa marque, ou Windows-1252)\n"
-               "  Codes lus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »), "
-               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
-               "  Les couleurs de la palette (·$N, [c=N]) sont celles qu'affichent les "
-               "logiciels compatibles.");
+    return text + QStringLiteral(
+                      "                         par défaut : ansi vers un terminal, text ailleurs\n"
+                      "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
+                      "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
+                      "UTF-16 avec sa marque, ou Windows-1252)\n"
+                      "  Codes lus : %1, "
+                      "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
+                      "  Les couleurs de la palette (%2, [c=N]) sont celles qu'affichent les "
+                      "logiciels compatibles.")
+                      .arg(plus3::readCodesSummary(), plus3::paletteNumberForm());
 }
 
 constexpr qsizetype kInputChunk = 64 * 1024;

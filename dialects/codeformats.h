@@ -1,9 +1,16 @@
 #pragma once
 
-#include "codereader.h"
+#include "core/styledtext.h"
 
 #include <QList>
 #include <QString>
+
+namespace chromanick {
+
+// The visible characters of a reading.
+QString visibleText(const QList<StyledRun>& runs);
+
+}  // namespace chromanick
 
 // A reading written out for use outside the messenger. Colours are written
 // #RRGGBB, red first.

@@ -1,7 +1,7 @@
 #include "ircpalette.h"
 
 #include "core/oklab.h"
-#include "palettenumbers.h"
+#include "core/palettenumbers.h"
 
 namespace chromanick {
 

@@ -4,7 +4,7 @@
 #include "registry.h"
 
 #include "codeformats.h"
-#include "palettenumbers.h"
+#include "plus3.h"
 
 namespace chromanick {
 

@@ -1,7 +1,7 @@
 #include "dialects/ircpalette.h"
 
 #include "core/oklab.h"
-#include "dialects/palettenumbers.h"
+#include "core/palettenumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "dialects/registry.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/plus3.h"
 
 #include <QSet>
 

@@ -205,8 +205,8 @@ TEST_F(GradientModelTest, CustomColoursFillTheCustomRowSlotBySlot) {
     model.generate();
     EXPECT_EQ(model.output(), QStringLiteral("a·$(255,128,000)bcde·0"));
     EXPECT_EQ(model.previewColour(kGradientCustomRow, 1), BgrColor(0x0080FF));
-    EXPECT_EQ(model.previewColour(kGradientCustomRow, 3), CustomRowInitialPreview()[3]);
-    EXPECT_EQ(model.previewColour(kGradientCustomRow, 0), CustomRowInitialPreview()[0]);
+    EXPECT_EQ(model.previewColour(kGradientCustomRow, 3), customRowInitialPreview()[3]);
+    EXPECT_EQ(model.previewColour(kGradientCustomRow, 0), customRowInitialPreview()[0]);
 
     ASSERT_EQ(platform.colourRequests.size(), 2);
     EXPECT_EQ(platform.colourRequests[0].dialog, QStringLiteral("cmdialcouleurperso2"));
@@ -219,7 +219,7 @@ TEST_F(GradientModelTest, CustomColoursFillTheCustomRowSlotBySlot) {
 TEST_F(GradientModelTest, PresetRowsPreviewInTheirOwnColours) {
     for (int row = 0; row < kGradientCustomRow; ++row)
         for (int slot = 0; slot < 5; ++slot)
-            EXPECT_EQ(model.previewColour(row, slot), GradientPresets()[row].previewColours[slot]);
+            EXPECT_EQ(model.previewColour(row, slot), gradientPresets()[row].previewColours[slot]);
 }
 
 TEST_F(GradientModelTest, NouveauResetsChoicesButKeepsColoursAndAutoCopy) {

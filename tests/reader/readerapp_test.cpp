@@ -1,4 +1,5 @@
 // Both editors open the one code reader on the code in their Text2.
+#include "dialects/codeformats.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/app/application.h"
 #include "ui/editor/mainmodel.h"

@@ -4,10 +4,10 @@
 #include "ui/editor/mainmodel.h"
 
 #include "core/appinfo.h"
-#include "core/compose.h"
 #include "core/emoticons.h"
 #include "core/oneline.h"
 #include "core/palettes.h"
+#include "dialects/plus3.h"
 #include "ui/editor/mainmodel_state.h"
 #include "ui/editorflows.h"
 

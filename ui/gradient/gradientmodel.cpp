@@ -18,7 +18,7 @@ GradientEditorModel::GradientEditorModel(Platform& platform, Clock clock, QObjec
       clock_(clockOrSystem(std::move(clock))),
       changes_([this] { emit changed(); }),
       output_(creditNote()),
-      customPreview_(CustomRowInitialPreview()) {
+      customPreview_(customRowInitialPreview()) {
     resplit();
 }
 
@@ -53,7 +53,7 @@ bool GradientEditorModel::codeTooLong() const {
 
 BgrColor GradientEditorModel::previewColour(int row, int slot) const {
     if (row == kGradientCustomRow) return customPreview_.at(slot);
-    return GradientPresets().at(row).previewColours.at(slot);
+    return gradientPresets().at(row).previewColours.at(slot);
 }
 
 // The split is all the preview grid needs: every row shows the same five

@@ -1,7 +1,7 @@
 #include "readermodel.h"
 
 #include "core/preview.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/codeformats.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialects/codereader.h"
+#include "dialects/plus3.h"
 #include "dialects/registry.h"
 #include "ui/platform.h"
 
@@ -17,9 +17,11 @@ class CodeReaderModel : public QObject {
     Q_OBJECT
 public:
     static inline const QString kTitle = QStringLiteral("Lecteur de code");
-    static inline const QString kPaletteNote = QStringLiteral(
-        "Les couleurs de la palette (codes ·$N et [c=N]) sont celles qu'affichent les logiciels "
-        "compatibles ; Messenger Plus! peut les nuancer légèrement.");
+    static inline const QString kPaletteNote =
+        QStringLiteral(
+            "Les couleurs de la palette (codes %1 et [c=N]) sont celles qu'affichent les logiciels "
+            "compatibles ; Messenger Plus! peut les nuancer légèrement.")
+            .arg(plus3::paletteNumberForm());
     static inline const QString kLengthWarning =
         QStringLiteral("Un pseudo Messenger garde 129 caractères : la suite sera coupée.");
     // The characters a Messenger name keeps, codes included.

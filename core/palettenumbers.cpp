@@ -30,8 +30,4 @@ const PaletteColours& PaletteNumberColours() {
     return colours;
 }
 
-QList<StyledRun> readPlusCode(const QString& line) {
-    return readPlusCode(line, PaletteNumberColours());
-}
-
 }  // namespace chromanick

@@ -1,13 +1,80 @@
-#include "codereader.h"
+#include "plus3.h"
 
+#include "core/compose.h"
 #include "core/graphemes.h"
-#include "core/pluscodes.h"
 
 #include <vector>
 
 namespace chromanick {
 
 namespace {
+
+// Every dot code is the middle dot U+00B7 and a marker: "·#" bold, "·@"
+// underline, "·&" italic, "·'" strikethrough, "·0" reset, "·$" a colour.
+const QChar kDot = QChar(0x00B7);
+
+// --- Writing ---
+
+// A colour's value: its palette number, or "(rrr,ggg,bbb)".
+void writeColourValue(QString& line, const CodeOp& op) {
+    if (op.paletteNumber) {
+        line += QString::number(*op.paletteNumber);
+        return;
+    }
+    line += QLatin1Char('(');
+    line += Code_RVB(op.colour);
+    line += QLatin1Char(')');
+}
+
+// "·$" and a text colour, "·$," and a background; a text colour right
+// before a background shares its code with it ("·$4,12"). Gives the
+// position after the operations written.
+qsizetype writeColour(QString& line, const CodeOps& ops, qsizetype at) {
+    line += kDot;
+    line += QLatin1Char('$');
+    const CodeOp& op = ops[at];
+    if (op.kind == CodeOp::Kind::TextColour) {
+        writeColourValue(line, op);
+        if (at + 1 == ops.size() || ops[at + 1].kind != CodeOp::Kind::Background) return at + 1;
+        ++at;
+    }
+    line += QLatin1Char(',');
+    writeColourValue(line, ops[at]);
+    return at + 1;
+}
+
+QLatin1Char markerOf(CodeOp::Kind kind) {
+    switch (kind) {
+        case CodeOp::Kind::Bold:
+            return QLatin1Char('#');
+        case CodeOp::Kind::Underline:
+            return QLatin1Char('@');
+        case CodeOp::Kind::Italic:
+            return QLatin1Char('&');
+        case CodeOp::Kind::Strikethrough:
+            return QLatin1Char('\'');
+        default:
+            return QLatin1Char('0');
+    }
+}
+
+constexpr qsizetype kLongestCode = 16;  // "·$,(rrr,ggg,bbb)"
+
+// A text written back so that no character of it starts or continues a
+// code: after a dot or a "[", and before a leading "," (which right after a
+// colour would read as a background), a style switched twice, which shows
+// nothing.
+QString literal(const QString& text) {
+    static const QString twice =
+        QString(kDot) + markerOf(CodeOp::Kind::Bold) + kDot + markerOf(CodeOp::Kind::Bold);
+    QString written = text;
+    written.replace(kDot, kDot + twice);
+    written.replace(QLatin1Char('['), QLatin1Char('[') + twice);
+    if (written.startsWith(QLatin1Char(','))) written.prepend(twice);
+    return written;
+}
+
+// --- Reading ---
 
 // The names a colour tag may give instead of a number: palette numbers 0 to
 // 15, in that order.
@@ -99,15 +166,14 @@ public:
         qsizetype pos = 0;
         while (pos < line_.size()) {
             const QChar c = line_.at(pos);
-            if (c != pluscode::kDot && c != QLatin1Char('[')) {
+            if (c != kDot && c != QLatin1Char('[')) {
                 ++pos;
                 continue;
             }
             // The text before a code is shown in the state before it.
             appendText(textStart, pos);
             textStart = pos;
-            const std::optional<qsizetype> after =
-                c == pluscode::kDot ? dotCode(pos + 1) : tagCode(pos + 1);
+            const std::optional<qsizetype> after = c == kDot ? dotCode(pos + 1) : tagCode(pos + 1);
             pos = after ? *after : pos + 1;
             if (after) textStart = pos;
         }
@@ -435,14 +501,70 @@ private:
 
 }  // namespace
 
+namespace plus3 {
+
+QString write(const CodeOps& ops) {
+    qsizetype size = 0;
+    for (const CodeOp& op : ops)
+        size += op.kind == CodeOp::Kind::Text ? op.text.size() : kLongestCode;
+    QString line;
+    line.reserve(size);
+    for (qsizetype at = 0; at < ops.size();) {
+        const CodeOp& op = ops[at];
+        switch (op.kind) {
+            case CodeOp::Kind::Text:
+                line += op.text;
+                break;
+            case CodeOp::Kind::TextColour:
+            case CodeOp::Kind::Background:
+                at = writeColour(line, ops, at);
+                continue;
+            default:
+                line += kDot;
+                line += markerOf(op.kind);
+                break;
+        }
+        ++at;
+    }
+    return line;
+}
+
+QString writeRuns(const QList<StyledRun>& runs) {
+    CodeOps ops = unfold(runs);
+    for (CodeOp& op : ops) {
+        if (op.kind == CodeOp::Kind::Text) op.text = literal(op.text);
+    }
+    return write(ops);
+}
+
+bool mayHoldCodes(const QString& line) {
+    return line.contains(kDot) || line.contains(QLatin1Char('['));
+}
+
+QString readCodesSummary() {
+    return QStringLiteral("·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »)");
+}
+
+QString paletteNumberForm() {
+    return QStringLiteral("·$N");
+}
+
+QString customColourForm(bool background) {
+    return background ? QStringLiteral("·$,(RRR,VVV,BBB)") : QStringLiteral("·$(RRR,VVV,BBB)");
+}
+
+}  // namespace plus3
+
+QString ComposeNickCode(const NickSettings& settings) {
+    return plus3::write(composeOps(settings));
+}
+
 QList<StyledRun> readPlusCode(const QString& line, const PaletteColours& palette) {
     return CodeScanner(line, palette).read();
 }
 
-QString visibleText(const QList<StyledRun>& runs) {
-    QString text;
-    for (const StyledRun& run : runs) text += run.text;
-    return text;
+QList<StyledRun> readPlusCode(const QString& line) {
+    return readPlusCode(line, PaletteNumberColours());
 }
 
 }  // namespace chromanick
