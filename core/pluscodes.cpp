@@ -27,11 +27,25 @@ QString strikethrough() {
 }
 
 QString rgbText(BgrColor colour) {
-    return marker(u"$(") + Code_RVB(colour) + QLatin1Char(')');
+    return colours(rgbValue(colour), {});
 }
 
 QString rgbBackground(BgrColor colour) {
-    return marker(u"$,(") + Code_RVB(colour) + QLatin1Char(')');
+    return colours({}, rgbValue(colour));
+}
+
+QString rgbValue(BgrColor colour) {
+    return QLatin1Char('(') + Code_RVB(colour) + QLatin1Char(')');
+}
+
+QString paletteValue(int number, bool padded) {
+    return QString::number(number).rightJustified(padded ? 2 : 1, QLatin1Char('0'));
+}
+
+QString colours(const QString& text, const QString& background) {
+    QString code = marker(u"$") + text;
+    if (!background.isEmpty()) code += QLatin1Char(',') + background;
+    return code;
 }
 
 // Palette colour 0 (white) followed by a no-break space: the messenger then

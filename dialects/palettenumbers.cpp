@@ -30,6 +30,14 @@ const PaletteColours& PaletteNumberColours() {
     return colours;
 }
 
+int paletteNumberOf(BgrColor colour) {
+    const PaletteColours& palette = PaletteNumberColours();
+    for (int n = 0; n < kPaletteNumberCount; ++n) {
+        if (palette[n] == colour) return n;
+    }
+    return -1;
+}
+
 QList<StyledRun> readPlusCode(const QString& line) {
     return readPlusCode(line, PaletteNumberColours());
 }

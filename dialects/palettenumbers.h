@@ -10,6 +10,9 @@ namespace chromanick {
 // Messenger Plus! may shade these slightly.
 const PaletteColours& PaletteNumberColours();
 
+// The lowest palette number drawn in exactly `colour`, or -1.
+int paletteNumberOf(BgrColor colour);
+
 // The reading of one line with the palette above.
 QList<StyledRun> readPlusCode(const QString& line);
 

@@ -15,11 +15,28 @@ qsizetype characterCount(const QString& written) {
     return written.size();
 }
 
-constexpr Expresses kEverything{true, true, true, true, true, true};
-constexpr Expresses kNoBackground{true, false, true, true, true, true};
+// Bytes of the UTF-8 form, as an IRC server counts a line.
+qsizetype utf8ByteCount(const QString& written) {
+    return written.toUtf8().size();
+}
+
+constexpr Expresses kEverything{true, true, true, true, true, true, true};
+constexpr Expresses kNoBackground{true, false, true, true, true, true, true};
+constexpr Expresses kNearestColours{true, true, true, true, true, true, false};
+constexpr Expresses kDiscordBlock{true, true, true, true, false, false, false};
+
+// The longest nickname the messenger keeps, codes included.
+constexpr qsizetype kMessengerName = 129;
+// An IRC line without its CR LF.
+constexpr qsizetype kIrcLine = 510;
+constexpr qsizetype kDiscordMessage = 2000;
 
 QList<StyledRun> readPlusLine(const QString& line) {
     return readPlusCode(line);
+}
+
+QString characters() {
+    return QStringLiteral("caractères");
 }
 
 }  // namespace
@@ -27,12 +44,49 @@ QList<StyledRun> readPlusLine(const QString& line) {
 const QList<Dialect>& dialects() {
     static const QList<Dialect> table{
         {QStringLiteral("plus3"),
-         QStringLiteral("Messenger Plus! 3"),
-         {},
+         QStringLiteral("Messenger Plus! 3 (·$)"),
+         QStringLiteral("codes de Messenger Plus! 3 : ·# ·@ ·& ·' ·$N ·$(rrr,vvv,bbb) ·$,fond ·0"),
          kEverything,
-         nullptr,
+         &codeformat::plus3,
          &readPlusLine,
          &characterCount,
+         kMessengerName,
+         characters(),
+         {},
+         {}},
+        {QStringLiteral("pluslive"),
+         QStringLiteral("Messenger Plus! Live ([c=…])"),
+         QStringLiteral("balises de Messenger Plus! Live : [b] [u] [i] [s] [a=…] [c=…]"),
+         kEverything,
+         &codeformat::pluslive,
+         &readPlusLine,
+         &characterCount,
+         kMessengerName,
+         characters(),
+         {},
+         {}},
+        {QStringLiteral("irc"),
+         QStringLiteral("IRC (mIRC)"),
+         QStringLiteral("codes de contrôle d'IRC (mIRC), chaque couleur la plus proche des 99 "
+                        "d'IRC"),
+         kNearestColours,
+         &codeformat::irc,
+         nullptr,
+         &utf8ByteCount,
+         kIrcLine,
+         QStringLiteral("octets"),
+         {},
+         {}},
+        {QStringLiteral("discord"),
+         QStringLiteral("Discord (bloc ansi)"),
+         QStringLiteral("bloc ```ansi de Discord : gras, souligné, la plus proche de ses 8 "
+                        "couleurs et 8 fonds"),
+         kDiscordBlock,
+         &codeformat::discord,
+         nullptr,
+         &characterCount,
+         kDiscordMessage,
+         characters(),
          {},
          {}},
         {QStringLiteral("text"),
@@ -42,6 +96,8 @@ const QList<Dialect>& dialects() {
          &visibleText,
          nullptr,
          &characterCount,
+         0,
+         {},
          QStringLiteral("cmdcopiertexte"),
          QStringLiteral("Copier le texte")},
         {QStringLiteral("runs"),
@@ -52,16 +108,33 @@ const QList<Dialect>& dialects() {
          &codeformat::runsListing,
          nullptr,
          &characterCount,
+         0,
+         {},
          {},
          {}},
-        {QStringLiteral("html"), QStringLiteral("HTML"),
-         QStringLiteral("un <span style=\"…\"> par morceau, texte échappé"), kEverything,
-         &codeformat::html, nullptr, &characterCount, QStringLiteral("cmdcopierhtml"),
-         QStringLiteral("Copier en HTML"), true},
-        {QStringLiteral("bbcode"), QStringLiteral("BBCode"),
+        {QStringLiteral("html"),
+         QStringLiteral("HTML"),
+         QStringLiteral("un <span style=\"…\"> par morceau, texte échappé"),
+         kEverything,
+         &codeformat::html,
+         nullptr,
+         &characterCount,
+         0,
+         {},
+         QStringLiteral("cmdcopierhtml"),
+         QStringLiteral("Copier en HTML"),
+         true},
+        {QStringLiteral("bbcode"),
+         QStringLiteral("BBCode"),
          QStringLiteral("[color=#RRVVBB] [b] [u] [i] [s] (le fond n'a pas de BBCode)"),
-         kNoBackground, &codeformat::bbcode, nullptr, &characterCount,
-         QStringLiteral("cmdcopierbbcode"), QStringLiteral("Copier en BBCode")},
+         kNoBackground,
+         &codeformat::bbcode,
+         nullptr,
+         &characterCount,
+         0,
+         {},
+         QStringLiteral("cmdcopierbbcode"),
+         QStringLiteral("Copier en BBCode")},
         {QStringLiteral("ansi"),
          QStringLiteral("Couleurs du terminal"),
          QStringLiteral("couleurs 24 bits et styles du terminal"),
@@ -69,6 +142,8 @@ const QList<Dialect>& dialects() {
          &codeformat::ansi,
          nullptr,
          &characterCount,
+         0,
+         {},
          {},
          {}},
     };

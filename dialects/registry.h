@@ -15,6 +15,7 @@ struct Expresses {
     bool underline = false;
     bool italic = false;
     bool strikethrough = false;
+    bool exactColours = false;  // false: each colour becomes the nearest of a few
 };
 
 // One chat or output format: how runs are written in it, how a line of it is
@@ -31,6 +32,10 @@ struct Dialect {
     Writer write = nullptr;  // nullptr: runs are not written in it
     Reader read = nullptr;   // nullptr: it is not read
     LengthRule length = nullptr;
+    // The longest result the chat takes, counted by `length`, in `unit`
+    // (French, plural); 0: no limit.
+    qsizetype limit = 0;
+    QString unit;
     // The code reader's button that copies every line in this format (its
     // control name and caption); empty: no button.
     QString copyName;
