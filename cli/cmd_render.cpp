@@ -71,7 +71,9 @@ QString usage() {
                "  Codes lus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »), "
                "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
                "  Les couleurs de la palette (·$N, [c=N]) sont celles qu'affichent les "
-               "logiciels compatibles.");
+               "logiciels compatibles.\n"
+               "  Un résultat plus long que ce que garde sa messagerie est écrit quand même, "
+               "suivi d'un avertissement.");
 }
 
 constexpr qsizetype kInputChunk = 64 * 1024;
