@@ -164,6 +164,28 @@ TEST(CliRender, WritesALineForEveryChat) {
         EXPECT_TRUE(help.out.contains(QStringLiteral("--format %1 ").arg(id))) << id;
 }
 
+// A smooth gradient written for a chat of Messenger Plus! reads back as the
+// same runs; for the others, each character keeps a colour code of its own
+// where its colour differs.
+TEST(CliRender, WritesASmoothGradientForEveryChat) {
+    const QString gradient =
+        cliLine({"gradient", "--smooth", "--bold", "--stops", "#FF0000,#0000FF", "abcde"});
+    const QString runs = cliLine({"render", "--format", "runs", gradient});
+    ASSERT_EQ(runs.count(u'\n'), 4) << runs.toStdString();
+    for (const char* id : {"plus3", "pluslive"}) {
+        const QString written = cliLine({"render", "--format", id, gradient});
+        EXPECT_EQ(cliLine({"render", "--format", "runs", written}), runs) << id;
+    }
+    EXPECT_EQ(cliLine({"render", "--format", "irc", gradient}), QStringLiteral("\x02\x03"
+                                                                               "04a\x03"
+                                                                               "51b\x03"
+                                                                               "06c\x03"
+                                                                               "72d\x03"
+                                                                               "60e\x0F"));
+    EXPECT_EQ(cliLine({"render", "--format", "discord", gradient}),
+              QStringLiteral("```ansi\n\x1b[0;1;31ma\x1b[0;1;35mbc\x1b[0;1;34mde\x1b[0m\n```"));
+}
+
 // A result longer than its chat takes is printed whole, with one warning.
 TEST(CliRender, WarnsOfAResultOverItsFormatsLimit) {
     // 300 "é" and the bold codes: 2 × 300 + 2 bytes of IRC.

@@ -45,6 +45,8 @@ TEST(DiscordWriter, WritesOneCodeBlockWithACodeWhereTheLookChanges) {
     // Colours with one nearest colour look the same, so they make no code.
     EXPECT_EQ(discordBody(QStringLiteral("·$4a·$(250,000,000)b")),
               QStringLiteral("\x1b[0;31mab\x1b[0m"));
+    EXPECT_EQ(discordBody(QStringLiteral("[c=4]abc[/c=12]")),
+              QStringLiteral("\x1b[0;31ma\x1b[0;30mb\x1b[0;34mc\x1b[0m"));
     EXPECT_EQ(codeformat::discord({}), QStringLiteral("```ansi\n\n```"));
 }
 

@@ -40,6 +40,11 @@ TEST(IrcWriter, WritesStylesOnAndResetsWhereSomethingTurnsOff) {
     EXPECT_EQ(asIrc(QStringLiteral("·#·$4a·0·#b")), QStringLiteral("\x02\x03"
                                                                    "04a\x0F\x02"
                                                                    "b\x0F"));
+    // A fade: one colour per character, each the nearest IRC colour.
+    EXPECT_EQ(asIrc(QStringLiteral("[c=4]abc[/c=12]")), QStringLiteral("\x03"
+                                                                       "04a\x03"
+                                                                       "38b\x03"
+                                                                       "12c\x0F"));
     EXPECT_EQ(asIrc(QStringLiteral("plain")), QStringLiteral("plain"));
     EXPECT_EQ(asIrc(QString()), QString());
 }

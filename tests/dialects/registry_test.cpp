@@ -58,3 +58,24 @@ TEST(Dialects, EveryWriterWritesEveryRunOfALine) {
 }
 
 }  // namespace
+
+namespace {
+
+// Both Messenger Plus! formats are read back by the Plus! reader, and a
+// Messenger name keeps 129 characters, codes included.
+TEST(Dialects, MessengerFormatsAreReadBackAndLimitedToANickname) {
+    const QList<StyledRun> runs = readPlusCode(QStringLiteral("·$4,8a·#b·$(001,002,003)c"));
+    for (const char* id : {"plus3", "pluslive"}) {
+        const Dialect* d = findDialect(QLatin1StringView(id));
+        ASSERT_NE(d, nullptr) << id;
+        ASSERT_NE(d->read, nullptr) << id;
+        EXPECT_EQ(d->read(d->write(runs)), runs) << id;
+        EXPECT_EQ(d->limit, 129) << id;
+        EXPECT_EQ(d->length(QStringLiteral("·#é")), 3) << id;
+    }
+    // The formats that are not a chat's have no limit.
+    for (const char* id : {"text", "runs", "html", "bbcode", "ansi"})
+        EXPECT_EQ(findDialect(QLatin1StringView(id))->limit, 0) << id;
+}
+
+}  // namespace
