@@ -6,6 +6,8 @@
 #include "codeformats.h"
 #include "palettenumbers.h"
 
+#include <algorithm>
+
 namespace chromanick {
 
 namespace {
@@ -43,52 +45,24 @@ QString characters() {
 
 const QList<Dialect>& dialects() {
     static const QList<Dialect> table{
-        {QStringLiteral("plus3"),
-         QStringLiteral("Messenger Plus! 3 (·$)"),
+        {QStringLiteral("plus3"), QStringLiteral("Messenger Plus! 3 (·$)"),
          QStringLiteral("codes de Messenger Plus! 3 : ·# ·@ ·& ·' ·$N ·$(rrr,vvv,bbb) ·$,fond ·0"),
-         kEverything,
-         &codeformat::plus3,
-         &readPlusLine,
-         &characterCount,
-         kMessengerName,
-         characters(),
-         {},
-         {}},
-        {QStringLiteral("pluslive"),
-         QStringLiteral("Messenger Plus! Live ([c=…])"),
+         kEverything, &codeformat::plus3, &readPlusLine, &characterCount, kMessengerName,
+         characters()},
+        {QStringLiteral("pluslive"), QStringLiteral("Messenger Plus! Live ([c=…])"),
          QStringLiteral("balises de Messenger Plus! Live : [b] [u] [i] [s] [a=…] [c=…]"),
-         kEverything,
-         &codeformat::pluslive,
-         &readPlusLine,
-         &characterCount,
-         kMessengerName,
-         characters(),
-         {},
-         {}},
-        {QStringLiteral("irc"),
-         QStringLiteral("IRC (mIRC)"),
+         kEverything, &codeformat::pluslive, &readPlusLine, &characterCount, kMessengerName,
+         characters()},
+        {QStringLiteral("irc"), QStringLiteral("IRC (mIRC)"),
          QStringLiteral("codes de contrôle d'IRC (mIRC), chaque couleur la plus proche des 99 "
                         "d'IRC"),
-         kNearestColours,
-         &codeformat::irc,
-         nullptr,
-         &utf8ByteCount,
-         kIrcLine,
-         QStringLiteral("octets"),
-         {},
-         {}},
-        {QStringLiteral("discord"),
-         QStringLiteral("Discord (bloc ansi)"),
+         kNearestColours, &codeformat::irc, nullptr, &utf8ByteCount, kIrcLine,
+         QStringLiteral("octets")},
+        {QStringLiteral("discord"), QStringLiteral("Discord (bloc ansi)"),
          QStringLiteral("bloc ```ansi de Discord : gras, souligné, la plus proche de ses 8 "
                         "couleurs et 8 fonds"),
-         kDiscordBlock,
-         &codeformat::discord,
-         nullptr,
-         &characterCount,
-         kDiscordMessage,
-         characters(),
-         {},
-         {}},
+         kDiscordBlock, &codeformat::discord, nullptr, &characterCount, kDiscordMessage,
+         characters()},
         {QStringLiteral("text"),
          QStringLiteral("Texte"),
          QStringLiteral("le texte visible seul"),
@@ -97,55 +71,20 @@ const QList<Dialect>& dialects() {
          nullptr,
          &characterCount,
          0,
-         {},
-         QStringLiteral("cmdcopiertexte"),
-         QStringLiteral("Copier le texte")},
-        {QStringLiteral("runs"),
-         QStringLiteral("Morceaux"),
+         characters()},
+        {QStringLiteral("runs"), QStringLiteral("Morceaux"),
          QStringLiteral("une ligne par morceau : couleur, fond (#RRVVBB ou -), styles (b u i s "
                         "ou -), texte, séparés par des tabulations"),
-         kEverything,
-         &codeformat::runsListing,
-         nullptr,
-         &characterCount,
-         0,
-         {},
-         {},
-         {}},
-        {QStringLiteral("html"),
-         QStringLiteral("HTML"),
-         QStringLiteral("un <span style=\"…\"> par morceau, texte échappé"),
-         kEverything,
-         &codeformat::html,
-         nullptr,
-         &characterCount,
-         0,
-         {},
-         QStringLiteral("cmdcopierhtml"),
-         QStringLiteral("Copier en HTML"),
-         true},
-        {QStringLiteral("bbcode"),
-         QStringLiteral("BBCode"),
+         kEverything, &codeformat::runsListing, nullptr, &characterCount, 0, characters()},
+        {QStringLiteral("html"), QStringLiteral("HTML"),
+         QStringLiteral("un <span style=\"…\"> par morceau, texte échappé"), kEverything,
+         &codeformat::html, nullptr, &characterCount, 0, characters(), true},
+        {QStringLiteral("bbcode"), QStringLiteral("BBCode"),
          QStringLiteral("[color=#RRVVBB] [b] [u] [i] [s] (le fond n'a pas de BBCode)"),
-         kNoBackground,
-         &codeformat::bbcode,
-         nullptr,
-         &characterCount,
-         0,
-         {},
-         QStringLiteral("cmdcopierbbcode"),
-         QStringLiteral("Copier en BBCode")},
-        {QStringLiteral("ansi"),
-         QStringLiteral("Couleurs du terminal"),
-         QStringLiteral("couleurs 24 bits et styles du terminal"),
-         kEverything,
-         &codeformat::ansi,
-         nullptr,
-         &characterCount,
-         0,
-         {},
-         {},
-         {}},
+         kNoBackground, &codeformat::bbcode, nullptr, &characterCount, 0, characters()},
+        {QStringLiteral("ansi"), QStringLiteral("Couleurs du terminal"),
+         QStringLiteral("couleurs 24 bits et styles du terminal"), kEverything, &codeformat::ansi,
+         nullptr, &characterCount, 0, characters()},
     };
     return table;
 }
@@ -155,6 +94,36 @@ const Dialect* findDialect(const QString& id) {
         if (dialect.id == id) return &dialect;
     }
     return nullptr;
+}
+
+QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs) {
+    struct Feature {
+        bool Expresses::*shown;
+        bool (*used)(const Style&);
+        const char16_t* name;
+    };
+    static constexpr Feature kFeatures[] = {
+        {&Expresses::foreground, [](const Style& s) { return s.foreground.has_value(); },
+         u"couleur du texte"},
+        {&Expresses::background, [](const Style& s) { return s.background.has_value(); }, u"fond"},
+        {&Expresses::bold, [](const Style& s) { return s.bold; }, u"gras"},
+        {&Expresses::underline, [](const Style& s) { return s.underline; }, u"souligné"},
+        {&Expresses::italic, [](const Style& s) { return s.italic; }, u"italique"},
+        {&Expresses::strikethrough, [](const Style& s) { return s.strikethrough; }, u"barré"},
+    };
+    QStringList lost;
+    for (const Feature& f : kFeatures) {
+        if (expresses.*f.shown) continue;
+        const auto uses = [&](const StyledRun& run) { return f.used(run.style); };
+        if (std::any_of(runs.begin(), runs.end(), uses)) lost.append(QString::fromUtf16(f.name));
+    }
+    const auto coloured = [&](const StyledRun& run) {
+        return (expresses.foreground && run.style.foreground) ||
+               (expresses.background && run.style.background);
+    };
+    if (!expresses.exactColours && std::any_of(runs.begin(), runs.end(), coloured))
+        lost.append(QStringLiteral("couleurs exactes"));
+    return lost;
 }
 
 }  // namespace chromanick

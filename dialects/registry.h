@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace chromanick {
 
@@ -32,15 +33,11 @@ struct Dialect {
     Writer write = nullptr;  // nullptr: runs are not written in it
     Reader read = nullptr;   // nullptr: it is not read
     LengthRule length = nullptr;
-    // The longest result the chat takes, counted by `length`, in `unit`
-    // (French, plural); 0: no limit.
+    // What `length` counts, in French, plural ("caractères", "octets").
+    // The longest result the chat takes, in that unit; 0: no limit.
     qsizetype limit = 0;
     QString unit;
-    // The code reader's button that copies every line in this format (its
-    // control name and caption); empty: no button.
-    QString copyName;
-    QString copyCaption;
-    // The copy also puts the text on the clipboard as rich text (HTML).
+    // A copy also puts the text on the clipboard as rich text (HTML).
     bool copiesRichText = false;
 };
 
@@ -49,5 +46,11 @@ const QList<Dialect>& dialects();
 
 // The format called `id`, or nullptr.
 const Dialect* findDialect(const QString& id);
+
+// What of `runs` a format that shows `expresses` loses, in French, in the
+// order of Style ("couleur du texte", "fond", "gras", "souligné",
+// "italique", "barré"), then "couleurs exactes" when it shows colours only
+// as the nearest of a few; empty when it shows everything the runs use.
+QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs);
 
 }  // namespace chromanick
