@@ -42,5 +42,7 @@ QString irc(const QList<StyledRun>& runs);
 // A Discord "ansi" code block: bold, underline and the nearest of its 8 text
 // colours and 8 backgrounds; italic and strikethrough are not shown.
 QString discord(const QList<StyledRun>& runs);
+// Whether Discord has `colour` among its text colours (or its backgrounds).
+bool discordShows(BgrColor colour, bool background);
 
 }  // namespace chromanick::codeformat

@@ -3,6 +3,7 @@
 #include "codeformats.h"
 #include "core/oklab.h"
 
+#include <algorithm>
 #include <array>
 
 namespace chromanick::codeformat {
@@ -56,6 +57,11 @@ void appendText(QString& out, const QString& text) {
 }
 
 }  // namespace
+
+bool discordShows(BgrColor colour, bool background) {
+    const auto& colours = background ? kBackgrounds : kTextColours;
+    return std::find(colours.begin(), colours.end(), colour) != colours.end();
+}
 
 QString discord(const QList<StyledRun>& runs) {
     QString out = QStringLiteral("```ansi\n");

@@ -4,6 +4,7 @@
 #include "registry.h"
 
 #include "codeformats.h"
+#include "ircpalette.h"
 #include "palettenumbers.h"
 
 #include <algorithm>
@@ -22,10 +23,14 @@ qsizetype utf8ByteCount(const QString& written) {
     return written.toUtf8().size();
 }
 
-constexpr Expresses kEverything{true, true, true, true, true, true, true};
-constexpr Expresses kNoBackground{true, false, true, true, true, true, true};
-constexpr Expresses kNearestColours{true, true, true, true, true, true, false};
-constexpr Expresses kDiscordBlock{true, true, true, true, false, false, false};
+bool isIrcColour(BgrColor colour, bool) {
+    return ircColours()[std::size_t(nearestIrcColour(colour))] == colour;
+}
+
+constexpr Expresses kEverything{true, true, true, true, true, true};
+constexpr Expresses kNoBackground{true, false, true, true, true, true};
+constexpr Expresses kIrcCodes{true, true, true, true, true, true, &isIrcColour};
+constexpr Expresses kDiscordBlock{true, true, true, true, false, false, &codeformat::discordShows};
 
 // The longest nickname the messenger keeps, codes included.
 constexpr qsizetype kMessengerName = 129;
@@ -56,8 +61,7 @@ const QList<Dialect>& dialects() {
         {QStringLiteral("irc"), QStringLiteral("IRC (mIRC)"),
          QStringLiteral("codes de contrôle d'IRC (mIRC), chaque couleur la plus proche des 99 "
                         "d'IRC"),
-         kNearestColours, &codeformat::irc, nullptr, &utf8ByteCount, kIrcLine,
-         QStringLiteral("octets")},
+         kIrcCodes, &codeformat::irc, nullptr, &utf8ByteCount, kIrcLine, QStringLiteral("octets")},
         {QStringLiteral("discord"), QStringLiteral("Discord (bloc ansi)"),
          QStringLiteral("bloc ```ansi de Discord : gras, souligné, la plus proche de ses 8 "
                         "couleurs et 8 fonds"),
@@ -117,11 +121,14 @@ QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs) {
         const auto uses = [&](const StyledRun& run) { return f.used(run.style); };
         if (std::any_of(runs.begin(), runs.end(), uses)) lost.append(QString::fromUtf16(f.name));
     }
-    const auto coloured = [&](const StyledRun& run) {
-        return (expresses.foreground && run.style.foreground) ||
-               (expresses.background && run.style.background);
+    const auto shownAsAnother = [&](const StyledRun& run) {
+        const Style& s = run.style;
+        return (expresses.foreground && s.foreground &&
+                !expresses.showsColour(*s.foreground, false)) ||
+               (expresses.background && s.background &&
+                !expresses.showsColour(*s.background, true));
     };
-    if (!expresses.exactColours && std::any_of(runs.begin(), runs.end(), coloured))
+    if (expresses.showsColour != nullptr && std::any_of(runs.begin(), runs.end(), shownAsAnother))
         lost.append(QStringLiteral("couleurs exactes"));
     return lost;
 }

@@ -16,7 +16,9 @@ struct Expresses {
     bool underline = false;
     bool italic = false;
     bool strikethrough = false;
-    bool exactColours = false;  // false: each colour becomes the nearest of a few
+    // Whether a text colour (or a background) is shown as it is, not as the
+    // nearest of a few; nullptr: every colour is.
+    bool (*showsColour)(BgrColor colour, bool background) = nullptr;
 };
 
 // One chat or output format: how runs are written in it, how a line of it is
@@ -49,8 +51,8 @@ const Dialect* findDialect(const QString& id);
 
 // What of `runs` a format that shows `expresses` loses, in French, in the
 // order of Style ("couleur du texte", "fond", "gras", "souligné",
-// "italique", "barré"), then "couleurs exactes" when it shows colours only
-// as the nearest of a few; empty when it shows everything the runs use.
+// "italique", "barré"), then "couleurs exactes" when a colour of the runs is
+// shown as another, nearest one; empty when it shows everything they use.
 QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs);
 
 }  // namespace chromanick

@@ -84,5 +84,9 @@ TEST(DiscordWriter, EachColourBecomesTheNearestOfDiscords) {
     ASSERT_NE(discord, nullptr);
     EXPECT_EQ(discord->limit, 2000);
     EXPECT_FALSE(discord->expresses.italic);
-    EXPECT_FALSE(discord->expresses.exactColours);
+    // Its own colours are shown as they are, others as the nearest.
+    const QList<StyledRun> own = {{"x", coloured(rgb(0xDC322F), rgb(0x002B36))}};
+    EXPECT_TRUE(notShown(discord->expresses, own).isEmpty());
+    const QList<StyledRun> swapped = {{"x", coloured(rgb(0x002B36), rgb(0xDC322F))}};
+    EXPECT_EQ(notShown(discord->expresses, swapped), QStringList{"couleurs exactes"});
 }

@@ -87,8 +87,11 @@ TEST(Dialects, NamesWhatAFormatCannotShowOfALine) {
     EXPECT_EQ(lost("discord", busy), QStringLiteral("italique, barré, couleurs exactes"));
     EXPECT_EQ(lost("bbcode", busy), QStringLiteral("fond"));
     EXPECT_EQ(lost("text", busy), QStringLiteral("couleur du texte, fond, gras, italique, barré"));
-    EXPECT_EQ(lost("irc", busy), QStringLiteral("couleurs exactes"));
     EXPECT_EQ(lost("plus3", busy), QString());
+    // Red 4 is one of IRC's colours; (001,002,003) is not.
+    EXPECT_EQ(lost("irc", QStringLiteral("·$4,1·@x")), QString());
+    EXPECT_EQ(lost("irc", QStringLiteral("·$4,1x·$,(001,002,003)y")),
+              QStringLiteral("couleurs exactes"));
     // A plain line loses nothing anywhere.
     for (const Dialect& d : dialects())
         EXPECT_TRUE(notShown(d.expresses, readPlusCode(QStringLiteral("abc"))).isEmpty());

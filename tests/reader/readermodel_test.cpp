@@ -83,7 +83,7 @@ TEST_F(ReaderModelTest, CopiesForTheChosenFormatAndMeasuresTheResult) {
     const int irc = int(formats.indexOf(findDialect(QStringLiteral("irc"))));
     ASSERT_GE(irc, 0);
     model.pickCopyFormat(irc);
-    model.setCode(QStringLiteral("·#é\n·$4x"));
+    model.setCode(QStringLiteral("·#é\n·$(250,000,000)x"));
     EXPECT_EQ(&model.copyFormat(), formats[irc]);
     model.copy();
     EXPECT_EQ(platform.clipboard, QStringLiteral("\x02é\x0F\n\x03"
