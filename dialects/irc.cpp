@@ -16,7 +16,8 @@ constexpr QChar kUnderline(0x1F);
 // The colour number that means "the default": written after a text colour
 // only, so that a "," and digits of the text are not read as a background.
 constexpr int kDefaultColour = 99;
-// The text colour written with a background when the run has none (black).
+// The text colour IRC shows with a background when the run has none: a
+// background is only written after a text colour.
 constexpr int kBlack = 1;
 
 // What IRC shows of a run: colour numbers (-1: none) and styles.
@@ -32,12 +33,10 @@ struct IrcStyle {
 };
 
 IrcStyle ircStyle(const Style& s) {
-    return {s.foreground ? nearestIrcColour(*s.foreground) : -1,
-            s.background ? nearestIrcColour(*s.background) : -1,
-            s.bold,
-            s.underline,
-            s.italic,
-            s.strikethrough};
+    const int background = s.background ? nearestIrcColour(*s.background) : -1;
+    int foreground = s.foreground ? nearestIrcColour(*s.foreground) : -1;
+    if (background >= 0 && foreground < 0) foreground = kBlack;
+    return {foreground, background, s.bold, s.underline, s.italic, s.strikethrough};
 }
 
 bool turnsOff(const IrcStyle& from, const IrcStyle& to) {
@@ -58,7 +57,7 @@ bool commaDigitFollows(QStringView text) {
 QString colourCode(const IrcStyle& from, const IrcStyle& to, QStringView text) {
     const bool backgroundChanges = to.background != from.background;
     if (to.foreground == from.foreground && !backgroundChanges) return {};
-    QString code = kColour + twoDigits(to.foreground >= 0 ? to.foreground : kBlack);
+    QString code = kColour + twoDigits(to.foreground);
     if (backgroundChanges || commaDigitFollows(text)) {
         code += QLatin1Char(',') + twoDigits(to.background >= 0 ? to.background : kDefaultColour);
     }

@@ -9,6 +9,16 @@ using namespace chromanick;
 
 namespace {
 
+// IRC codes as `cat -v` shows them: ^B bold, ^C colour, ^O plain,
+// ^_ underline, ^] italic, ^^ strikethrough.
+QString caret(const char* shown) {
+    QString codes = QString::fromUtf8(shown);
+    const std::pair<const char*, char16_t> kCodes[] = {{"^B", 0x02}, {"^C", 0x03}, {"^O", 0x0F},
+                                                       {"^_", 0x1F}, {"^]", 0x1D}, {"^^", 0x1E}};
+    for (const auto& [name, code] : kCodes) codes.replace(QLatin1StringView(name), QChar(code));
+    return codes;
+}
+
 QString asIrc(const QString& line) {
     return codeformat::irc(readPlusCode(line));
 }
@@ -27,64 +37,39 @@ constexpr BgrColor rgb(int red, int green, int blue) {
 }  // namespace
 
 TEST(IrcWriter, WritesStylesOnAndResetsWhereSomethingTurnsOff) {
-    EXPECT_EQ(asIrc(QStringLiteral("·#·$4ab·$(000,000,255)c·0d")), QStringLiteral("\x02\x03"
-                                                                                  "04ab\x03"
-                                                                                  "60c\x0F"
-                                                                                  "d"));
-    EXPECT_EQ(asIrc(QStringLiteral("·#·@·&·'x")), QStringLiteral("\x02\x1F\x1D\x1Ex\x0F"));
+    EXPECT_EQ(asIrc(QStringLiteral("·#·$4ab·$(000,000,255)c·0d")), caret("^B^C04ab^C60c^Od"));
+    EXPECT_EQ(asIrc(QStringLiteral("·#·@·&·'x")), caret("^B^_^]^^x^O"));
     // A style turning off starts again from plain, with what stays on.
-    EXPECT_EQ(asIrc(QStringLiteral("·#·&a·&b·#c")), QStringLiteral("\x02\x1D"
-                                                                   "a\x0F\x02"
-                                                                   "b\x0F"
-                                                                   "c"));
-    EXPECT_EQ(asIrc(QStringLiteral("·#·$4a·0·#b")), QStringLiteral("\x02\x03"
-                                                                   "04a\x0F\x02"
-                                                                   "b\x0F"));
+    EXPECT_EQ(asIrc(QStringLiteral("·#·&a·&b·#c")), caret("^B^]a^O^Bb^Oc"));
+    EXPECT_EQ(asIrc(QStringLiteral("·#·$4a·0·#b")), caret("^B^C04a^O^Bb^O"));
     // A fade: one colour per character, each the nearest IRC colour.
-    EXPECT_EQ(asIrc(QStringLiteral("[c=4]abc[/c=12]")), QStringLiteral("\x03"
-                                                                       "04a\x03"
-                                                                       "38b\x03"
-                                                                       "12c\x0F"));
+    EXPECT_EQ(asIrc(QStringLiteral("[c=4]abc[/c=12]")), caret("^C04a^C38b^C12c^O"));
     EXPECT_EQ(asIrc(QStringLiteral("plain")), QStringLiteral("plain"));
     EXPECT_EQ(asIrc(QString()), QString());
 }
 
 TEST(IrcWriter, WritesBackgroundsWithATextColourAlways) {
-    EXPECT_EQ(asIrc(QStringLiteral("·$4,8x")), QStringLiteral("\x03"
-                                                              "04,08x\x0F"));
-    EXPECT_EQ(asIrc(QStringLiteral("·$,8x")), QStringLiteral("\x03"
-                                                             "01,08x\x0F"));
+    EXPECT_EQ(asIrc(QStringLiteral("·$4,8x")), caret("^C04,08x^O"));
+    EXPECT_EQ(asIrc(QStringLiteral("·$,8x")), caret("^C01,08x^O"));
+    // IRC shows that text colour: black text on it needs no new code.
+    EXPECT_EQ(asIrc(QStringLiteral("·$,8x·$1y·0w·$,8·$1z")), caret("^C01,08xy^Ow^C01,08z^O"));
     // Only what changes: the text colour keeps its background.
-    EXPECT_EQ(asIrc(QStringLiteral("·$4,8a·$12b·$12,2c")), QStringLiteral("\x03"
-                                                                          "04,08a\x03"
-                                                                          "12b\x03"
-                                                                          "12,02c\x0F"));
+    EXPECT_EQ(asIrc(QStringLiteral("·$4,8a·$12b·$12,2c")), caret("^C04,08a^C12b^C12,02c^O"));
     // Colours that come out as one IRC colour are one run.
-    EXPECT_EQ(asIrc(QStringLiteral("·$(255,000,000)a·$(254,001,000)b")),
-              QStringLiteral("\x03"
-                             "04ab\x0F"));
+    EXPECT_EQ(asIrc(QStringLiteral("·$(255,000,000)a·$(254,001,000)b")), caret("^C04ab^O"));
 }
 
 TEST(IrcWriter, DigitsCommasAndControlCharactersOfTheTextStayText) {
-    EXPECT_EQ(codeformat::irc({{"5", coloured(rgb(255, 0, 0))}}), QStringLiteral("\x03"
-                                                                                 "045\x0F"));
-    EXPECT_EQ(codeformat::irc({{",5", coloured(rgb(255, 0, 0))}}), QStringLiteral("\x03"
-                                                                                  "04,99,5\x0F"));
-    EXPECT_EQ(codeformat::irc({{"a", coloured(rgb(255, 0, 0), rgb(255, 255, 0))},
-                               {",5", coloured(rgb(0, 0, 252), rgb(255, 255, 0))}}),
-              QStringLiteral("\x03"
-                             "04,08a\x03"
-                             "12,08,5\x0F"));
-    EXPECT_EQ(codeformat::irc({{",x", coloured(rgb(255, 0, 0))}}), QStringLiteral("\x03"
-                                                                                  "04,x\x0F"));
-    EXPECT_EQ(codeformat::irc({{"a\x02"
-                                "b\x03"
-                                "4\nc",
-                                Style{}}}),
-              QStringLiteral("a\uFFFD"
-                             "b\uFFFD"
-                             "4\uFFFD"
-                             "c"));
+    const BgrColor red = rgb(255, 0, 0);
+    const BgrColor yellow = rgb(255, 255, 0);
+    EXPECT_EQ(codeformat::irc({{"5", coloured(red)}}), caret("^C045^O"));
+    EXPECT_EQ(codeformat::irc({{",5", coloured(red)}}), caret("^C04,99,5^O"));
+    EXPECT_EQ(
+        codeformat::irc({{"a", coloured(red, yellow)}, {",5", coloured(rgb(0, 0, 252), yellow)}}),
+        caret("^C04,08a^C12,08,5^O"));
+    EXPECT_EQ(codeformat::irc({{",x", coloured(red)}}), caret("^C04,x^O"));
+    EXPECT_EQ(codeformat::irc({{QStringLiteral("a\u0002b\u00034\nc"), Style{}}}),
+              QStringLiteral("a\uFFFDb\uFFFD4\uFFFDc"));
 }
 
 TEST(IrcWriter, EachColourBecomesTheNearestOfIrcs) {
@@ -96,7 +81,7 @@ TEST(IrcWriter, EachColourBecomesTheNearestOfIrcs) {
         while (colours[first] != colours[n]) ++first;
         const QString number = QString::number(first).rightJustified(2, u'0');
         EXPECT_EQ(codeformat::irc({{"x", coloured(colours[n])}}),
-                  QChar(0x03) + number + QStringLiteral("x\x0F"))
+                  caret("^C") + number + caret("x^O"))
             << n;
     }
     const struct {
@@ -107,7 +92,7 @@ TEST(IrcWriter, EachColourBecomesTheNearestOfIrcs) {
                 {rgb(180, 0, 0), "40"}};
     for (const auto& [colour, number] : pure) {
         EXPECT_EQ(codeformat::irc({{"x", coloured(colour)}}),
-                  QChar(0x03) + QLatin1StringView(number) + QStringLiteral("x\x0F"))
+                  caret("^C") + QLatin1StringView(number) + caret("x^O"))
             << number;
     }
 }
@@ -115,9 +100,7 @@ TEST(IrcWriter, EachColourBecomesTheNearestOfIrcs) {
 TEST(IrcWriter, ALineIsCountedInBytesOfUtf8) {
     const Dialect* irc = findDialect(QStringLiteral("irc"));
     ASSERT_NE(irc, nullptr);
-    EXPECT_EQ(irc->length(QStringLiteral("\x02"
-                                         "é😀")),
-              1 + 2 + 4);
+    EXPECT_EQ(irc->length(caret("^Bé😀")), 1 + 2 + 4);
     EXPECT_EQ(irc->limit, 510);
     EXPECT_EQ(irc->unit, QStringLiteral("octets"));
 }
