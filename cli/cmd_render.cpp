@@ -1,8 +1,9 @@
 // chromanick-cli render: what a code line looks like, as text, runs, HTML,
-// BBCode or terminal colours.
+// BBCode or terminal colours, or written for another chat.
 #include "args.h"
 #include "dialects/plus3.h"
 #include "dialects/registry.h"
+#include "messages.h"
 #include "output.h"
 #include "registry.h"
 #include "storage/linedecoder.h"
@@ -17,7 +18,7 @@ namespace chromanick::cli {
 
 namespace {
 
-using Format = Dialect::Writer;
+using Format = const Dialect*;
 
 // The formats --format takes: every one runs can be written in.
 QList<const Dialect*> writtenFormats() {
@@ -36,7 +37,7 @@ QString formatNames() {
 
 Format findFormat(const QString& name, const QString& option) {
     for (const Dialect* d : writtenFormats()) {
-        if (name == d->id) return d->write;
+        if (name == d->id) return d;
     }
     throw UsageError(QStringLiteral("Format inconnu pour %1 : « %2 » (formats : %3).")
                          .arg(option, name, formatNames()));
@@ -44,24 +45,36 @@ Format findFormat(const QString& name, const QString& option) {
 
 // Terminal colours on a terminal, the bare text anywhere else.
 Format defaultFormat() {
-    return findDialect(isatty(fileno(stdout)) ? QStringLiteral("ansi") : QStringLiteral("text"))
-        ->write;
+    return findDialect(isatty(fileno(stdout)) ? QStringLiteral("ansi") : QStringLiteral("text"));
+}
+
+// Prints one line written in `format`; a result longer than the format's
+// chat takes is printed all the same, with a warning.
+void renderLine(Format format, const QString& line) {
+    const QString result = format->write(readPlusCode(line));
+    printResult(result);
+    if (format->limit <= 0) return;
+    const qsizetype length = format->length(result);
+    if (length > format->limit) printError(message::overLimit(length, format->limit, format->unit));
 }
 
 QString usage() {
     QString text = QStringLiteral("render [--format FORMAT] CODE\n");
     for (const Dialect* d : writtenFormats())
         text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
-    return text + QStringLiteral(
-                      "                         par défaut : ansi vers un terminal, text ailleurs\n"
-                      "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
-                      "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
-                      "UTF-16 avec sa marque, ou Windows-1252)\n"
-                      "  Codes lus : %1, "
-                      "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
-                      "  Les couleurs de la palette (%2, [c=N]) sont celles qu'affichent les "
-                      "logiciels compatibles.")
-                      .arg(plus3::readCodesSummary(), plus3::paletteNumberForm());
+    return text +
+           QStringLiteral(
+               "                         par défaut : ansi vers un terminal, text ailleurs\n"
+               "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
+               "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
+               "UTF-16 avec sa marque, ou Windows-1252)\n"
+               "  Codes lus : %1, "
+               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
+               "  Les couleurs de la palette (%2, [c=N]) sont celles qu'affichent les "
+               "logiciels compatibles.\n"
+               "  Un résultat plus long que ce que garde sa messagerie est écrit quand même, "
+               "suivi d'un avertissement.")
+               .arg(plus3::readCodesSummary(), plus3::paletteNumberForm());
 }
 
 constexpr qsizetype kInputChunk = 64 * 1024;
@@ -71,7 +84,7 @@ constexpr qsizetype kInputChunk = 64 * 1024;
 void renderStandardInput(Format format) {
     textfile::LineDecoder decoder;
     const auto render = [&](const QStringList& lines) {
-        for (const QString& line : lines) printResult(format(readPlusCode(line)));
+        for (const QString& line : lines) renderLine(format, line);
     };
     while (const std::optional<QByteArray> chunk = readInput(kInputChunk))
         render(decoder.feed(*chunk));
@@ -101,14 +114,14 @@ int run(const QStringList& args) {
         renderStandardInput(format);
         return 0;
     }
-    for (const QString& line : codeLines(code)) printResult(format(readPlusCode(line)));
+    for (const QString& line : codeLines(code)) renderLine(format, line);
     return 0;
 }
 
 const Registrar registrar{{
     QStringLiteral("render"),
     QStringLiteral("montre ce qu'affiche une ligne de codes : texte, morceaux, HTML, BBCode, "
-                   "couleurs du terminal"),
+                   "couleurs du terminal, ou l'écrit pour une autre messagerie"),
     usage(),
     &run,
 }};

@@ -16,4 +16,7 @@ using PaletteColours = std::array<BgrColor, kPaletteNumberCount>;
 // Messenger Plus! may shade these slightly.
 const PaletteColours& PaletteNumberColours();
 
+// The lowest palette number drawn in exactly `colour`, or -1.
+int paletteNumberOf(BgrColor colour);
+
 }  // namespace chromanick

@@ -32,4 +32,24 @@ QString bbcode(const QList<StyledRun>& runs);
 // terminal.
 QString ansi(const QList<StyledRun>& runs);
 
+// The chats' own codes. Each writes what, read back by that chat, shows the
+// same characters in the same colours and styles, as far as it can show
+// them; a colour equal to one of its palette is written as its number.
+//
+// Messenger Plus! 3 dot codes, as the editors write them: style toggles,
+// "·$N" or "·$(rrr,ggg,bbb)" and ",background", "·0" where a colour goes
+// back to none and at the end.
+QString plus3(const QList<StyledRun>& runs);
+// Messenger Plus! Live tags: [b] [u] [i] [s] around runs sharing their
+// styles, and [a=X] [c=X] around each coloured run.
+QString pluslive(const QList<StyledRun>& runs);
+// IRC control codes; each colour the nearest of IRC's 99 (OKLab). Control
+// characters of the text become U+FFFD.
+QString irc(const QList<StyledRun>& runs);
+// A Discord "ansi" code block: bold, underline and the nearest of its 8 text
+// colours and 8 backgrounds; italic and strikethrough are not shown.
+QString discord(const QList<StyledRun>& runs);
+// Whether Discord has `colour` among its text colours (or its backgrounds).
+bool discordShows(BgrColor colour, bool background);
+
 }  // namespace chromanick::codeformat

@@ -1,5 +1,6 @@
 #include "plus3.h"
 
+#include "codeformats.h"
 #include "core/compose.h"
 #include "core/graphemes.h"
 
@@ -57,6 +58,46 @@ QLatin1Char markerOf(CodeOp::Kind kind) {
             return QLatin1Char('0');
     }
 }
+
+// The codes the chat writer below spells, as the editors write them.
+namespace spell {
+
+QString marker(CodeOp::Kind kind) {
+    return QString(kDot) + markerOf(kind);
+}
+QString reset() {
+    return marker(CodeOp::Kind::Reset);
+}
+QString bold() {
+    return marker(CodeOp::Kind::Bold);
+}
+QString underline() {
+    return marker(CodeOp::Kind::Underline);
+}
+QString italic() {
+    return marker(CodeOp::Kind::Italic);
+}
+QString strikethrough() {
+    return marker(CodeOp::Kind::Strikethrough);
+}
+// A colour as a colour code names it: "(rrr,ggg,bbb)".
+QString rgbValue(BgrColor colour) {
+    return QLatin1Char('(') + Code_RVB(colour) + QLatin1Char(')');
+}
+// A palette number: "4", or "04" when `padded` (a digit follows, which would
+// otherwise be read as part of the number).
+QString paletteValue(int number, bool padded) {
+    return QString::number(number).rightJustified(padded ? 2 : 1, QLatin1Char('0'));
+}
+// "·$" with a text colour, then "," and a background; either value may be
+// empty, not both.
+QString colours(const QString& text, const QString& background) {
+    QString code = QString(kDot) + QLatin1Char('$') + text;
+    if (!background.isEmpty()) code += QLatin1Char(',') + background;
+    return code;
+}
+
+}  // namespace spell
 
 constexpr qsizetype kLongestCode = 16;  // "·$,(rrr,ggg,bbb)"
 
@@ -566,5 +607,108 @@ QList<StyledRun> readPlusCode(const QString& line, const PaletteColours& palette
 QList<StyledRun> readPlusCode(const QString& line) {
     return readPlusCode(line, PaletteNumberColours());
 }
+
+// --- A reading written for the chat: the editors' own codes, style toggles
+// then the colour code before each run that changes something, and "·0"
+// where a colour goes back to none.
+
+namespace codeformat {
+
+namespace {
+
+bool anyStyle(const Style& s) {
+    return s.bold || s.underline || s.italic || s.strikethrough;
+}
+
+// The toggles that take the styles of `from` to those of `to`.
+QString toggles(const Style& from, const Style& to) {
+    QString codes;
+    if (from.bold != to.bold) codes += spell::bold();
+    if (from.underline != to.underline) codes += spell::underline();
+    if (from.italic != to.italic) codes += spell::italic();
+    if (from.strikethrough != to.strikethrough) codes += spell::strikethrough();
+    return codes;
+}
+
+// A colour as a colour code names it: its palette number when it has one.
+QString colourValue(BgrColor colour, bool digitFollows) {
+    const int number = paletteNumberOf(colour);
+    return number >= 0 ? spell::paletteValue(number, digitFollows) : spell::rgbValue(colour);
+}
+
+bool startsWithDigit(QStringView text) {
+    return !text.isEmpty() && text.front().isDigit() && text.front().unicode() < 0x80;
+}
+
+// The codes written before a run of style `to` and text `text`, after one of
+// style `from`.
+class Transition {
+public:
+    Transition(const Style& from, const Style& to, const QString& text) : to_(to), text_(text) {
+        reset_ = (from.foreground && !to.foreground) || (from.background && !to.background);
+        from_ = reset_ ? Style{} : from;
+    }
+
+    QString codes() {
+        writeText_ = to_.foreground && to_.foreground != from_.foreground;
+        writeBackground_ = to_.background && to_.background != from_.background;
+        bool colourFirst = false;
+        // After a text colour alone, a "," would be read as a background:
+        // the code goes before the toggles, or names the background too, or
+        // starts again from "·0" so that the toggles come after it.
+        if (writeText_ && !writeBackground_ && text_.startsWith(QLatin1Char(','))) {
+            if (to_.background) {
+                writeBackground_ = true;
+            } else if (!toggles(from_, to_).isEmpty()) {
+                colourFirst = true;
+            } else if (anyStyle(to_)) {
+                reset_ = true;
+                from_ = Style{};
+                colourFirst = true;
+            }
+        }
+        const QString styles = toggles(from_, to_);
+        QString out = reset_ ? spell::reset() : QString();
+        if (colourFirst) return out + colourCode(styles.isEmpty()) + styles;
+        return out + styles + colourCode(true);
+    }
+
+private:
+    // The colour code; `last`: the run's text comes right after it.
+    QString colourCode(bool last) const {
+        if (!writeText_ && !writeBackground_) return {};
+        const bool digitFollows = last && startsWithDigit(text_);
+        const QString text = writeText_
+                                 ? colourValue(*to_.foreground, digitFollows && !writeBackground_)
+                                 : QString();
+        const QString background =
+            writeBackground_ ? colourValue(*to_.background, digitFollows) : QString();
+        return spell::colours(text, background);
+    }
+
+    Style from_;
+    const Style& to_;
+    const QString& text_;
+    bool reset_ = false;
+    bool writeText_ = false;
+    bool writeBackground_ = false;
+};
+
+}  // namespace
+
+QString plus3(const QList<StyledRun>& runs) {
+    QString out;
+    Style current;
+    for (const StyledRun& run : runs) {
+        if (run.text.isEmpty()) continue;
+        out += Transition(current, run.style, run.text).codes();
+        out += run.text;
+        current = run.style;
+    }
+    if (current != Style{}) out += spell::reset();
+    return out;
+}
+
+}  // namespace codeformat
 
 }  // namespace chromanick

@@ -4,7 +4,11 @@
 #include "registry.h"
 
 #include "codeformats.h"
+#include "core/palettenumbers.h"
+#include "ircpalette.h"
 #include "plus3.h"
+
+#include <algorithm>
 
 namespace chromanick {
 
@@ -15,26 +19,55 @@ qsizetype characterCount(const QString& written) {
     return written.size();
 }
 
+// Bytes of the UTF-8 form, as an IRC server counts a line.
+qsizetype utf8ByteCount(const QString& written) {
+    return written.toUtf8().size();
+}
+
+bool isIrcColour(BgrColor colour, bool) {
+    return ircColours()[std::size_t(nearestIrcColour(colour))] == colour;
+}
+
 constexpr Expresses kEverything{true, true, true, true, true, true};
 constexpr Expresses kNoBackground{true, false, true, true, true, true};
+constexpr Expresses kIrcCodes{true, true, true, true, true, true, &isIrcColour};
+constexpr Expresses kDiscordBlock{true, true, true, true, false, false, &codeformat::discordShows};
+
+// The longest nickname the messenger keeps, codes included.
+constexpr qsizetype kMessengerName = 129;
+// An IRC line without its CR LF.
+constexpr qsizetype kIrcLine = 510;
+constexpr qsizetype kDiscordMessage = 2000;
 
 QList<StyledRun> readPlusLine(const QString& line) {
     return readPlusCode(line);
+}
+
+QString characters() {
+    return QStringLiteral("caractères");
 }
 
 }  // namespace
 
 const QList<Dialect>& dialects() {
     static const QList<Dialect> table{
-        {QStringLiteral("plus3"),
-         QStringLiteral("Messenger Plus! 3"),
-         {},
-         kEverything,
-         nullptr,
-         &readPlusLine,
-         &characterCount,
-         {},
-         {}},
+        {QStringLiteral("plus3"), QStringLiteral("Messenger Plus! 3 (·$)"),
+         QStringLiteral("codes de Messenger Plus! 3 : ·# ·@ ·& ·' ·$N ·$(rrr,vvv,bbb) ·$,fond ·0"),
+         kEverything, &codeformat::plus3, &readPlusLine, &characterCount, kMessengerName,
+         characters()},
+        {QStringLiteral("pluslive"), QStringLiteral("Messenger Plus! Live ([c=…])"),
+         QStringLiteral("balises de Messenger Plus! Live : [b] [u] [i] [s] [a=…] [c=…]"),
+         kEverything, &codeformat::pluslive, &readPlusLine, &characterCount, kMessengerName,
+         characters()},
+        {QStringLiteral("irc"), QStringLiteral("IRC (mIRC)"),
+         QStringLiteral("codes de contrôle d'IRC (mIRC), chaque couleur la plus proche des 99 "
+                        "d'IRC"),
+         kIrcCodes, &codeformat::irc, nullptr, &utf8ByteCount, kIrcLine, QStringLiteral("octets")},
+        {QStringLiteral("discord"), QStringLiteral("Discord (bloc ansi)"),
+         QStringLiteral("bloc ```ansi de Discord : gras, souligné, la plus proche de ses 8 "
+                        "couleurs et 8 fonds"),
+         kDiscordBlock, &codeformat::discord, nullptr, &characterCount, kDiscordMessage,
+         characters()},
         {QStringLiteral("text"),
          QStringLiteral("Texte"),
          QStringLiteral("le texte visible seul"),
@@ -42,35 +75,21 @@ const QList<Dialect>& dialects() {
          &visibleText,
          nullptr,
          &characterCount,
-         QStringLiteral("cmdcopiertexte"),
-         QStringLiteral("Copier le texte")},
-        {QStringLiteral("runs"),
-         QStringLiteral("Morceaux"),
+         0,
+         characters()},
+        {QStringLiteral("runs"), QStringLiteral("Morceaux"),
          QStringLiteral("une ligne par morceau : couleur, fond (#RRVVBB ou -), styles (b u i s "
                         "ou -), texte, séparés par des tabulations"),
-         kEverything,
-         &codeformat::runsListing,
-         nullptr,
-         &characterCount,
-         {},
-         {}},
+         kEverything, &codeformat::runsListing, nullptr, &characterCount, 0, characters()},
         {QStringLiteral("html"), QStringLiteral("HTML"),
          QStringLiteral("un <span style=\"…\"> par morceau, texte échappé"), kEverything,
-         &codeformat::html, nullptr, &characterCount, QStringLiteral("cmdcopierhtml"),
-         QStringLiteral("Copier en HTML"), true},
+         &codeformat::html, nullptr, &characterCount, 0, characters(), true},
         {QStringLiteral("bbcode"), QStringLiteral("BBCode"),
          QStringLiteral("[color=#RRVVBB] [b] [u] [i] [s] (le fond n'a pas de BBCode)"),
-         kNoBackground, &codeformat::bbcode, nullptr, &characterCount,
-         QStringLiteral("cmdcopierbbcode"), QStringLiteral("Copier en BBCode")},
-        {QStringLiteral("ansi"),
-         QStringLiteral("Couleurs du terminal"),
-         QStringLiteral("couleurs 24 bits et styles du terminal"),
-         kEverything,
-         &codeformat::ansi,
-         nullptr,
-         &characterCount,
-         {},
-         {}},
+         kNoBackground, &codeformat::bbcode, nullptr, &characterCount, 0, characters()},
+        {QStringLiteral("ansi"), QStringLiteral("Couleurs du terminal"),
+         QStringLiteral("couleurs 24 bits et styles du terminal"), kEverything, &codeformat::ansi,
+         nullptr, &characterCount, 0, characters()},
     };
     return table;
 }
@@ -80,6 +99,39 @@ const Dialect* findDialect(const QString& id) {
         if (dialect.id == id) return &dialect;
     }
     return nullptr;
+}
+
+QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs) {
+    struct Feature {
+        bool Expresses::*shown;
+        bool (*used)(const Style&);
+        const char16_t* name;
+    };
+    static constexpr Feature kFeatures[] = {
+        {&Expresses::foreground, [](const Style& s) { return s.foreground.has_value(); },
+         u"couleur du texte"},
+        {&Expresses::background, [](const Style& s) { return s.background.has_value(); }, u"fond"},
+        {&Expresses::bold, [](const Style& s) { return s.bold; }, u"gras"},
+        {&Expresses::underline, [](const Style& s) { return s.underline; }, u"souligné"},
+        {&Expresses::italic, [](const Style& s) { return s.italic; }, u"italique"},
+        {&Expresses::strikethrough, [](const Style& s) { return s.strikethrough; }, u"barré"},
+    };
+    QStringList lost;
+    for (const Feature& f : kFeatures) {
+        if (expresses.*f.shown) continue;
+        const auto uses = [&](const StyledRun& run) { return f.used(run.style); };
+        if (std::any_of(runs.begin(), runs.end(), uses)) lost.append(QString::fromUtf16(f.name));
+    }
+    const auto shownAsAnother = [&](const StyledRun& run) {
+        const Style& s = run.style;
+        return (expresses.foreground && s.foreground &&
+                !expresses.showsColour(*s.foreground, false)) ||
+               (expresses.background && s.background &&
+                !expresses.showsColour(*s.background, true));
+    };
+    if (expresses.showsColour != nullptr && std::any_of(runs.begin(), runs.end(), shownAsAnother))
+        lost.append(QStringLiteral("couleurs exactes"));
+    return lost;
 }
 
 }  // namespace chromanick

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace chromanick {
 
@@ -15,6 +16,9 @@ struct Expresses {
     bool underline = false;
     bool italic = false;
     bool strikethrough = false;
+    // Whether a text colour (or a background) is shown as it is, not as the
+    // nearest of a few; nullptr: every colour is.
+    bool (*showsColour)(BgrColor colour, bool background) = nullptr;
 };
 
 // One chat or output format: how runs are written in it, how a line of it is
@@ -31,11 +35,11 @@ struct Dialect {
     Writer write = nullptr;  // nullptr: runs are not written in it
     Reader read = nullptr;   // nullptr: it is not read
     LengthRule length = nullptr;
-    // The code reader's button that copies every line in this format (its
-    // control name and caption); empty: no button.
-    QString copyName;
-    QString copyCaption;
-    // The copy also puts the text on the clipboard as rich text (HTML).
+    // What `length` counts, in French, plural ("caractères", "octets").
+    // The longest result the chat takes, in that unit; 0: no limit.
+    qsizetype limit = 0;
+    QString unit;
+    // A copy also puts the text on the clipboard as rich text (HTML).
     bool copiesRichText = false;
 };
 
@@ -44,5 +48,11 @@ const QList<Dialect>& dialects();
 
 // The format called `id`, or nullptr.
 const Dialect* findDialect(const QString& id);
+
+// What of `runs` a format that shows `expresses` loses, in French, in the
+// order of Style ("couleur du texte", "fond", "gras", "souligné",
+// "italique", "barré"), then "couleurs exactes" when a colour of the runs is
+// shown as another, nearest one; empty when it shows everything they use.
+QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs);
 
 }  // namespace chromanick

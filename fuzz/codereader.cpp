@@ -44,6 +44,10 @@ void codeReader(QByteArrayView data) {
     FUZZ_CHECK(html.count(QLatin1Char('>')) == 2 * runs.size());
     // ANSI: one sequence per run and the final reset, none from the text.
     FUZZ_CHECK(codeformat::ansi(runs).count(QChar(0x1B)) == runs.size() + 1);
+    // Discord: the text never closes the block; IRC: it never ends the line.
+    FUZZ_CHECK(codeformat::discord(runs).count(QStringLiteral("```")) == 2);
+    const QString irc = codeformat::irc(runs);
+    FUZZ_CHECK(!irc.contains(QLatin1Char('\n')) && !irc.contains(QLatin1Char('\r')));
 }
 
 }  // namespace chromanick::fuzz

@@ -10,6 +10,7 @@
 #include "ui/reader/readerwindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,6 +54,12 @@ TEST(ReaderFromEditors, PlusMenusOpenOneReaderOnText2) {
     ASSERT_NE(reader, nullptr);
     EXPECT_TRUE(reader->isVisible());
     EXPECT_EQ(reader->model().code(), QStringLiteral("·#edited by hand"));
+    // The format picked for copies is kept while the program runs.
+    auto* formats = reader->findChild<QComboBox*>(QStringLiteral("cbocopierpour"));
+    ASSERT_NE(formats, nullptr);
+    formats->setCurrentIndex(formats->findText(QStringLiteral("IRC (mIRC)")));
+    emit formats->activated(formats->currentIndex());
+    reader->close();
 
     app.mainModel().setNickname(QStringLiteral("abcde"));
     app.switchToGradientEditor();
@@ -61,6 +68,7 @@ TEST(ReaderFromEditors, PlusMenusOpenOneReaderOnText2) {
     EXPECT_EQ(app.codeReader(), reader);  // the same window
     EXPECT_EQ(reader->model().code(), app.gradientModel()->output());
     EXPECT_EQ(visibleText(reader->model().lines().front()), QStringLiteral("abcde"));
+    EXPECT_EQ(formats->currentText(), QStringLiteral("IRC (mIRC)"));
 
     app.endProgram();
     EXPECT_FALSE(reader->isVisible());

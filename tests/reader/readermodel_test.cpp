@@ -76,6 +76,34 @@ TEST_F(ReaderModelTest, CopiesGoThroughTheClipboardOneResultPerLine) {
     EXPECT_EQ(platform.clipboard, QStringLiteral("[b]<b>[/b]x\n[color=#FF0000]y[/color]"));
 }
 
+// "Copier pour :" keeps its choice over new codes; the length is the longest
+// line written in it, against the chat's limit and in its unit.
+TEST_F(ReaderModelTest, CopiesForTheChosenFormatAndMeasuresTheResult) {
+    const QList<const Dialect*> formats = CodeReaderModel::copyFormats();
+    const int irc = int(formats.indexOf(findDialect(QStringLiteral("irc"))));
+    ASSERT_GE(irc, 0);
+    model.pickCopyFormat(irc);
+    model.setCode(QStringLiteral("·#é\n·$(250,000,000)x"));
+    EXPECT_EQ(&model.copyFormat(), formats[irc]);
+    model.copy();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("\x02é\x0F\n\x03"
+                                                 "04x\x0F"));
+    EXPECT_EQ(model.formatLengthText(),
+              QStringLiteral("Longueur dans ce format : 5 octets sur 510."));
+    EXPECT_EQ(model.notShownText(), QStringLiteral("Ce format ne montre pas : couleurs exactes."));
+
+    model.setCode(QString(300, QChar(0xE9)));
+    EXPECT_EQ(model.formatLengthText(), QStringLiteral("Longueur dans ce format : 600 octets sur "
+                                                       "510. Trop long pour cette messagerie."));
+    EXPECT_TRUE(model.notShownText().isEmpty());
+    const int html = int(formats.indexOf(findDialect(QStringLiteral("html"))));
+    model.pickCopyFormat(html);
+    model.setCode(QStringLiteral("x"));
+    EXPECT_EQ(model.formatLengthText(), QStringLiteral("Longueur dans ce format : 23 caractères."));
+    model.pickCopyFormat(int(formats.size()));  // not an entry: ignored
+    EXPECT_EQ(model.copyFormatIndex(), html);
+}
+
 TEST_F(ReaderModelTest, PasteReadsTheClipboardOrSaysItHoldsNoText) {
     platform.clipboard = QStringLiteral("·@a\n·&b");
     model.paste();

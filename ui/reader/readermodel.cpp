@@ -19,9 +19,13 @@ QStringList splitLines(const QString& text) {
     return unified.split(QLatin1Char('\n'));
 }
 
+// "2 caractères", "1 caractère", "0 octet": `unit` is plural.
+QString counted(qsizetype count, const QString& unit) {
+    return QString::number(count) + QLatin1Char(' ') + (count > 1 ? unit : unit.chopped(1));
+}
+
 QString characters(qsizetype count) {
-    return count > 1 ? QStringLiteral("%1 caractères").arg(count)
-                     : QStringLiteral("%1 caractère").arg(count);
+    return counted(count, QStringLiteral("caractères"));
 }
 
 }  // namespace
@@ -75,6 +79,38 @@ QString CodeReaderModel::written(QString (*format)(const QList<StyledRun>&)) con
     out.reserve(lines_.size());
     for (const QList<StyledRun>& line : lines_) out.append(format(line));
     return out.join(QLatin1Char('\n'));
+}
+
+QList<const Dialect*> CodeReaderModel::copyFormats() {
+    QList<const Dialect*> formats;
+    for (const Dialect& d : dialects()) {
+        if (d.write != nullptr) formats.append(&d);
+    }
+    return formats;
+}
+
+void CodeReaderModel::pickCopyFormat(int index) {
+    if (index < 0 || index >= copyFormats().size() || index == copyIndex_) return;
+    copyIndex_ = index;
+    emit changed();
+}
+
+QString CodeReaderModel::formatLengthText() const {
+    const Dialect& format = copyFormat();
+    qsizetype longest = 0;
+    for (const QList<StyledRun>& line : lines_)
+        longest = std::max(longest, format.length(format.write(line)));
+    QString text = kFormatLength.arg(counted(longest, format.unit));
+    if (format.limit <= 0) return text + QLatin1Char('.');
+    text += kFormatLimit.arg(format.limit);
+    return longest > format.limit ? text + kOverLimit : text;
+}
+
+QString CodeReaderModel::notShownText() const {
+    QList<StyledRun> all;
+    for (const QList<StyledRun>& line : lines_) all += line;
+    const QStringList lost = notShown(copyFormat().expresses, all);
+    return lost.isEmpty() ? QString() : kNotShown.arg(lost.join(QStringLiteral(", ")));
 }
 
 void CodeReaderModel::copyAs(const Dialect& format) {

@@ -12,7 +12,8 @@
 namespace chromanick {
 
 // The code reader ("Lecteur de code") without its widgets: the code box, the
-// reading of each of its lines, the drawing size and the copy buttons.
+// reading of each of its lines, the drawing size and the copy in a chosen
+// format, with that format's length and what it cannot show.
 class CodeReaderModel : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +30,10 @@ public:
     static inline const QString kNoTextToPaste =
         QStringLiteral("Le presse-papiers ne contient pas de texte à coller.");
     static inline const QString kDefaultSize = QStringLiteral("12");
+    static inline const QString kFormatLength = QStringLiteral("Longueur dans ce format : %1");
+    static inline const QString kFormatLimit = QStringLiteral(" sur %1.");
+    static inline const QString kOverLimit = QStringLiteral(" Trop long pour cette messagerie.");
+    static inline const QString kNotShown = QStringLiteral("Ce format ne montre pas : %1.");
 
     explicit CodeReaderModel(Platform& platform, QObject* parent = nullptr);
 
@@ -51,6 +56,20 @@ public:
     void pickSize(const QString& entry);
     void paste();
     void copyAs(const Dialect& format);  // every line written in `format`, on the clipboard
+    // "Copier pour :": the format picked in `copyFormats()`, kept while the
+    // program runs, and "Copier".
+    void pickCopyFormat(int index);
+    void copy() { copyAs(copyFormat()); }
+
+    // The formats "Copier pour :" lists: every one runs are written in, in
+    // the table's order.
+    static QList<const Dialect*> copyFormats();
+    const Dialect& copyFormat() const { return *copyFormats()[copyIndex_]; }
+    int copyFormatIndex() const { return copyIndex_; }
+    // The longest line written in the chosen format, against its limit.
+    QString formatLengthText() const;
+    // What the chosen format loses of the lines; empty when nothing.
+    QString notShownText() const;
 
     // Every line written out by `format`, one result per line.
     QString written(QString (*format)(const QList<StyledRun>&)) const;
@@ -66,6 +85,7 @@ private:
     qsizetype codeLength_ = 0;
     qsizetype longestLine_ = 0;
     QString size_ = kDefaultSize;
+    int copyIndex_ = 0;
 };
 
 }  // namespace chromanick

@@ -1,7 +1,6 @@
 #include "readerwindow.h"
 
 #include "codedrawing.h"
-#include "dialects/registry.h"
 #include "readermodel.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
@@ -60,6 +59,12 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addLayout(buildButtons());
+    // Under the copy: the result's length in the chosen format, and what it loses.
+    formatLength_ = plainLabel(QString(), QStringLiteral("lbllongueurformat"), this);
+    layout->addWidget(formatLength_);
+    notShown_ = plainLabel(QString(), QStringLiteral("lblnonmontre"), this);
+    notShown_->setWordWrap(true);
+    layout->addWidget(notShown_);
 
     connect(codeBox_, &QPlainTextEdit::textChanged, this,
             [this] { model_.setCode(codeBox_->toPlainText()); });
@@ -80,11 +85,17 @@ QHBoxLayout* CodeReaderWindow::buildButtons() {
         return b;
     };
     button(QStringLiteral("cmdcoller"), QStringLiteral("Coller"), [this] { model_.paste(); });
-    // One copy button per format that has one, in the table's order.
-    for (const Dialect& format : dialects()) {
-        if (format.copyName.isEmpty()) continue;
-        button(format.copyName, format.copyCaption, [this, &format] { model_.copyAs(format); });
-    }
+    auto* copyCaption =
+        plainLabel(QStringLiteral("Copier pour :"), QStringLiteral("lblcopierpour"), this);
+    copyFormatBox_ = named(new QComboBox(this), QStringLiteral("cbocopierpour"));
+    for (const Dialect* format : CodeReaderModel::copyFormats())
+        copyFormatBox_->addItem(format->label);
+    copyCaption->setBuddy(copyFormatBox_);
+    row->addWidget(copyCaption);
+    row->addWidget(copyFormatBox_);
+    connect(copyFormatBox_, &QComboBox::activated, this,
+            [this](int index) { model_.pickCopyFormat(index); });
+    button(QStringLiteral("cmdcopier"), QStringLiteral("Copier"), [this] { model_.copy(); });
     row->addStretch();
     auto* close =
         named(new QPushButton(QStringLiteral("Fermer"), this), QStringLiteral("cmdfermer"));
@@ -118,6 +129,10 @@ void CodeReaderWindow::refresh() {
     if (sizeBox_->currentIndex() != sizeIndex) sizeBox_->setCurrentIndex(sizeIndex);
     drawing_->setLines(model_.lines(), model_.pointSize());
     lengths_->setText(model_.lengthsText());
+    if (copyFormatBox_->currentIndex() != model_.copyFormatIndex())
+        copyFormatBox_->setCurrentIndex(model_.copyFormatIndex());
+    formatLength_->setText(model_.formatLengthText());
+    notShown_->setText(model_.notShownText());
 }
 
 void CodeReaderWindow::keyPressEvent(QKeyEvent* event) {

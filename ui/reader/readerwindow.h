@@ -36,6 +36,9 @@ private:
     QComboBox* sizeBox_ = nullptr;
     CodeDrawing* drawing_ = nullptr;
     QLabel* lengths_ = nullptr;
+    QComboBox* copyFormatBox_ = nullptr;
+    QLabel* formatLength_ = nullptr;
+    QLabel* notShown_ = nullptr;
     bool placed_ = false;
 };
 
