@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace chromanick {
 
@@ -122,12 +123,12 @@ OkLab mixOkLab(const OkLab& from, const OkLab& to, double u) {
             from.b + (to.b - from.b) * u};
 }
 
-int nearestColourIndex(std::span<const BgrColor> palette, BgrColor colour) {
+int nearestColourIndex(std::span<const OkLab> palette, BgrColor colour) {
     const OkLab target = toOkLab(colour);
     int best = -1;
     double bestDistance = 0;
     for (std::size_t i = 0; i < palette.size(); ++i) {
-        const OkLab c = toOkLab(palette[i]);
+        const OkLab& c = palette[i];
         const double dL = c.L - target.L, da = c.a - target.a, db = c.b - target.b;
         const double distance = dL * dL + da * da + db * db;
         if (best < 0 || distance < bestDistance) {
@@ -136,6 +137,12 @@ int nearestColourIndex(std::span<const BgrColor> palette, BgrColor colour) {
         }
     }
     return best;
+}
+
+int nearestColourIndex(std::span<const BgrColor> palette, BgrColor colour) {
+    std::vector<OkLab> lab(palette.size());
+    std::transform(palette.begin(), palette.end(), lab.begin(), toOkLab);
+    return nearestColourIndex(std::span<const OkLab>(lab), colour);
 }
 
 }  // namespace chromanick

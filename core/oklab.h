@@ -27,5 +27,7 @@ OkLab mixOkLab(const OkLab& from, const OkLab& to, double u);
 // Euclidean distance in OKLab, a tie going to the lower index. -1 for an
 // empty palette.
 int nearestColourIndex(std::span<const BgrColor> palette, BgrColor colour);
+// The same over a palette already in OKLab (a fixed palette converts once).
+int nearestColourIndex(std::span<const OkLab> palette, BgrColor colour);
 
 }  // namespace chromanick

@@ -36,9 +36,10 @@ QString ansi(const QList<StyledRun>& runs);
 // same characters in the same colours and styles, as far as it can show
 // them; a colour equal to one of its palette is written as its number.
 //
-// Messenger Plus! 3 dot codes, as the editors write them: style toggles,
-// "·$N" or "·$(rrr,ggg,bbb)" and ",background", "·0" where a colour goes
-// back to none and at the end.
+// Messenger Plus! 3 dot codes, as the editors write them (plus3.cpp spells
+// them): style toggles, a text colour as a palette number or RGB and a
+// background after a comma, a reset where a colour goes back to none and at
+// the end.
 QString plus3(const QList<StyledRun>& runs);
 // Messenger Plus! Live tags: [b] [u] [i] [s] around runs sharing their
 // styles, and [a=X] [c=X] around each coloured run.

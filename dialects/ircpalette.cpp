@@ -37,7 +37,12 @@ const IrcColours& ircColours() {
 }
 
 int nearestIrcColour(BgrColor colour) {
-    return nearestColourIndex(ircColours(), colour);
+    static const std::array<OkLab, kIrcColourCount> lab = [] {
+        std::array<OkLab, kIrcColourCount> table{};
+        for (int n = 0; n < kIrcColourCount; ++n) table[n] = toOkLab(ircColours()[n]);
+        return table;
+    }();
+    return nearestColourIndex(std::span<const OkLab>(lab), colour);
 }
 
 }  // namespace chromanick

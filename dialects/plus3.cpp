@@ -594,6 +594,15 @@ QString customColourForm(bool background) {
     return background ? QStringLiteral("·$,(RRR,VVV,BBB)") : QStringLiteral("·$(RRR,VVV,BBB)");
 }
 
+QString formatLabel() {
+    return QStringLiteral("Messenger Plus! 3 (·$)");
+}
+
+QString writtenCodesSummary() {
+    return QStringLiteral(
+        "codes de Messenger Plus! 3 : ·# ·@ ·& ·' ·$N ·$(rrr,vvv,bbb) ·$,fond ·0");
+}
+
 }  // namespace plus3
 
 QString ComposeNickCode(const NickSettings& settings) {

@@ -35,6 +35,10 @@ bool mayHoldCodes(const QString& line);
 QString readCodesSummary();
 QString paletteNumberForm();
 QString customColourForm(bool background);
+// The format's French name in the table of formats, and its help line: the
+// codes the chat writer uses.
+QString formatLabel();
+QString writtenCodesSummary();
 
 }  // namespace plus3
 

@@ -51,10 +51,8 @@ QString characters() {
 
 const QList<Dialect>& dialects() {
     static const QList<Dialect> table{
-        {QStringLiteral("plus3"), QStringLiteral("Messenger Plus! 3 (·$)"),
-         QStringLiteral("codes de Messenger Plus! 3 : ·# ·@ ·& ·' ·$N ·$(rrr,vvv,bbb) ·$,fond ·0"),
-         kEverything, &codeformat::plus3, &readPlusLine, &characterCount, kMessengerName,
-         characters()},
+        {QStringLiteral("plus3"), plus3::formatLabel(), plus3::writtenCodesSummary(), kEverything,
+         &codeformat::plus3, &readPlusLine, &characterCount, kMessengerName, characters()},
         {QStringLiteral("pluslive"), QStringLiteral("Messenger Plus! Live ([c=…])"),
          QStringLiteral("balises de Messenger Plus! Live : [b] [u] [i] [s] [a=…] [c=…]"),
          kEverything, &codeformat::pluslive, &readPlusLine, &characterCount, kMessengerName,

@@ -38,7 +38,7 @@ TEST(NearestColourIndex, TiesGoToTheLowerIndexAndEmptyGivesMinusOne) {
                                           bgrFromRgb(200, 0, 0)};
     EXPECT_EQ(nearestColourIndex(palette, bgrFromRgb(12, 12, 12)), 0);
     EXPECT_EQ(nearestColourIndex(palette, bgrFromRgb(190, 10, 0)), 2);
-    EXPECT_EQ(nearestColourIndex({}, bgrFromRgb(1, 2, 3)), -1);
+    EXPECT_EQ(nearestColourIndex(std::span<const BgrColor>{}, bgrFromRgb(1, 2, 3)), -1);
 }
 
 }  // namespace
