@@ -10,7 +10,8 @@ namespace chromanick {
 
 namespace {
 
-// Characters as the messenger and the editors count them (UTF-16 units).
+// Characters as the messenger and the editors count them (UTF-16 units), as
+// Minecraft's chat does too (256 at most).
 qsizetype characterCount(const QString& written) {
     return written.size();
 }
@@ -71,6 +72,25 @@ const QList<Dialect>& dialects() {
          &characterCount,
          {},
          {}},
+        {QStringLiteral("minecraft"),
+         QStringLiteral("Minecraft (&#RRGGBB)"),
+         QStringLiteral("&#RRVVBB (ou &r sans couleur) puis &l &n &o &m avant chaque morceau "
+                        "(pas de fond)"),
+         kNoBackground,
+         &codeformat::minecraft,
+         &codeformat::readMinecraft,
+         &characterCount,
+         {},
+         {}},
+        {QStringLiteral("minimessage"),
+         QStringLiteral("Minecraft MiniMessage"),
+         QStringLiteral("balises <b> <u> <i> <st> et <#RRVVBB>…</#RRVVBB> (pas de fond)"),
+         kNoBackground,
+         &codeformat::miniMessage,
+         &codeformat::readMiniMessage,
+         &characterCount,
+         {},
+         {}},
     };
     return table;
 }
@@ -78,6 +98,36 @@ const QList<Dialect>& dialects() {
 const Dialect* findDialect(const QString& id) {
     for (const Dialect& dialect : dialects()) {
         if (dialect.id == id) return &dialect;
+    }
+    return nullptr;
+}
+
+}  // namespace chromanick
+
+namespace chromanick {
+
+QList<StyledRun> Reading::read(const QString& line) const {
+    return findDialect(format)->read(line);
+}
+
+const QList<Reading>& readings() {
+    static const QList<Reading> table{
+        {QStringLiteral("plus"), QStringLiteral("Messenger Plus! et IRC"),
+         QStringLiteral("codes Messenger Plus! (·… et […]) et codes de contrôle IRC (par défaut)"),
+         QStringLiteral("plus3")},
+        {QStringLiteral("minecraft"), QStringLiteral("Minecraft"),
+         QStringLiteral("codes Minecraft après & ou § : 0-9 a-f, #RRVVBB, x, l o n m k r"),
+         QStringLiteral("minecraft")},
+        {QStringLiteral("minimessage"), QStringLiteral("Minecraft MiniMessage"),
+         QStringLiteral("balises MiniMessage : couleurs, <gradient:…>, styles, <reset>"),
+         QStringLiteral("minimessage")},
+    };
+    return table;
+}
+
+const Reading* findReading(const QString& id) {
+    for (const Reading& reading : readings()) {
+        if (reading.id == id) return &reading;
     }
     return nullptr;
 }

@@ -45,4 +45,21 @@ const QList<Dialect>& dialects();
 // The format called `id`, or nullptr.
 const Dialect* findDialect(const QString& id);
 
+// A way to read a pasted line: `render --from` and the code reader's
+// "Lire comme :" list. Several formats may share one (the Plus! codes).
+struct Reading {
+    QString id;           // its name after `render --from` ("plus")
+    QString label;        // its entry in "Lire comme :"
+    QString description;  // its line in `chromanick-cli render --help`
+    QString format;       // the format of dialects() whose reader it is
+
+    QList<StyledRun> read(const QString& line) const;
+};
+
+// Every reading, the default first.
+const QList<Reading>& readings();
+
+// The reading called `id`, or nullptr.
+const Reading* findReading(const QString& id);
+
 }  // namespace chromanick
