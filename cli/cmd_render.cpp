@@ -42,6 +42,18 @@ Format findFormat(const QString& name, const QString& option) {
                          .arg(option, name, formatNames()));
 }
 
+QString readingNames() {
+    QStringList names;
+    for (const Reading& r : readings()) names.append(r.id);
+    return names.join(QStringLiteral(", "));
+}
+
+const Reading& findReadingFor(const QString& name, const QString& option) {
+    if (const Reading* reading = findReading(name)) return *reading;
+    throw UsageError(QStringLiteral("Format de lecture inconnu pour %1 : « %2 » (formats : %3).")
+                         .arg(option, name, readingNames()));
+}
+
 // Terminal colours on a terminal, the bare text anywhere else.
 Format defaultFormat() {
     return findDialect(isatty(fileno(stdout)) ? QStringLiteral("ansi") : QStringLiteral("text"))
@@ -49,7 +61,9 @@ Format defaultFormat() {
 }
 
 QString usage() {
-    QString text = QStringLiteral("render [--format FORMAT] CODE\n");
+    QString text = QStringLiteral("render [--from ID] [--format FORMAT] CODE\n");
+    for (const Reading& r : readings())
+        text += QStringLiteral("  --from ") + r.id.leftJustified(16) + r.description + u'\n';
     for (const Dialect* d : writtenFormats())
         text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
     return text +
@@ -58,8 +72,11 @@ QString usage() {
                "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
                "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
                "UTF-16 avec sa marque, ou Windows-1252)\n"
-               "  Codes lus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »), "
-               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
+               "  Codes lus avec --from plus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond "
+               "après « , »), "
+               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y], et "
+               "les codes de contrôle IRC (gras, italique, souligné, barré, couleurs, remise "
+               "à zéro)\n"
                "  Les couleurs de la palette (·$N, [c=N]) sont celles qu'affichent les "
                "logiciels compatibles.");
 }
@@ -68,10 +85,10 @@ constexpr qsizetype kInputChunk = 64 * 1024;
 
 // Each line of standard input, decoded as the program's files are, is
 // written as soon as it is read: only one line is held at a time.
-void renderStandardInput(Format format) {
+void renderStandardInput(const Reading& reading, Format format) {
     textfile::LineDecoder decoder;
     const auto render = [&](const QStringList& lines) {
-        for (const QString& line : lines) printResult(format(readPlusCode(line)));
+        for (const QString& line : lines) printResult(format(reading.read(line)));
     };
     while (const std::optional<QByteArray> chunk = readInput(kInputChunk))
         render(decoder.feed(*chunk));
@@ -89,8 +106,13 @@ QStringList codeLines(const QString& code) {
 
 int run(const QStringList& args) {
     Format format = nullptr;
+    const Reading* reading = &readings().front();
     const QStringList positionals =
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
+            if (option == u"--from") {
+                reading = &findReadingFor(scanner.takeValue(option), option);
+                return true;
+            }
             if (option != u"--format") return false;
             format = findFormat(scanner.takeValue(option), option);
             return true;
@@ -98,10 +120,10 @@ int run(const QStringList& args) {
     const QString code = singlePositional(positionals, QStringLiteral("le code"));
     if (format == nullptr) format = defaultFormat();
     if (code == u"-") {
-        renderStandardInput(format);
+        renderStandardInput(*reading, format);
         return 0;
     }
-    for (const QString& line : codeLines(code)) printResult(format(readPlusCode(line)));
+    for (const QString& line : codeLines(code)) printResult(format(reading->read(line)));
     return 0;
 }
 
