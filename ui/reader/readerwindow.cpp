@@ -50,6 +50,14 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     layout->addWidget(codeBox_);
 
     auto* sizeRow = new QHBoxLayout;
+    auto* readingCaption =
+        plainLabel(QStringLiteral("Lire comme :"), QStringLiteral("lbllirecomme"), this);
+    readingBox_ = named(new QComboBox(this), QStringLiteral("lstlirecomme"));
+    readingBox_->addItems(model_.readingLabels());
+    readingCaption->setBuddy(readingBox_);
+    sizeRow->addWidget(readingCaption);
+    sizeRow->addWidget(readingBox_);
+    sizeRow->addSpacing(12);
     auto* sizeCaption =
         plainLabel(QStringLiteral("Taille de l'aperçu :"), QStringLiteral("lbltaille"), this);
     sizeBox_ = named(new QComboBox(this), QStringLiteral("cbotaille"));
@@ -76,6 +84,8 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
 
     connect(codeBox_, &QPlainTextEdit::textChanged, this,
             [this] { model_.setCode(codeBox_->toPlainText()); });
+    connect(readingBox_, &QComboBox::activated, this,
+            [this](int index) { model_.pickReading(readingBox_->itemText(index)); });
     connect(sizeBox_, &QComboBox::activated, this,
             [this](int index) { model_.pickSize(sizeBox_->itemText(index)); });
     connect(&model_, &CodeReaderModel::changed, this, &CodeReaderWindow::refresh);
@@ -127,6 +137,8 @@ void CodeReaderWindow::refresh() {
         const QSignalBlocker blocker(codeBox_);
         replaceText(codeBox_, model_.code());
     }
+    const int readingIndex = readingBox_->findText(model_.reading().label);
+    if (readingBox_->currentIndex() != readingIndex) readingBox_->setCurrentIndex(readingIndex);
     const int sizeIndex = sizeBox_->findText(model_.size());
     if (sizeBox_->currentIndex() != sizeIndex) sizeBox_->setCurrentIndex(sizeIndex);
     drawing_->setLines(model_.lines(), model_.pointSize());
