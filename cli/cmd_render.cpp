@@ -43,6 +43,18 @@ Format findFormat(const QString& name, const QString& option) {
                          .arg(option, name, formatNames()));
 }
 
+QString readingNames() {
+    QStringList names;
+    for (const Reading& r : readings()) names.append(r.id);
+    return names.join(QStringLiteral(", "));
+}
+
+const Reading& findReadingFor(const QString& name, const QString& option) {
+    if (const Reading* reading = findReading(name)) return *reading;
+    throw UsageError(QStringLiteral("Format de lecture inconnu pour %1 : « %2 » (formats : %3).")
+                         .arg(option, name, readingNames()));
+}
+
 // Terminal colours on a terminal, the bare text anywhere else.
 Format defaultFormat() {
     return findDialect(isatty(fileno(stdout)) ? QStringLiteral("ansi") : QStringLiteral("text"));
@@ -50,8 +62,8 @@ Format defaultFormat() {
 
 // Prints one line written in `format`; a result longer than the format's
 // chat takes is printed all the same, with a warning.
-void renderLine(Format format, const QString& line) {
-    const QString result = format->write(readPlusCode(line));
+void renderLine(const Reading& reading, Format format, const QString& line) {
+    const QString result = format->write(reading.read(line));
     printResult(result);
     if (format->limit <= 0) return;
     const qsizetype length = format->length(result);
@@ -59,7 +71,9 @@ void renderLine(Format format, const QString& line) {
 }
 
 QString usage() {
-    QString text = QStringLiteral("render [--format FORMAT] CODE\n");
+    QString text = QStringLiteral("render [--from ID] [--format FORMAT] CODE\n");
+    for (const Reading& r : readings())
+        text += QStringLiteral("  --from ") + r.id.leftJustified(16) + r.description + u'\n';
     for (const Dialect* d : writtenFormats())
         text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
     return text +
@@ -68,8 +82,10 @@ QString usage() {
                "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
                "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
                "UTF-16 avec sa marque, ou Windows-1252)\n"
-               "  Codes lus : %1, "
-               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
+               "  Codes lus avec --from plus : %1, "
+               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y], et "
+               "les codes de contrôle IRC (gras, italique, souligné, barré, couleurs, remise "
+               "à zéro)\n"
                "  Les couleurs de la palette (%2, [c=N]) sont celles qu'affichent les "
                "logiciels compatibles.\n"
                "  Un résultat plus long que ce que garde sa messagerie est écrit quand même, "
@@ -81,10 +97,10 @@ constexpr qsizetype kInputChunk = 64 * 1024;
 
 // Each line of standard input, decoded as the program's files are, is
 // written as soon as it is read: only one line is held at a time.
-void renderStandardInput(Format format) {
+void renderStandardInput(const Reading& reading, Format format) {
     textfile::LineDecoder decoder;
     const auto render = [&](const QStringList& lines) {
-        for (const QString& line : lines) renderLine(format, line);
+        for (const QString& line : lines) renderLine(reading, format, line);
     };
     while (const std::optional<QByteArray> chunk = readInput(kInputChunk))
         render(decoder.feed(*chunk));
@@ -102,8 +118,13 @@ QStringList codeLines(const QString& code) {
 
 int run(const QStringList& args) {
     Format format = nullptr;
+    const Reading* reading = &readings().front();
     const QStringList positionals =
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
+            if (option == u"--from") {
+                reading = &findReadingFor(scanner.takeValue(option), option);
+                return true;
+            }
             if (option != u"--format") return false;
             format = findFormat(scanner.takeValue(option), option);
             return true;
@@ -111,10 +132,10 @@ int run(const QStringList& args) {
     const QString code = singlePositional(positionals, QStringLiteral("le code"));
     if (format == nullptr) format = defaultFormat();
     if (code == u"-") {
-        renderStandardInput(format);
+        renderStandardInput(*reading, format);
         return 0;
     }
-    for (const QString& line : codeLines(code)) renderLine(format, line);
+    for (const QString& line : codeLines(code)) renderLine(*reading, format, line);
     return 0;
 }
 

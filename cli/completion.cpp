@@ -29,6 +29,11 @@ QStringList valuesOf(const QString& option) {
         }
         return ids;
     }
+    if (option == u"--from") {
+        QStringList ids;
+        for (const Reading& r : readings()) ids.append(r.id);
+        return ids;
+    }
     return {};
 }
 

@@ -3,7 +3,9 @@
 #include "codeformats.h"
 #include "core/compose.h"
 #include "core/graphemes.h"
+#include "ircpalette.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace chromanick {
@@ -193,7 +195,25 @@ struct Piece {
     int backOwner;
 };
 
-// Reads one line: ordinary text, dot codes and tag codes, one position at a
+// IRC's control codes, read in every line with the dot and tag codes.
+bool isIrcCode(QChar c) {
+    switch (c.unicode()) {
+        case 0x02:
+        case 0x03:
+        case 0x04:
+        case 0x0F:
+        case 0x11:
+        case 0x16:
+        case 0x1D:
+        case 0x1E:
+        case 0x1F:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Reads one line: ordinary text, dot codes, tag codes and IRC codes, one position at a
 // time; each code reader returns the position after what it took, or nothing
 // when the text there is no code. The fades are applied once the whole line
 // is read, since only a closing tag tells how its characters are coloured.
@@ -207,14 +227,17 @@ public:
         qsizetype pos = 0;
         while (pos < line_.size()) {
             const QChar c = line_.at(pos);
-            if (c != kDot && c != QLatin1Char('[')) {
+            const bool irc = isIrcCode(c);
+            if (c != kDot && c != QLatin1Char('[') && !irc) {
                 ++pos;
                 continue;
             }
             // The text before a code is shown in the state before it.
             appendText(textStart, pos);
             textStart = pos;
-            const std::optional<qsizetype> after = c == kDot ? dotCode(pos + 1) : tagCode(pos + 1);
+            const std::optional<qsizetype> after = irc         ? ircCode(c, pos + 1)
+                                                   : c == kDot ? dotCode(pos + 1)
+                                                               : tagCode(pos + 1);
             pos = after ? *after : pos + 1;
             if (after) textStart = pos;
         }
@@ -254,15 +277,19 @@ private:
             case '\'':
                 return toggle(style_.strikethrough, pos);
             case '0':
-                style_ = Style{};
-                text_ = Channel{};
-                back_ = Channel{};
+                resetAll();
                 return pos + 1;
             case '$':
                 return dollarCode(pos + 1);
             default:
                 return std::nullopt;
         }
+    }
+
+    void resetAll() {
+        style_ = Style{};
+        text_ = Channel{};
+        back_ = Channel{};
     }
 
     static qsizetype toggle(bool& style, qsizetype pos) {
@@ -329,6 +356,69 @@ private:
             value = value * 16 + digit;
         }
         return ColourAt{bgrFromRgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF), pos + 7};
+    }
+
+    // --- IRC control codes ---
+
+    // The IRC code `c`, whose parameters start at `pos`. A control character
+    // is always a code: its colours are taken when they follow, and a
+    // colour code without one removes both colours.
+    qsizetype ircCode(QChar c, qsizetype pos) {
+        switch (c.unicode()) {
+            case 0x02:
+                return toggle(style_.bold, pos - 1);
+            case 0x1D:
+                return toggle(style_.italic, pos - 1);
+            case 0x1F:
+                return toggle(style_.underline, pos - 1);
+            case 0x1E:
+                return toggle(style_.strikethrough, pos - 1);
+            case 0x0F:
+                resetAll();
+                return pos;
+            case 0x03:
+            case 0x04: {
+                const auto colour =
+                    c.unicode() == 0x03 ? &CodeScanner::ircNumber : &CodeScanner::ircHex;
+                const std::optional<IrcColourAt> text = (this->*colour)(pos);
+                if (!text) {
+                    setByCode(style_.foreground, text_, std::nullopt);
+                    setByCode(style_.background, back_, std::nullopt);
+                    return pos;
+                }
+                setByCode(style_.foreground, text_, text->colour);
+                if (at(text->end) != QLatin1Char(',')) return text->end;
+                const std::optional<IrcColourAt> back = (this->*colour)(text->end + 1);
+                if (!back) return text->end;
+                setByCode(style_.background, back_, back->colour);
+                return back->end;
+            }
+            default:  // reverse and monospace change nothing shown
+                return pos;
+        }
+    }
+
+    // A colour of an IRC code; nothing for 99, the default colour.
+    struct IrcColourAt {
+        std::optional<BgrColor> colour;
+        qsizetype end;
+    };
+
+    // One or two digits: an IRC colour number.
+    std::optional<IrcColourAt> ircNumber(qsizetype pos) const {
+        if (!isDigit(at(pos))) return std::nullopt;
+        int number = at(pos).digitValue();
+        qsizetype end = pos + 1;
+        if (isDigit(at(end))) number = number * 10 + at(end++).digitValue();
+        if (number >= kIrcColourCount) return IrcColourAt{std::nullopt, end};
+        return IrcColourAt{ircColours()[std::size_t(number)], end};
+    }
+
+    // Six hexadecimal digits, red first (hex() reads the six after its marker).
+    std::optional<IrcColourAt> ircHex(qsizetype pos) const {
+        const std::optional<ColourAt> colour = hex(pos - 1);
+        if (!colour) return std::nullopt;
+        return IrcColourAt{colour->colour, colour->end};
     }
 
     // --- Tag codes ---
@@ -413,7 +503,8 @@ private:
 
     // A dot code sets the colour and opens no tag: what follows belongs to
     // no tag's fade.
-    static void setByCode(std::optional<BgrColor>& colour, Channel& channel, BgrColor value) {
+    static void setByCode(std::optional<BgrColor>& colour, Channel& channel,
+                          std::optional<BgrColor> value) {
         colour = value;
         channel.owner = -1;
     }
@@ -579,7 +670,8 @@ QString writeRuns(const QList<StyledRun>& runs) {
 }
 
 bool mayHoldCodes(const QString& line) {
-    return line.contains(kDot) || line.contains(QLatin1Char('['));
+    return std::any_of(line.cbegin(), line.cend(),
+                       [](QChar c) { return c == kDot || c == QLatin1Char('[') || isIrcCode(c); });
 }
 
 QString readCodesSummary() {

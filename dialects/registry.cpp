@@ -14,7 +14,8 @@ namespace chromanick {
 
 namespace {
 
-// Characters as the messenger and the editors count them (UTF-16 units).
+// Characters as the messenger and the editors count them (UTF-16 units), as
+// Minecraft's chat does too (256 at most).
 qsizetype characterCount(const QString& written) {
     return written.size();
 }
@@ -38,6 +39,7 @@ constexpr qsizetype kMessengerName = 129;
 // An IRC line without its CR LF.
 constexpr qsizetype kIrcLine = 510;
 constexpr qsizetype kDiscordMessage = 2000;
+constexpr qsizetype kMinecraftChat = 256;
 
 QList<StyledRun> readPlusLine(const QString& line) {
     return readPlusCode(line);
@@ -88,6 +90,15 @@ const QList<Dialect>& dialects() {
         {QStringLiteral("ansi"), QStringLiteral("Couleurs du terminal"),
          QStringLiteral("couleurs 24 bits et styles du terminal"), kEverything, &codeformat::ansi,
          nullptr, &characterCount, 0, characters()},
+        {QStringLiteral("minecraft"), QStringLiteral("Minecraft (&#RRGGBB)"),
+         QStringLiteral("&#RRVVBB (ou &r sans couleur) puis &l &n &o &m avant chaque morceau "
+                        "(pas de fond)"),
+         kNoBackground, &codeformat::minecraft, &codeformat::readMinecraft, &characterCount,
+         kMinecraftChat, characters()},
+        {QStringLiteral("minimessage"), QStringLiteral("Minecraft MiniMessage"),
+         QStringLiteral("balises <b> <u> <i> <st> et <#RRVVBB>…</#RRVVBB> (pas de fond)"),
+         kNoBackground, &codeformat::miniMessage, &codeformat::readMiniMessage, &characterCount,
+         kMinecraftChat, characters()},
     };
     return table;
 }
@@ -130,6 +141,32 @@ QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs) {
     if (expresses.showsColour != nullptr && std::any_of(runs.begin(), runs.end(), shownAsAnother))
         lost.append(QStringLiteral("couleurs exactes"));
     return lost;
+}
+
+QList<StyledRun> Reading::read(const QString& line) const {
+    return findDialect(format)->read(line);
+}
+
+const QList<Reading>& readings() {
+    static const QList<Reading> table{
+        {QStringLiteral("plus"), QStringLiteral("Messenger Plus! et IRC"),
+         QStringLiteral("codes Messenger Plus! (·… et […]) et codes de contrôle IRC (par défaut)"),
+         QStringLiteral("plus3")},
+        {QStringLiteral("minecraft"), QStringLiteral("Minecraft"),
+         QStringLiteral("codes Minecraft après & ou § : 0-9 a-f, #RRVVBB, x, l o n m k r"),
+         QStringLiteral("minecraft")},
+        {QStringLiteral("minimessage"), QStringLiteral("Minecraft MiniMessage"),
+         QStringLiteral("balises MiniMessage : couleurs, <gradient:…>, styles, <reset>"),
+         QStringLiteral("minimessage")},
+    };
+    return table;
+}
+
+const Reading* findReading(const QString& id) {
+    for (const Reading& reading : readings()) {
+        if (reading.id == id) return &reading;
+    }
+    return nullptr;
 }
 
 }  // namespace chromanick

@@ -54,5 +54,21 @@ const Dialect* findDialect(const QString& id);
 // "italique", "barré"), then "couleurs exactes" when a colour of the runs is
 // shown as another, nearest one; empty when it shows everything they use.
 QStringList notShown(const Expresses& expresses, const QList<StyledRun>& runs);
+// A way to read a pasted line: `render --from` and the code reader's
+// "Lire comme :" list. Several formats may share one (the Plus! codes).
+struct Reading {
+    QString id;           // its name after `render --from` ("plus")
+    QString label;        // its entry in "Lire comme :"
+    QString description;  // its line in `chromanick-cli render --help`
+    QString format;       // the format of dialects() whose reader it is
+
+    QList<StyledRun> read(const QString& line) const;
+};
+
+// Every reading, the default first.
+const QList<Reading>& readings();
+
+// The reading called `id`, or nullptr.
+const Reading* findReading(const QString& id);
 
 }  // namespace chromanick

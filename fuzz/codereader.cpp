@@ -28,7 +28,8 @@ void codeReader(QByteArrayView data) {
     for (const Dialect& format : dialects()) {
         if (format.read != nullptr) checkReading(line, format.read(line));
     }
-    // The Plus! codes: text without a dot or a bracket is all text, reading
+    // The Plus! codes: text without a dot, a bracket or an IRC control code
+    // is all text, reading
     // only drops characters, and the runs written back as codes read the same
     // (the writer keeps a dot or a "[" of their text from starting a code).
     const QList<StyledRun> runs = readPlusCode(line);

@@ -76,6 +76,27 @@ TEST(CliRender, DashReadsEveryLineOfStandardInput) {
     EXPECT_EQ(html.out, QStringLiteral("<span style=\"\">&lt;script&gt;</span>\n"));
 }
 
+TEST(CliRender, ReadsOtherChatsOnDemandAndIrcCodesAlways) {
+    // A line of one chat converts to another.
+    EXPECT_EQ(cliLine({"render", "--from", "minimessage", "--format", "minecraft",
+                       "<yellow>Hello <blue>World</blue>!"}),
+              QStringLiteral("&#FFFF55Hello &#5555FFWorld&#FFFF55!"));
+    EXPECT_EQ(cliLine({"render", "--from", "minecraft", "--format", "minimessage", "&c&lab&r<c"}),
+              QStringLiteral("<b><#FF5555>ab</#FF5555></b>\\<c"));
+    EXPECT_EQ(renderInput({"--from", "minecraft", "--format", "runs", "-"}, "&6a\n&lb\n").out,
+              QStringLiteral("#FFAA00\t-\t-\ta\n-\t-\tb\tb\n"));
+    // Without --from, Plus! codes and IRC codes; Minecraft codes are text.
+    const QString irc = QStringLiteral(
+        "\x02"
+        "a\x03"
+        "4,2b\x0F·$4c&ld");
+    EXPECT_EQ(cliLine({"render", "--format", "runs", irc}),
+              cliLine({"render", "--from", "plus", "--format", "runs", irc}));
+    EXPECT_EQ(cliLine({"render", "--format", "runs", irc}),
+              QStringLiteral("-\t-\tb\ta\n#FF0000\t#00007F\tb\tb\n#FF0000\t-\t-\tc&ld"));
+    expectUsageError({"render", "--from", "irc", "x"}, "« irc »");
+}
+
 TEST(CliRender, BadInputIsNamedWithStatusTwo) {
     expectUsageError({"render", "--format", "rtf", "x"}, "rtf");
     expectUsageError({"render", "--format"}, "--format");

@@ -1,4 +1,5 @@
 #include "dialects/registry.h"
+#include "dialects/codeformats.h"
 #include "dialects/plus3.h"
 
 #include <QSet>
@@ -39,6 +40,29 @@ TEST(Dialects, ThePlusReaderReadsWithTheProgramsPalette) {
     const QString line = QStringLiteral("·#·$4ab·0c");
     EXPECT_EQ(plus->read(line), readPlusCode(line));
     EXPECT_EQ(plus->length(line), line.size());
+}
+
+TEST(Dialects, EachReadingUsesAFormatsReaderAndThePlusCodesComeFirst) {
+    QSet<QString> ids, labels;
+    for (const Reading& r : readings()) {
+        EXPECT_FALSE(ids.contains(r.id)) << r.id.toStdString();
+        EXPECT_FALSE(labels.contains(r.label)) << r.id.toStdString();
+        ids.insert(r.id);
+        labels.insert(r.label);
+        EXPECT_FALSE(r.description.isEmpty()) << r.id.toStdString();
+        const Dialect* format = findDialect(r.format);
+        ASSERT_NE(format, nullptr) << r.id.toStdString();
+        ASSERT_NE(format->read, nullptr) << r.id.toStdString();
+        EXPECT_EQ(findReading(r.id), &r);
+    }
+    EXPECT_EQ(readings().front().id, QStringLiteral("plus"));
+    const QString line = QStringLiteral("·#a&lb<b>c");
+    EXPECT_EQ(findReading(QStringLiteral("plus"))->read(line), readPlusCode(line));
+    EXPECT_EQ(visibleText(findReading(QStringLiteral("minecraft"))->read(line)),
+              QStringLiteral("·#ab<b>c"));
+    EXPECT_EQ(visibleText(findReading(QStringLiteral("minimessage"))->read(line)),
+              QStringLiteral("·#a&lbc"));
+    EXPECT_EQ(findReading(QStringLiteral("plus3")), nullptr);
 }
 
 TEST(Dialects, EveryWriterWritesEveryRunOfALine) {

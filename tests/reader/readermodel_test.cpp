@@ -64,6 +64,32 @@ TEST_F(ReaderModelTest, SizeComesFromThePreviewSizeList) {
     EXPECT_EQ(changed.count(), 1);
 }
 
+TEST_F(ReaderModelTest, LinesAreReadAsTheChosenChatWritesThem) {
+    EXPECT_EQ(model.readingLabels(),
+              (QStringList{"Messenger Plus! et IRC", "Minecraft", "Minecraft MiniMessage"}));
+    EXPECT_EQ(model.reading().label, QStringLiteral("Messenger Plus! et IRC"));
+    model.setCode(
+        QStringLiteral("\x02"
+                       "a&lb\n<red>c"));
+    EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("a&lb"));
+    EXPECT_TRUE(model.lines()[0][0].style.bold);
+    QSignalSpy changed(&model, &CodeReaderModel::changed);
+    model.pickReading(QStringLiteral("Minecraft"));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("\x02"
+                                                            "ab"));
+    EXPECT_TRUE(model.lines()[0][1].style.bold);
+    model.pickReading(QStringLiteral("Minecraft MiniMessage"));
+    EXPECT_EQ(visibleText(model.lines()[1]), QStringLiteral("c"));
+    EXPECT_TRUE(model.lines()[1][0].style.foreground.has_value());
+    EXPECT_EQ(model.visibleLength(), 6);
+    // The same entry again, or none, changes nothing.
+    model.pickReading(QStringLiteral("Minecraft MiniMessage"));
+    model.pickReading(QStringLiteral("IRC"));
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(model.reading().id, QStringLiteral("minimessage"));
+}
+
 TEST_F(ReaderModelTest, CopiesGoThroughTheClipboardOneResultPerLine) {
     model.setCode(QStringLiteral("·#<b>·0x\n·$(255,000,000)y"));
     model.copyAs(*findDialect(QStringLiteral("text")));

@@ -94,6 +94,23 @@ TEST_F(ReaderWindowTest, OpeningWithACodeFillsTheBoxAndTheSizeListResizes) {
     EXPECT_EQ(child<CodeDrawing>("dessin")->pointSize(), 24.0);
 }
 
+TEST_F(ReaderWindowTest, LireCommeReadsTheBoxAgain) {
+    EXPECT_EQ(child<QLabel>("lbllirecomme")->text(), QStringLiteral("Lire comme :"));
+    QComboBox* readings = child<QComboBox>("cbolirecomme");
+    ASSERT_EQ(readings->count(), model.readingLabels().size());
+    EXPECT_EQ(readings->currentText(), QStringLiteral("Messenger Plus! et IRC"));
+    window.open(QStringLiteral("&#FF0000ab"));
+    EXPECT_FALSE(holdsColour(drawn(), QColor(255, 0, 0)));
+    readings->setCurrentIndex(readings->findText(QStringLiteral("Minecraft")));
+    emit readings->activated(readings->currentIndex());
+    EXPECT_EQ(model.reading().id, QStringLiteral("minecraft"));
+    EXPECT_EQ(child<CodeDrawing>("dessin")->lines(), model.lines());
+    EXPECT_TRUE(holdsColour(drawn(), QColor(255, 0, 0)));
+    // A choice made in the model shows in the list.
+    model.pickReading(QStringLiteral("Minecraft MiniMessage"));
+    EXPECT_EQ(readings->currentText(), QStringLiteral("Minecraft MiniMessage"));
+}
+
 TEST_F(ReaderWindowTest, ButtonsUseTheClipboardAndFermerCloses) {
     window.open(QStringLiteral("·#a"));
     QComboBox* formats = child<QComboBox>("cbocopierpour");
@@ -130,8 +147,8 @@ TEST_F(ReaderWindowTest, KeyboardReachesEveryControl) {
         w = w->nextInFocusChain();
         while (w != nullptr && !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
     }
-    for (const char* name :
-         {"txtcode", "cbotaille", "cmdcoller", "cbocopierpour", "cmdcopier", "cmdfermer"})
+    for (const char* name : {"txtcode", "cbolirecomme", "cbotaille", "cmdcoller", "cbocopierpour",
+                             "cmdcopier", "cmdfermer"})
         EXPECT_TRUE(reached.contains(QString::fromLatin1(name))) << name;
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());

@@ -52,7 +52,7 @@ void CodeReaderModel::setCode(const QString& text) {
     codeLength_ = 0;
     longestLine_ = 0;
     for (const QString& line : splitLines(text)) {
-        lines_.append(readPlusCode(line));
+        lines_.append(reading_->read(line));
         visibleLength_ += visibleText(lines_.back()).size();
         codeLength_ += line.size();
         longestLine_ = std::max(longestLine_, line.size());
@@ -64,6 +64,21 @@ void CodeReaderModel::pickSize(const QString& entry) {
     if (!sizes().contains(entry) || entry == size_) return;
     size_ = entry;
     emit changed();
+}
+
+QStringList CodeReaderModel::readingLabels() const {
+    QStringList labels;
+    for (const Reading& r : readings()) labels.append(r.label);
+    return labels;
+}
+
+void CodeReaderModel::pickReading(const QString& label) {
+    for (const Reading& r : readings()) {
+        if (r.label != label || &r == reading_) continue;
+        reading_ = &r;
+        setCode(code_);
+        return;
+    }
 }
 
 void CodeReaderModel::paste() {

@@ -12,8 +12,9 @@
 namespace chromanick {
 
 // The code reader ("Lecteur de code") without its widgets: the code box, the
-// reading of each of its lines, the drawing size and the copy in a chosen
-// format, with that format's length and what it cannot show.
+// reading of each of its lines (as Plus! and IRC codes, or as another chat's
+// codes: "Lire comme :"), the drawing size and the copy in a chosen format,
+// with that format's length and what it cannot show.
 class CodeReaderModel : public QObject {
     Q_OBJECT
 public:
@@ -50,10 +51,14 @@ public:
     QStringList sizes() const;
     const QString& size() const { return size_; }
     double pointSize() const { return size_.toDouble(); }
+    // The entries of "Lire comme :", and the one every line is read as.
+    QStringList readingLabels() const;
+    const Reading& reading() const { return *reading_; }
 
     // --- Handlers ---
     void setCode(const QString& text);  // typing in the code box, or an editor's Text2
     void pickSize(const QString& entry);
+    void pickReading(const QString& label);  // reads the box again
     void paste();
     void copyAs(const Dialect& format);  // every line written in `format`, on the clipboard
     // "Copier pour :": the format picked in `copyFormats()`, kept while the
@@ -86,6 +91,7 @@ private:
     qsizetype longestLine_ = 0;
     QString size_ = kDefaultSize;
     int copyIndex_ = 0;
+    const Reading* reading_ = &readings().front();
 };
 
 }  // namespace chromanick

@@ -35,6 +35,14 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     layout->addWidget(codeBox_);
 
     auto* sizeRow = new QHBoxLayout;
+    auto* readingCaption =
+        named(plainLabel(QStringLiteral("Lire comme :"), this), QStringLiteral("lbllirecomme"));
+    readingBox_ = named(new QComboBox(this), QStringLiteral("cbolirecomme"));
+    readingBox_->addItems(model_.readingLabels());
+    readingCaption->setBuddy(readingBox_);
+    sizeRow->addWidget(readingCaption);
+    sizeRow->addWidget(readingBox_);
+    sizeRow->addSpacing(12);
     auto* sizeCaption = named(plainLabel(QStringLiteral("Taille de l'aperçu :"), this),
                               QStringLiteral("lbltaille"));
     sizeBox_ = named(new QComboBox(this), QStringLiteral("cbotaille"));
@@ -68,6 +76,8 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
 
     connect(codeBox_, &QPlainTextEdit::textChanged, this,
             [this] { model_.setCode(codeBox_->toPlainText()); });
+    connect(readingBox_, &QComboBox::activated, this,
+            [this](int index) { model_.pickReading(readingBox_->itemText(index)); });
     connect(sizeBox_, &QComboBox::activated, this,
             [this](int index) { model_.pickSize(sizeBox_->itemText(index)); });
     connect(&model_, &CodeReaderModel::changed, this, &CodeReaderWindow::refresh);
@@ -125,6 +135,8 @@ void CodeReaderWindow::refresh() {
         const QSignalBlocker blocker(codeBox_);
         replaceText(codeBox_, model_.code());
     }
+    const int readingIndex = readingBox_->findText(model_.reading().label);
+    if (readingBox_->currentIndex() != readingIndex) readingBox_->setCurrentIndex(readingIndex);
     const int sizeIndex = sizeBox_->findText(model_.size());
     if (sizeBox_->currentIndex() != sizeIndex) sizeBox_->setCurrentIndex(sizeIndex);
     drawing_->setLines(model_.lines(), model_.pointSize());
