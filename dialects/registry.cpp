@@ -62,7 +62,8 @@ const QList<Dialect>& dialects() {
         {QStringLiteral("irc"), QStringLiteral("IRC (mIRC)"),
          QStringLiteral("codes de contrôle d'IRC (mIRC), chaque couleur la plus proche des 99 "
                         "d'IRC"),
-         kIrcCodes, &codeformat::irc, nullptr, &utf8ByteCount, kIrcLine, QStringLiteral("octets")},
+         kIrcCodes, &codeformat::irc, &readPlusLine, &utf8ByteCount, kIrcLine,
+         QStringLiteral("octets")},
         {QStringLiteral("discord"), QStringLiteral("Discord (bloc ansi)"),
          QStringLiteral("bloc ```ansi de Discord : gras, souligné, la plus proche de ses 8 "
                         "couleurs et 8 fonds"),

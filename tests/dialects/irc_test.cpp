@@ -3,6 +3,8 @@
 #include "dialects/plus3.h"
 #include "dialects/registry.h"
 
+#include <QRandomGenerator>
+
 #include <gtest/gtest.h>
 
 using namespace chromanick;
@@ -103,4 +105,36 @@ TEST(IrcWriter, ALineIsCountedInBytesOfUtf8) {
     EXPECT_EQ(irc->length(caret("^Bé😀")), 1 + 2 + 4);
     EXPECT_EQ(irc->limit, 510);
     EXPECT_EQ(irc->unit, QStringLiteral("octets"));
+}
+
+// Runs IRC shows exactly (its own colours, a background only under a text
+// colour) come back the same once written and read again by the reader,
+// which takes IRC's control codes in every line.
+TEST(IrcWriter, WrittenThenReadBackGiveTheSameRuns) {
+    QRandomGenerator random(20261210);
+    const QStringList alphabet{QStringLiteral("a"), QStringLiteral("7"), QStringLiteral(","),
+                               QStringLiteral(" "), QStringLiteral("é"), QStringLiteral("#")};
+    const auto ircColour = [&] {
+        return ircColours()[std::size_t(random.bounded(kIrcColourCount))];
+    };
+    for (int round = 0; round < 500; ++round) {
+        QList<StyledRun> runs;
+        const int count = random.bounded(6);
+        for (int i = 0; i < count; ++i) {
+            Style s;
+            if (random.bounded(3) != 0) s.foreground = ircColour();
+            if (s.foreground && random.bounded(3) == 0) s.background = ircColour();
+            s.bold = random.bounded(3) == 0;
+            s.underline = random.bounded(4) == 0;
+            s.italic = random.bounded(4) == 0;
+            s.strikethrough = random.bounded(5) == 0;
+            if (!runs.isEmpty() && runs.last().style == s) continue;
+            QString text;
+            for (int k = 1 + random.bounded(3); k > 0; --k)
+                text += alphabet[random.bounded(int(alphabet.size()))];
+            runs.append({text, s});
+        }
+        const QString written = findDialect(QStringLiteral("irc"))->write(runs);
+        EXPECT_EQ(findDialect(QStringLiteral("irc"))->read(written), runs) << written.toStdString();
+    }
 }
