@@ -2,7 +2,7 @@
 // their styles grouped in [b] [u] [i] [s], each coloured run in its own
 // [a=…] and [c=…].
 #include "codeformats.h"
-#include "palettenumbers.h"
+#include "core/palettenumbers.h"
 
 namespace chromanick::codeformat {
 

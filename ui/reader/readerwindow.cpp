@@ -60,9 +60,9 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     layout->addWidget(note);
     layout->addLayout(buildButtons());
     // Under the copy: the result's length in the chosen format, and what it loses.
-    formatLength_ = plainLabel(QString(), QStringLiteral("lbllongueurformat"), this);
+    formatLength_ = named(plainLabel(QString(), this), QStringLiteral("lbllongueurformat"));
     layout->addWidget(formatLength_);
-    notShown_ = plainLabel(QString(), QStringLiteral("lblnonmontre"), this);
+    notShown_ = named(plainLabel(QString(), this), QStringLiteral("lblnonmontre"));
     notShown_->setWordWrap(true);
     layout->addWidget(notShown_);
 
@@ -86,7 +86,7 @@ QHBoxLayout* CodeReaderWindow::buildButtons() {
     };
     button(QStringLiteral("cmdcoller"), QStringLiteral("Coller"), [this] { model_.paste(); });
     auto* copyCaption =
-        plainLabel(QStringLiteral("Copier pour :"), QStringLiteral("lblcopierpour"), this);
+        named(plainLabel(QStringLiteral("Copier pour :"), this), QStringLiteral("lblcopierpour"));
     copyFormatBox_ = named(new QComboBox(this), QStringLiteral("cbocopierpour"));
     for (const Dialect* format : CodeReaderModel::copyFormats())
         copyFormatBox_->addItem(format->label);
