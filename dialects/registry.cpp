@@ -54,7 +54,7 @@ const QList<Dialect>& dialects() {
         {QStringLiteral("plus3"), QStringLiteral("Messenger Plus! 3 (·$)"),
          QStringLiteral("codes de Messenger Plus! 3 : ·# ·@ ·& ·' ·$N ·$(rrr,vvv,bbb) ·$,fond ·0"),
          kEverything, &codeformat::plus3, &readPlusLine, &characterCount, kMessengerName,
-         characters()},
+         characters(), false, &plus3::write},
         {QStringLiteral("pluslive"), QStringLiteral("Messenger Plus! Live ([c=…])"),
          QStringLiteral("balises de Messenger Plus! Live : [b] [u] [i] [s] [a=…] [c=…]"),
          kEverything, &codeformat::pluslive, &readPlusLine, &characterCount, kMessengerName,
@@ -92,6 +92,24 @@ const QList<Dialect>& dialects() {
          nullptr, &characterCount, 0, characters()},
     };
     return table;
+}
+
+QList<const Dialect*> writtenDialects() {
+    QList<const Dialect*> written;
+    for (const Dialect& dialect : dialects()) {
+        if (dialect.write != nullptr) written.append(&dialect);
+    }
+    return written;
+}
+
+const Dialect& editorsDialect() {
+    const auto own = [](const Dialect& d) { return d.writeOps != nullptr; };
+    return *std::find_if(dialects().begin(), dialects().end(), own);
+}
+
+QString writeOps(const Dialect& format, const CodeOps& ops) {
+    if (format.writeOps != nullptr) return format.writeOps(ops);
+    return format.write(fold(ops));
 }
 
 const Dialect* findDialect(const QString& id) {
