@@ -112,6 +112,13 @@ QString writeOps(const Dialect& format, const CodeOps& ops) {
     return format.write(fold(ops));
 }
 
+QString writeCode(const Dialect& format, const QString& code) {
+    QStringList written;
+    for (const QString& line : code.split(QLatin1Char('\n')))
+        written.append(format.write(readPlusCode(line)));
+    return written.join(QLatin1Char('\n'));
+}
+
 const Dialect* findDialect(const QString& id) {
     for (const Dialect& dialect : dialects()) {
         if (dialect.id == id) return &dialect;

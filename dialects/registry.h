@@ -62,6 +62,10 @@ const Dialect& editorsDialect();
 // operations, or their runs (fold()) written by `write`.
 QString writeOps(const Dialect& format, const CodeOps& ops);
 
+// Every line of a code line (or of several), read as Plus! codes and
+// written in `format`, one result per line.
+QString writeCode(const Dialect& format, const QString& code);
+
 // The format called `id`, or nullptr.
 const Dialect* findDialect(const QString& id);
 
