@@ -42,7 +42,8 @@ QString toOptionSyntax() {
 QString toOptionUsage() {
     return QStringLiteral(
                "  --to FORMAT            la ligne écrite pour une autre messagerie ou un autre "
-               "format, ceux de render --format : %1 (%2 par défaut)\n")
+               "format, ceux de render --format : %1 (%2 par défaut) ; plus long que ce que garde "
+               "sa messagerie, il est écrit quand même, suivi d'un avertissement\n")
         .arg(formatNames(), editorsDialect().id);
 }
 
