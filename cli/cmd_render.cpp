@@ -2,8 +2,7 @@
 // BBCode or terminal colours, or written for another chat.
 #include "args.h"
 #include "dialects/plus3.h"
-#include "dialects/registry.h"
-#include "messages.h"
+#include "formats.h"
 #include "output.h"
 #include "registry.h"
 #include "storage/linedecoder.h"
@@ -19,29 +18,6 @@ namespace chromanick::cli {
 namespace {
 
 using Format = const Dialect*;
-
-// The formats --format takes: every one runs can be written in.
-QList<const Dialect*> writtenFormats() {
-    QList<const Dialect*> formats;
-    for (const Dialect& d : dialects()) {
-        if (d.write != nullptr) formats.append(&d);
-    }
-    return formats;
-}
-
-QString formatNames() {
-    QStringList names;
-    for (const Dialect* d : writtenFormats()) names.append(d->id);
-    return names.join(QStringLiteral(", "));
-}
-
-Format findFormat(const QString& name, const QString& option) {
-    for (const Dialect* d : writtenFormats()) {
-        if (name == d->id) return d;
-    }
-    throw UsageError(QStringLiteral("Format inconnu pour %1 : « %2 » (formats : %3).")
-                         .arg(option, name, formatNames()));
-}
 
 QString readingNames() {
     QStringList names;
@@ -63,18 +39,14 @@ Format defaultFormat() {
 // Prints one line written in `format`; a result longer than the format's
 // chat takes is printed all the same, with a warning.
 void renderLine(const Reading& reading, Format format, const QString& line) {
-    const QString result = format->write(reading.read(line));
-    printResult(result);
-    if (format->limit <= 0) return;
-    const qsizetype length = format->length(result);
-    if (length > format->limit) printError(message::overLimit(length, format->limit, format->unit));
+    printWritten(*format, format->write(reading.read(line)));
 }
 
 QString usage() {
     QString text = QStringLiteral("render [--from ID] [--format FORMAT] CODE\n");
     for (const Reading& r : readings())
         text += QStringLiteral("  --from ") + r.id.leftJustified(16) + r.description + u'\n';
-    for (const Dialect* d : writtenFormats())
+    for (const Dialect* d : writtenDialects())
         text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
     return text +
            QStringLiteral(
@@ -126,7 +98,7 @@ int run(const QStringList& args) {
                 return true;
             }
             if (option != u"--format") return false;
-            format = findFormat(scanner.takeValue(option), option);
+            format = &findFormat(scanner.takeValue(option), option);
             return true;
         });
     const QString code = singlePositional(positionals, QStringLiteral("le code"));

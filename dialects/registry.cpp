@@ -54,7 +54,8 @@ QString characters() {
 const QList<Dialect>& dialects() {
     static const QList<Dialect> table{
         {QStringLiteral("plus3"), plus3::formatLabel(), plus3::writtenCodesSummary(), kEverything,
-         &codeformat::plus3, &readPlusLine, &characterCount, kMessengerName, characters()},
+         &codeformat::plus3, &readPlusLine, &characterCount, kMessengerName, characters(), false,
+         &plus3::write},
         {QStringLiteral("pluslive"), QStringLiteral("Messenger Plus! Live ([c=…])"),
          QStringLiteral("balises de Messenger Plus! Live : [b] [u] [i] [s] [a=…] [c=…]"),
          kEverything, &codeformat::pluslive, &readPlusLine, &characterCount, kMessengerName,
@@ -102,6 +103,31 @@ const QList<Dialect>& dialects() {
          kMinecraftChat, characters()},
     };
     return table;
+}
+
+QList<const Dialect*> writtenDialects() {
+    QList<const Dialect*> written;
+    for (const Dialect& dialect : dialects()) {
+        if (dialect.write != nullptr) written.append(&dialect);
+    }
+    return written;
+}
+
+const Dialect& editorsDialect() {
+    const auto own = [](const Dialect& d) { return d.writeOps != nullptr; };
+    return *std::find_if(dialects().begin(), dialects().end(), own);
+}
+
+QString writeOps(const Dialect& format, const CodeOps& ops) {
+    if (format.writeOps != nullptr) return format.writeOps(ops);
+    return format.write(fold(ops));
+}
+
+QString writeCode(const Dialect& format, const QString& code) {
+    QStringList written;
+    for (const QString& line : code.split(QLatin1Char('\n')))
+        written.append(format.write(readPlusCode(line)));
+    return written.join(QLatin1Char('\n'));
 }
 
 const Dialect* findDialect(const QString& id) {

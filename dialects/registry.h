@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/codeops.h"
 #include "core/styledtext.h"
 
 #include <QList>
@@ -27,6 +28,7 @@ struct Dialect {
     using Writer = QString (*)(const QList<StyledRun>& runs);
     using Reader = QList<StyledRun> (*)(const QString& line);
     using LengthRule = qsizetype (*)(const QString& written);
+    using OpsWriter = QString (*)(const CodeOps& ops);
 
     QString id;           // its name on the command line ("html")
     QString label;        // its French name
@@ -41,10 +43,28 @@ struct Dialect {
     QString unit;
     // A copy also puts the text on the clipboard as rich text (HTML).
     bool copiesRichText = false;
+    // The editors' own codes: a generator's operations written as they are,
+    // which keeps what runs cannot (a colour with no text after it...);
+    // nullptr: the operations are folded into runs and given to `write`.
+    OpsWriter writeOps = nullptr;
 };
 
 // Every format, in the order the command line and the windows list them.
 const QList<Dialect>& dialects();
+
+// The formats runs are written in, in the table's order.
+QList<const Dialect*> writtenDialects();
+
+// The format the editors write their code lines in (the one with `writeOps`).
+const Dialect& editorsDialect();
+
+// A generator's operations written in `format`: its own writer of
+// operations, or their runs (fold()) written by `write`.
+QString writeOps(const Dialect& format, const CodeOps& ops);
+
+// Every line of a code line (or of several), read as Plus! codes and
+// written in `format`, one result per line.
+QString writeCode(const Dialect& format, const QString& code);
 
 // The format called `id`, or nullptr.
 const Dialect* findDialect(const QString& id);

@@ -114,6 +114,8 @@ TEST(BashCompletion, ValuesComeFromThePalettesAndTheFormats) {
     EXPECT_EQ(candidates({"render", "--format", ""}), joined(written));
     EXPECT_EQ(candidates({"render", "--format", "h"}), "html");
     EXPECT_EQ(candidates({"render", "--from", "m"}), "minecraft minimessage");
+    EXPECT_EQ(candidates({"gradient", "--to", ""}), joined(written));
+    EXPECT_EQ(candidates({"compose", "--bold", "--to", "plus"}), "plus3 pluslive");
 }
 
 TEST(BashCompletion, FreeValuesAndTheEndOfOptionsOfferNothing) {

@@ -1,5 +1,6 @@
 #include "ui/editor/mainwindow.h"
 #include "core/palettes.h"
+#include "dialects/registry.h"
 #include "tests/support/captions.h"
 #include "tests/support/exportfile.h"
 #include "tests/support/keyboard.h"
@@ -619,4 +620,26 @@ TEST_F(MainWindowTest, ThePreviewShrinksATextThatDoesNotFit) {
         QFontMetrics(label->drawnFont())
             .boundingRect(label->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, label->text());
     EXPECT_TRUE(label->contentsRect().contains(laidOut));
+}
+
+// "Plus" → "Copier pour": an entry per format of the table, its label shown
+// as written; an entry copies the output box as typed, written in it.
+TEST_F(MainWindowTest, CopierPourCopiesTheOutputBoxForEachFormat) {
+    auto* copyFor = find<QMenu>(QStringLiteral("mnucopierpour"));
+    ASSERT_NE(copyFor, nullptr);
+    EXPECT_TRUE(find<QMenu>(QStringLiteral("plus"))->actions().contains(copyFor->menuAction()));
+    const QList<const Dialect*> formats = writtenDialects();
+    ASSERT_EQ(copyFor->actions().size(), formats.size());
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        QAction* entry = copyFor->actions()[i];
+        EXPECT_EQ(entry->objectName(), QStringLiteral("mnucopierpour") + formats[i]->id);
+        EXPECT_EQ(entry->iconText(), formats[i]->label);
+    }
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    output->setFocus();
+    QTest::keyClicks(output, kDot + QStringLiteral("#ab"));
+    action(QStringLiteral("mnucopierpourpluslive"))->trigger();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("[b]ab[/b]"));
+    action(QStringLiteral("mnucopierpourhtml"))->trigger();
+    EXPECT_TRUE(platform.clipboardHtml.has_value());
 }

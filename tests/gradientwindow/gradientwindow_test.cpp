@@ -1,5 +1,6 @@
 // The gradient window's widgets, found by name and driven as a user would.
 #include "ui/gradient/gradientwindow.h"
+#include "dialects/registry.h"
 #include "gradient/gradient.h"
 #include "tests/support/captions.h"
 #include "tests/support/keyboard.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -412,4 +414,29 @@ TEST_F(GradientWindowTest, RowsWiderThanTheirColumnEndInAnEllipsis) {
     find<QLineEdit>(QStringLiteral("Text1"))->clear();
     type(QStringLiteral("WWW"));
     for (int row : {0, 6, 36}) EXPECT_EQ(rowText(row), QStringLiteral("WWW"));
+}
+
+// "Plus" → "Copier pour": an entry per format of the table; a smooth
+// gradient copied for IRC holds IRC's codes and no Plus! 3 code.
+TEST_F(GradientWindowTest, CopierPourCopiesTheOutputBoxForEachFormat) {
+    auto* copyFor = find<QMenu>(QStringLiteral("mnucopierpour"));
+    ASSERT_NE(copyFor, nullptr);
+    EXPECT_TRUE(find<QMenu>(QStringLiteral("mnuplus"))->actions().contains(copyFor->menuAction()));
+    const QList<const Dialect*> formats = writtenDialects();
+    ASSERT_EQ(copyFor->actions().size(), formats.size());
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        EXPECT_EQ(copyFor->actions()[i]->objectName(),
+                  QStringLiteral("mnucopierpour") + formats[i]->id);
+        EXPECT_EQ(copyFor->actions()[i]->iconText(), formats[i]->label);
+    }
+    type(QStringLiteral("Chromanick"));
+    find<QCheckBox>(QStringLiteral("chkfluide"))->click();
+    find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
+    clickMenu(QStringLiteral("mnucopierpourirc"));
+    ASSERT_TRUE(platform.clipboard.has_value());
+    EXPECT_GE(platform.clipboard->count(u'\x03'), 3) << platform.clipboard->toStdString();
+    EXPECT_FALSE(platform.clipboard->contains(QStringLiteral("·")))
+        << platform.clipboard->toStdString();
+    clickMenu(QStringLiteral("mnucopierpourtext"));
+    EXPECT_EQ(platform.clipboard, QStringLiteral("Chromanick"));
 }

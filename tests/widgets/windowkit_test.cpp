@@ -114,6 +114,19 @@ TEST(WindowKit, MenusAndTheirEntriesCarryTheirNamesAndHandlers) {
     EXPECT_EQ(runs, 1);
 }
 
+// A caption taken from data ("Minecraft (&#RRGGBB)") is shown as written, with
+// no access key; a designed caption keeps its own.
+TEST(WindowKit, ALiteralCaptionShowsItsAmpersandsAndHasNoAccessKey) {
+    QMenu menu;
+    const QString label = QStringLiteral("Minecraft (&#RRGGBB) & co");
+    QAction* literal =
+        addMenuEntry(&menu, QStringLiteral("entree"), literalCaption(label), &menu, [] {});
+    EXPECT_EQ(literal->iconText(), label);
+    EXPECT_TRUE(QKeySequence::mnemonic(literal->text()).isEmpty());
+    EXPECT_FALSE(QKeySequence::mnemonic(QStringLiteral("&Projet")).isEmpty());
+    EXPECT_EQ(literalCaption(QStringLiteral("Texte")), QStringLiteral("Texte"));
+}
+
 TEST(WindowKit, StyledCheckBoxesShowTheirOwnStyleOnly) {
     QWidget parent;
     QCheckBox* bold = styledCheckBox(QStringLiteral("Gras"), &parent, &QFont::setBold);

@@ -359,6 +359,14 @@ void MainEditorModel::editOutput(const QString& text) {
     d->changes.markChanged();
 }
 
+void MainEditorModel::copyFor(const Dialect& format) {
+    const QString text = writeCode(format, d->output);
+    if (format.copiesRichText)
+        d->platform.setClipboardHtml(text);
+    else
+        d->platform.setClipboardText(text);
+}
+
 // "Nouveau": each step goes through the control's own handler.
 void MainEditorModel::reset() {
     ChangeScope scope(*this);

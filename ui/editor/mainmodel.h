@@ -4,6 +4,7 @@
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "core/preview.h"
+#include "dialects/registry.h"
 #include "ui/modelchanges.h"
 #include "ui/platform.h"
 
@@ -102,8 +103,10 @@ public:
     void toggleEmoticons();                // activemoti_Click
     void generate();                       // Command1_Click
     void editOutput(const QString& text);  // typing in Text2 (exports write it as typed)
-    void refreshPreview();                 // Command2_Click
-    void reset();                          // nouveau_Click
+    // "Plus" → "Copier pour" → a format: Text2 as it stands, written in it.
+    void copyFor(const Dialect& format);
+    void refreshPreview();  // Command2_Click
+    void reset();           // nouveau_Click
 
     // Decoration lists, filled once at start-up: built-ins, then user entries.
     void fillDecorationLists(const QStringList& userPrefixes, const QStringList& userSuffixes);

@@ -182,6 +182,13 @@ void MainWindow::buildMenus() {
                  this, [this] { emit siteRequested(); });
     addMenuEntry(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"), this,
                  [this] { requestCodeReader(); });
+    QMenu* copyFor =
+        addNamedMenu(more, QStringLiteral("mnucopierpour"), QStringLiteral("&Copier pour"));
+    for (const Dialect* format : writtenDialects()) {
+        addMenuEntry(copyFor, QStringLiteral("mnucopierpour") + format->id,
+                     literalCaption(format->label), this,
+                     [this, format] { model_.copyFor(*format); });
+    }
 
     QMenu* help = addNamedMenu(bar, QStringLiteral("aide"), QStringLiteral("&?"));
     addMenuEntry(help, QStringLiteral("aide2"), QStringLiteral("A&ide"), this,

@@ -151,6 +151,14 @@ void GradientEditorModel::editOutput(const QString& text) {
     changes_.markChanged();
 }
 
+void GradientEditorModel::copyFor(const Dialect& format) {
+    const QString text = writeCode(format, output_);
+    if (format.copiesRichText)
+        platform_.setClipboardHtml(text);
+    else
+        platform_.setClipboardText(text);
+}
+
 void GradientEditorModel::generate() {
     output_ = copyGenerated(platform_, generatedCode(), settings_.autoCopy);
     changes_.markChanged();

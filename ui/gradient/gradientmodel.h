@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/bgrcolor.h"
+#include "dialects/registry.h"
 #include "gradient/gradient.h"
 #include "gradient/smooth.h"
 #include "ui/editorflows.h"
@@ -83,10 +84,12 @@ public:
     void pickCustomColour(int slot);        // cmdcolorperso1..5 (slot 0 to 4)
     void setAutoCopy(bool on);              // chkcopiauto
     void editOutput(const QString& text);   // typing in Text2
-    void generate();                        // cmdgenerer
-    void setSmoothEnabled(bool on);         // chkfluide
-    void setSmoothStep(int step);           // spnlettres, 1 to kSmoothStepMax
-    void reset();                           // mnunew
+    // "Plus" → "Copier pour" → a format: Text2 as it stands, written in it.
+    void copyFor(const Dialect& format);
+    void generate();                 // cmdgenerer
+    void setSmoothEnabled(bool on);  // chkfluide
+    void setSmoothStep(int step);    // spnlettres, 1 to kSmoothStepMax
+    void reset();                    // mnunew
 
     // --- Save flows ---
     void saveRequested();   // mnusave: the window stays open in every case

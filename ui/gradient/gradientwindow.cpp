@@ -96,6 +96,13 @@ void GradientWindow::buildMenus() {
                  [this] { emit siteVisitRequested(); });
     addMenuEntry(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"), this,
                  [this] { requestCodeReader(); });
+    QMenu* copyFor =
+        addNamedMenu(more, QStringLiteral("mnucopierpour"), QStringLiteral("&Copier pour"));
+    for (const Dialect* format : writtenDialects()) {
+        addMenuEntry(copyFor, QStringLiteral("mnucopierpour") + format->id,
+                     literalCaption(format->label), this,
+                     [this, format] { model_.copyFor(*format); });
+    }
 
     QMenu* other = addNamedMenu(bar, QStringLiteral("mnuautre"), QStringLiteral("&?"));
     addMenuEntry(other, QStringLiteral("mnuhelp"), QStringLiteral("A&ide"), this,

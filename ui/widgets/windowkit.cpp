@@ -60,6 +60,10 @@ QMenu* addNamedMenu(QMenu* parent, const QString& name, const QString& caption) 
     return namedMenu(parent->addMenu(caption), name);
 }
 
+QString literalCaption(const QString& text) {
+    return QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 void WindowEnding::quit(bool agreed) {
     if (!agreed) return;
     agreed_ = true;

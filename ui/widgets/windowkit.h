@@ -42,6 +42,10 @@ void onDoubleClick(QWidget* box, std::function<void()> handler);
 QMenu* addNamedMenu(QMenuBar* bar, const QString& name, const QString& caption);
 QMenu* addNamedMenu(QMenu* parent, const QString& name, const QString& caption);
 
+// A caption shown as written, with no access key: every "&" doubled
+// ("Minecraft (&#RRGGBB)").
+QString literalCaption(const QString& text);
+
 // An entry created with its handler, so that no entry is ever left without one.
 template <typename Handler>
 QAction* addMenuEntry(QMenu* menu, const QString& name, const QString& caption, QObject* context,
