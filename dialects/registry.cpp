@@ -65,6 +65,15 @@ const QList<Dialect>& dialects() {
                         "d'IRC"),
          kIrcCodes, &codeformat::irc, &readPlusLine, &utf8ByteCount, kIrcLine,
          QStringLiteral("octets")},
+        {QStringLiteral("minecraft"), QStringLiteral("Minecraft (&#RRGGBB)"),
+         QStringLiteral("&#RRVVBB (ou &r sans couleur) puis &l &n &o &m avant chaque morceau "
+                        "(pas de fond)"),
+         kNoBackground, &codeformat::minecraft, &codeformat::readMinecraft, &characterCount,
+         kMinecraftChat, characters()},
+        {QStringLiteral("minimessage"), QStringLiteral("Minecraft MiniMessage"),
+         QStringLiteral("balises <b> <u> <i> <st> et <#RRVVBB>…</#RRVVBB> (pas de fond)"),
+         kNoBackground, &codeformat::miniMessage, &codeformat::readMiniMessage, &characterCount,
+         kMinecraftChat, characters()},
         {QStringLiteral("discord"), QStringLiteral("Discord (bloc ansi)"),
          QStringLiteral("bloc ```ansi de Discord : gras, souligné, la plus proche de ses 8 "
                         "couleurs et 8 fonds"),
@@ -92,15 +101,6 @@ const QList<Dialect>& dialects() {
         {QStringLiteral("ansi"), QStringLiteral("Couleurs du terminal"),
          QStringLiteral("couleurs 24 bits et styles du terminal"), kEverything, &codeformat::ansi,
          nullptr, &characterCount, 0, characters()},
-        {QStringLiteral("minecraft"), QStringLiteral("Minecraft (&#RRGGBB)"),
-         QStringLiteral("&#RRVVBB (ou &r sans couleur) puis &l &n &o &m avant chaque morceau "
-                        "(pas de fond)"),
-         kNoBackground, &codeformat::minecraft, &codeformat::readMinecraft, &characterCount,
-         kMinecraftChat, characters()},
-        {QStringLiteral("minimessage"), QStringLiteral("Minecraft MiniMessage"),
-         QStringLiteral("balises <b> <u> <i> <st> et <#RRVVBB>…</#RRVVBB> (pas de fond)"),
-         kNoBackground, &codeformat::miniMessage, &codeformat::readMiniMessage, &characterCount,
-         kMinecraftChat, characters()},
     };
     return table;
 }
