@@ -113,8 +113,9 @@ int run(const QStringList& args) {
 
 const Registrar registrar{{
     QStringLiteral("render"),
-    QStringLiteral("montre ce qu'affiche une ligne de codes : texte, morceaux, HTML, BBCode, "
-                   "couleurs du terminal, ou l'écrit pour une autre messagerie"),
+    QStringLiteral("montre ce qu'affiche une ligne de codes (Messenger Plus!, IRC, Minecraft, "
+                   "MiniMessage) : texte, morceaux, HTML, BBCode, couleurs du terminal, ou "
+                   "l'écrit pour une autre messagerie"),
     usage(),
     &run,
 }};
