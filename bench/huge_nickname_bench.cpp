@@ -3,6 +3,7 @@
 // the main editor, the switch to the gradient editor and its generation, and
 // a short code replacing a huge one in either editor.
 // Each measured step ends once the window is repainted.
+#include "barewidgets.h"
 #include "sampletext.h"
 
 #include "storage/projectfile.h"
@@ -14,6 +15,9 @@
 #include "ui/qtplatform.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -155,6 +159,87 @@ void shortAfterHugeInGradient(benchmark::State& state) {
     if (model.output().size() > 200) state.SkipWithError("le code n'est pas le court");
 }
 
+// The yardsticks: the windows' bare copies (barewidgets.h), given the same
+// texts where the program puts them.
+
+// Opening: the nickname into bare Text1 and Label5.
+void bareHugeNickname(benchmark::State& state) {
+    useClassicFont();
+    const QString nickname = hugeNickname(int(state.range(0)));
+    BareMainEditor bare(nickname, false);
+    bare.windows->show();
+    for (auto _ : state) {
+        untimed(state, [&] {
+            bare.text1->setText(QStringLiteral("x"));
+            bare.label5->setText(QStringLiteral("x"));
+        });
+        bare.text1->setText(nickname);
+        bare.label5->setText(nickname);
+        QApplication::processEvents();
+    }
+}
+
+// "Générer le pseudo.": the code into bare Text2, set as the box holds it.
+void bareHugeCode(benchmark::State& state) {
+    useClassicFont();
+    BareMainEditor bare(hugeNickname(int(state.range(0))), false, true);
+    bare.windows->show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        bare.text2->setPlainText(bare.code);
+        QApplication::processEvents();
+    }
+}
+
+// The gradient window: the nickname into bare Text1, the labels given what
+// the real ones showed, then the code into bare Text2.
+void bareHugeGradient(benchmark::State& state) {
+    useClassicFont();
+    const QString nickname = hugeNickname(int(state.range(0)));
+    BareGradientEditor bare(nickname, false, true);
+    QList<QString> shown;
+    for (const auto& row : bare.rows)
+        for (QLabel* label : row) shown.append(label->text());
+    bare.windows->show();
+    for (auto _ : state) {
+        untimed(state, [&] {
+            bare.text1->setText(QStringLiteral("x"));
+            for (const auto& row : bare.rows)
+                for (QLabel* label : row) label->setText(QStringLiteral("x"));
+        });
+        bare.text1->setText(nickname);
+        qsizetype i = 0;
+        for (const auto& row : bare.rows)
+            for (QLabel* label : row) label->setText(shown.at(i++));
+        QApplication::processEvents();
+        bare.text2->setPlainText(bare.code);
+        QApplication::processEvents();
+    }
+}
+
+// A short code replacing a million-character one in bare Text2, the box set
+// back as it is for a short code.
+void bareShortAfterHuge(benchmark::State& state) {
+    useClassicFont();
+    const QString huge = BareMainEditor(hugeNickname(1'000'000), false, true).code;
+    BareMainEditor bare(QStringLiteral("Bob"), false, true);
+    const QString shortCode = bare.code;
+    const auto wrap = bare.text2->wordWrapMode();
+    const auto bar = bare.text2->verticalScrollBarPolicy();
+    bare.windows->show();
+    for (auto _ : state) {
+        untimed(state, [&] {
+            bare.text2->setWordWrapMode(QTextOption::WrapAnywhere);
+            bare.text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            bare.text2->setPlainText(huge);
+        });
+        bare.text2->setPlainText(shortCode);
+        bare.text2->setWordWrapMode(wrap);
+        bare.text2->setVerticalScrollBarPolicy(bar);
+        QApplication::processEvents();
+    }
+}
+
 BENCHMARK(openHugeProject)
     ->Name("Gros_pseudo_ouvrir")
     ->Arg(100'000)
@@ -173,8 +258,28 @@ BENCHMARK(switchAndGenerateInGradient)
     ->Arg(1'000'000)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(bareHugeNickname)
+    ->Name("Qt_nu_gros_pseudo")
+    ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(bareHugeCode)
+    ->Name("Qt_nu_gros_code")
+    ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(bareHugeGradient)
+    ->Name("Qt_nu_gros_degrade")
+    ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 // Each round first puts a million-character code in the box, outside the
 // measure: a few rounds are enough.
+BENCHMARK(bareShortAfterHuge)
+    ->Name("Qt_nu_court_apres_gros")
+    ->Iterations(3)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(shortAfterHugeInMain)
     ->Name("Court_apres_gros_principal")
     ->Iterations(3)
