@@ -84,67 +84,51 @@ QString withLineInserted(const QString& content, const QString& text, qint16 lin
 }
 
 // The working file of the save (emptied once held), whose lines are
-// replaced one at a time with the line procedures. Every step reads the whole
-// file and writes it back, as SupprLigne and Insere_FicTxt do, but through
-// one open descriptor: reopening with O_TRUNC at every step makes ext4 start
-// writing the file back at each close (auto_da_alloc), and the next
-// truncation then waits for the disk, some milliseconds per step.
+// replaced one at a time by the line procedures' own rules: each step turns
+// the text into what SupprLigne or Insere_FicTxt would leave in the file,
+// but on the text held here, so that the file is written once, when the
+// project is finished, instead of read and written back whole at every step.
 // Only one save at a time uses it (two programs saving the same project
 // would otherwise mix their lines); one left by a save that crashed is
 // taken over.
 class WorkingFile {
 public:
-    explicit WorkingFile(nativefile::LockedFile& file) : file_(file) {
-        if (!file_.isOpen()) fail();
+    explicit WorkingFile(nativefile::LockedFile& file) {
+        const std::optional<QByteArray> data = file.isOpen() ? file.readAll() : std::nullopt;
+        if (!data) {
+            ok_ = false;
+            error_ = file.error();
+            return;
+        }
+        text_ = textfile::decode(*data);
     }
 
-    bool replace(qint16 line, const QString& text) {
-        return apply([&](const QString& content) { return withoutLine(content, line); }) &&
-               apply([&](const QString& content) { return withLineInserted(content, text, line); });
+    void replace(qint16 line, const QString& text) {
+        // As the file would give it back: what its encoding cannot hold
+        // (a lone surrogate) is gone as it would be after a write.
+        const QString stored = textfile::decode(textfile::encode(text));
+        text_ = withLineInserted(withoutLine(text_, line), stored, line);
     }
     // A label line followed by its value line.
-    bool replace(qint16 line, const QString& label, const QString& value) {
-        return replace(line, label) && replace(line + 1, value);
+    void replace(qint16 line, const QString& label, const QString& value) {
+        replace(line, label);
+        replace(line + 1, value);
     }
-    bool colour(qint16 firstLine, const std::array<QString, 3>& labels, BgrColor c) {
-        return replace(firstLine, labels[0], channel(redOf(c))) &&
-               replace(firstLine + 2, labels[1], channel(greenOf(c))) &&
-               replace(firstLine + 4, labels[2], channel(blueOf(c)));
+    void colour(qint16 firstLine, const std::array<QString, 3>& labels, BgrColor c) {
+        replace(firstLine, labels[0], channel(redOf(c)));
+        replace(firstLine + 2, labels[1], channel(greenOf(c)));
+        replace(firstLine + 4, labels[2], channel(blueOf(c)));
     }
 
     // The file's whole text as it now stands.
-    std::optional<QString> read() {
+    std::optional<QString> read() const {
         if (!ok_) return std::nullopt;
-        const std::optional<QByteArray> data = file_.readAll();
-        if (!data) return fail();
-        return textfile::decode(*data);
+        return text_;
     }
-
-    bool ok() const { return ok_; }
     const QString& error() const { return error_; }
 
 private:
-    template <class Change>
-    bool apply(Change change) {
-        const std::optional<QString> content = read();
-        return content && write(change(*content));
-    }
-
-    bool write(const QString& text) {
-        if (!file_.rewrite(textfile::encode(text))) {
-            fail();
-            return false;
-        }
-        return true;
-    }
-
-    std::nullopt_t fail() {
-        ok_ = false;
-        error_ = file_.error();
-        return std::nullopt;
-    }
-
-    nativefile::LockedFile& file_;
+    QString text_;
     bool ok_ = true;
     QString error_;
 };
