@@ -104,10 +104,7 @@ public:
     }
 
     void replace(qint16 line, const QString& text) {
-        // As the file would give it back: what its encoding cannot hold
-        // (a lone surrogate) is gone as it would be after a write.
-        const QString stored = textfile::decode(textfile::encode(text));
-        text_ = withLineInserted(withoutLine(text_, line), stored, line);
+        text_ = withLineInserted(withoutLine(text_, line), held(stored(text)), line);
     }
     // A label line followed by its value line.
     void replace(qint16 line, const QString& label, const QString& value) {
@@ -120,15 +117,42 @@ public:
         replace(firstLine + 4, labels[2], channel(blueOf(c)));
     }
 
-    // The file's whole text as it now stands.
-    std::optional<QString> read() const {
+    // The file's lines as they now stand.
+    std::optional<QStringList> lines() const {
         if (!ok_) return std::nullopt;
-        return text_;
+        QStringList lines = textfile::splitLines(text_);
+        for (QString& line : lines)
+            if (line.startsWith(kMark)) line = held_.value(line.mid(kMark.size()).toInt(), line);
+        return lines;
     }
     const QString& error() const { return error_; }
 
 private:
+    // As the file would give it back: what its encoding cannot hold (a lone
+    // surrogate) is gone as it would be after a write.
+    static QString stored(const QString& text) {
+        if (QStringView(text).isValidUtf16()) return text;
+        return textfile::decode(textfile::encode(text));
+    }
+
+    // A long value without a line end (a nickname of a million characters)
+    // stands in the text as a short mark while the steps run, and takes its
+    // place in the lines at the end: the steps look at nothing but line
+    // ends, so the lines come out the same, without going over the value at
+    // every step. The mark starts with a lone surrogate, which no stored
+    // text holds.
+    QString held(const QString& value) {
+        constexpr qsizetype kLongValue = 256;
+        if (value.size() <= kLongValue || value.contains(QLatin1Char('\r')) ||
+            value.contains(QLatin1Char('\n')))
+            return value;
+        held_.append(value);
+        return kMark + QString::number(held_.size() - 1);
+    }
+
+    inline static const QString kMark = QString(QChar(0xDC00)) + QLatin1Char('#');
     QString text_;
+    QStringList held_;
     bool ok_ = true;
     QString error_;
 };
@@ -271,13 +295,12 @@ bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* 
     }
     WorkingFile work(replacement.working());
     fillWorkingFile(work, snapshot);
-    const std::optional<QString> working = work.read();
+    const std::optional<QStringList> working = work.lines();
     if (!working) {
         setError(error, work.error());
         return false;
     }
-    const QStringList lines =
-        finalLines(textfile::splitLines(*working), snapshot.settings.DitColourOn);
+    const QStringList lines = finalLines(*working, snapshot.settings.DitColourOn);
     if (replacement.commit(textfile::encode(textfile::joinLines(lines)))) return true;
     setError(error, replacement.error());
     return false;
