@@ -54,7 +54,13 @@ const std::vector<Kind>& kinds() {
         {"QMenu", [](QWidget* parent) { return new QMenu(parent); },
          [](const QWidget& w, Control& c) { c.text = static_cast<const QMenu&>(w).title(); },
          [](const Control& c, QWidget& w) { static_cast<QMenu&>(w).setTitle(c.text); }},
-        {"QScrollArea", made<QScrollArea>, nothing, nothingGiven},
+        {"QScrollArea", made<QScrollArea>,
+         [](const QWidget& w, Control& c) {
+             c.wrap = static_cast<const QScrollArea&>(w).widgetResizable();
+         },
+         [](const Control& c, QWidget& w) {
+             static_cast<QScrollArea&>(w).setWidgetResizable(c.wrap != 0);
+         }},
         {"QLabel", made<QLabel>,
          [](const QWidget& w, Control& c) {
              const auto& l = static_cast<const QLabel&>(w);

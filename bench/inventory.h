@@ -37,7 +37,7 @@ struct Control {
     QString text;
     QStringList items;  // a drop-down's entries
     int alignment = 0;
-    int wrap = 0;  // a label's word wrap, a text box's wrap mode
+    int wrap = 0;  // a label's word wrap, a text box's wrap mode, a scroll area's resizing
 };
 using Inventory = std::vector<Control>;
 

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 
 #include <benchmark/benchmark.h>
 
@@ -83,9 +84,9 @@ void readerKeystroke(benchmark::State& state) {
 }
 
 // The yardstick of the figure above: the reader window's bare copy
-// (inventory.h), a plain QLabel where the drawing stands; each key in the
-// code box shows the box's text in that label and its length in the lengths
-// line.
+// (inventory.h), a plain QLabel in the drawing's scroll area in place of the
+// drawing; each key in the code box shows the box's text in that label and
+// its length in the lengths line.
 void bareReaderKeystroke(benchmark::State& state) {
     useClassicFont();
     std::unique_ptr<BareWindows> bare;
@@ -99,11 +100,10 @@ void bareReaderKeystroke(benchmark::State& state) {
     }
     auto* box = bare->find<QPlainTextEdit>(QStringLiteral("txtcode"));
     auto* lengths = bare->find<QLabel>(QStringLiteral("lbllongueurs"));
-    QWidget* drawingPlace = bare->find<QWidget>(QStringLiteral("dessin"));
-    auto* drawing = new QLabel(drawingPlace->parentWidget());
+    auto* drawing = new QLabel;
     drawing->setTextFormat(Qt::PlainText);
-    drawing->setGeometry(drawingPlace->geometry());
-    drawingPlace->hide();
+    drawing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bare->find<QScrollArea>(QStringLiteral("defilementdessin"))->setWidget(drawing);
     QObject::connect(box, &QPlainTextEdit::textChanged, drawing, [box, drawing, lengths] {
         const QString code = box->toPlainText();
         drawing->setText(code);

@@ -168,8 +168,8 @@ Row perCharacter(const QString& label, const std::string& family, int small, dou
             }};
 }
 
-const Quantity kCpu{Clock::Cpu};
-const Quantity kWall{Clock::Wall};
+const Quantity kCpu{Clock::Cpu, {}};
+const Quantity kWall{Clock::Wall, {}};
 const Quantity kPeakMemory{Clock::Wall, "rss_max_kio"};
 
 // The targets: typing at most ×1.15 bare widgets of the same kind and
