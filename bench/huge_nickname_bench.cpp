@@ -218,7 +218,8 @@ void bareHugeGradient(benchmark::State& state) {
 }
 
 // A short code replacing a million-character one in bare Text2, the box set
-// back as it is for a short code.
+// back as it is for a short code, after a click on the bare button, with the
+// code's length written under the box.
 void bareShortAfterHuge(benchmark::State& state) {
     useClassicFont();
     const QString huge = BareMainEditor(hugeNickname(1'000'000), false, true).code;
@@ -226,6 +227,8 @@ void bareShortAfterHuge(benchmark::State& state) {
     const QString shortCode = bare.code;
     const auto wrap = bare.text2->wordWrapMode();
     const auto bar = bare.text2->verticalScrollBarPolicy();
+    auto* generate = bare.windows->find<QPushButton>(QStringLiteral("Command1"));
+    auto* length = bare.windows->find<QLabel>(QStringLiteral("lbllongueur"));
     bare.windows->show();
     for (auto _ : state) {
         untimed(state, [&] {
@@ -233,9 +236,11 @@ void bareShortAfterHuge(benchmark::State& state) {
             bare.text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             bare.text2->setPlainText(huge);
         });
+        generate->click();
         bare.text2->setPlainText(shortCode);
         bare.text2->setWordWrapMode(wrap);
         bare.text2->setVerticalScrollBarPolicy(bar);
+        length->setText(QStringLiteral("Longueur du code : %1 caractères").arg(shortCode.size()));
         QApplication::processEvents();
     }
 }
