@@ -224,12 +224,19 @@ void GradientPreviewGrid::clipRows(const SegmentSplit& split) {
 // so a row reads as the whole nickname. Every row shows the same segments in
 // the same font, so the first row's sizes serve them all.
 void GradientPreviewGrid::layOut() {
-    std::array<QSize, 5> sizes;
-    for (int slot = 0; slot < 5; ++slot) {
-        const QLabel* label = labels_[0][slot];
-        const QSize hint = label->sizeHint();
-        sizes[slot] = QSize(label->text().isEmpty() ? 0 : hint.width(), hint.height());
+    std::array<QString, 5> segments;
+    for (int slot = 0; slot < 5; ++slot) segments[slot] = labels_[0][slot]->text();
+    const QFont font = labels_[0][0]->font();
+    if (!measured_ || measured_->segments != segments || measured_->font != font) {
+        std::array<QSize, 5> sizes;
+        for (int slot = 0; slot < 5; ++slot) {
+            const QLabel* label = labels_[0][slot];
+            const QSize hint = label->sizeHint();
+            sizes[slot] = QSize(label->text().isEmpty() ? 0 : hint.width(), hint.height());
+        }
+        measured_ = Measured{segments, font, sizes};
     }
+    const std::array<QSize, 5>& sizes = measured_->sizes;
     for (int row = 0; row < kGradientRowCount; ++row) {
         int left = px(rowPlace(row).labelLeft);
         for (int slot = 0; slot < 5; ++slot) {
