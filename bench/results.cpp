@@ -22,19 +22,27 @@ void CollectingReporter::ReportRuns(const std::vector<Run>& runs) {
         if (run.run_type == Run::RT_Aggregate || run.repetitions <= 1) shown.push_back(run);
     if (!shown.empty()) ConsoleReporter::ReportRuns(shown);
     for (const Run& run : runs) {
-        if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
-            continue;
-        const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
-        Sample sample{run.GetAdjustedRealTime() / unit, run.GetAdjustedCPUTime() / unit, {}};
-        for (const auto& [name, counter] : run.counters) sample.counters[name] = counter.value;
+        if (run.run_type != Run::RT_Iteration) continue;
         // Named without the run options (manual time, repetitions...).
         std::string name = run.run_name.function_name;
         if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
+        if (run.error_occurred || run.iterations == 0) {
+            failed_[name] = true;
+            continue;
+        }
+        const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+        Sample sample{run.GetAdjustedRealTime() / unit, run.GetAdjustedCPUTime() / unit, {}};
+        for (const auto& [counter, value] : run.counters) sample.counters[counter] = value.value;
         samples_[name].push_back(std::move(sample));
     }
 }
 
 CollectingReporter::Figure CollectingReporter::figure(const std::string& name) const {
+    if (failed_.count(name)) {
+        Figure failed;
+        failed.failed = true;
+        return failed;
+    }
     const auto it = samples_.find(name);
     if (it == samples_.end() || it->second.empty()) return {};
     std::vector<double> wall, cpu;

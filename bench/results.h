@@ -23,9 +23,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // A benchmark named "Family" or "Family/argument"; `found` is false when
-    // it did not run (filtered out or failed).
+    // it did not run (filtered out, or failed: then `failed` is set).
     struct Figure {
         bool found = false;
+        bool failed = false;
         int repetitions = 0;
         Spread wall;                             // seconds per iteration
         Spread cpu;                              // processor seconds per iteration
@@ -40,6 +41,7 @@ private:
         std::map<std::string, double> counters;
     };
     std::map<std::string, std::vector<Sample>> samples_;
+    std::map<std::string, bool> failed_;
 };
 
 }  // namespace chromanick::bench

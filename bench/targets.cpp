@@ -48,7 +48,7 @@ struct Quantity {
 struct Verdict {
     QString value;  // what was measured, readable
     QString target;
-    enum Kind { Met, Missed, Yardstick, Unjudged } kind = Met;
+    enum Kind { Met, Missed, Yardstick, Unjudged, Failed } kind = Met;
 };
 
 struct Row {
@@ -94,11 +94,17 @@ struct Pair {
     Figure reference;
 };
 
+// Not measured when either was left out; a failure shows as such.
 std::optional<Pair> pairOf(const CollectingReporter& r, const std::string& measured,
                            const std::string& reference) {
     Pair p{r.figure(measured), r.figure(reference)};
     if (!p.measured.found || !p.reference.found) return std::nullopt;
     return p;
+}
+
+bool failed(const CollectingReporter& r, const std::string& measured,
+            const std::string& reference) {
+    return r.figure(measured).failed || r.figure(reference).failed;
 }
 
 bool enoughRepetitions(const Pair& p) {
@@ -116,6 +122,7 @@ Verdict judged(QString value, QString target, bool met, const Pair& p) {
 Row against(const QString& label, const std::string& name, const std::string& yardstick,
             double limit, Quantity quantity, const QString& yardstickName) {
     return {label, [=](const CollectingReporter& r) -> std::optional<Verdict> {
+                if (failed(r, name, yardstick)) return Verdict{{}, {}, Verdict::Failed};
                 const auto p = pairOf(r, name, yardstick);
                 if (!p) return std::nullopt;
                 const auto a = quantity.of(p->measured);
@@ -151,8 +158,10 @@ Row shown(const QString& label, const std::string& name, const std::string& yard
 Row perCharacter(const QString& label, const std::string& family, int small, double limit = 1.3) {
     const int large = small * 10;
     return {label, [=](const CollectingReporter& r) -> std::optional<Verdict> {
-                const auto p = pairOf(r, family + "/" + std::to_string(large),
-                                      family + "/" + std::to_string(small));
+                const std::string largeName = family + "/" + std::to_string(large);
+                const std::string smallName = family + "/" + std::to_string(small);
+                if (failed(r, largeName, smallName)) return Verdict{{}, {}, Verdict::Failed};
+                const auto p = pairOf(r, largeName, smallName);
                 if (!p) return std::nullopt;
                 const Spread a = *Quantity{Clock::Cpu, {}, double(large)}.of(p->measured);
                 const Spread b = *Quantity{Clock::Cpu, {}, double(small)}.of(p->reference);
@@ -275,6 +284,8 @@ QString verdictName(Verdict::Kind kind) {
             return QStringLiteral("repère");
         case Verdict::Unjudged:
             return QStringLiteral("non jugé");
+        case Verdict::Failed:
+            return QStringLiteral("ÉCHOUÉ");
     }
     return {};
 }
@@ -290,9 +301,14 @@ int printTargetTable(const CollectingReporter& results) {
     for (const Row& row : rows()) {
         const std::optional<Verdict> v = row.check(results);
         if (!v) {
-            ++missed;
             lines.push_back(
-                {row.label, QStringLiteral("non mesuré"), QString(), QStringLiteral("MANQUÉ")});
+                {row.label, QStringLiteral("non mesuré"), QString(), QStringLiteral("—")});
+            continue;
+        }
+        if (v->kind == Verdict::Failed) {
+            ++missed;
+            lines.push_back({row.label, QStringLiteral("le benchmark a échoué"), QString(),
+                             verdictName(v->kind)});
             continue;
         }
         if (v->kind == Verdict::Missed || v->kind == Verdict::Unjudged) ++missed;
