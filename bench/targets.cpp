@@ -242,9 +242,10 @@ std::vector<Row> windowRows() {
         against(QStringLiteral("Dégradé : passage + génération, 1 000 000 car."),
                 "Gros_pseudo_degrade/1000000", "Qt_nu_gros_degrade/1000000", kHuge, kCpu, bare),
         against(QStringLiteral("Code court après un code de 1 000 000 car., éditeur principal"),
-                "Court_apres_gros_principal", "Qt_nu_court_apres_gros", kHuge, kCpu, bare),
+                "Court_apres_gros_principal", "Qt_nu_court_apres_gros_principal", kHuge, kCpu,
+                bare),
         against(QStringLiteral("Code court après un code de 1 000 000 car., fenêtre Dégradé"),
-                "Court_apres_gros_degrade", "Qt_nu_court_apres_gros", kHuge, kCpu, bare),
+                "Court_apres_gros_degrade", "Qt_nu_court_apres_gros_degrade", kHuge, kCpu, bare),
     };
 }
 
