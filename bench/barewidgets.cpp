@@ -36,7 +36,7 @@ BareMainEditor::BareMainEditor(const QString& nickname, bool lookalike, bool gen
         QtPlatform platform;
         MainEditorModel model(platform);
         model.fillDecorationLists({}, {});
-        MainWindow real(model, platform);
+        MainWindow real(model);
         real.show();
         model.setLookalike(lookalike);
         model.setNickname(nickname);
@@ -60,7 +60,7 @@ BareGradientEditor::BareGradientEditor(const QString& nickname, bool smooth, boo
         GradientWindow real(model);
         real.show();
         model.setSmoothEnabled(smooth);
-        model.receiveFromMainEditor(nickname);
+        model.setNickname(nickname);
         if (generate) child<QPushButton>(real, QStringLiteral("cmdgenerer")).click();
         QApplication::processEvents();
         windows = std::make_unique<BareWindows>(inventoryOf(real));
@@ -86,7 +86,7 @@ Inventory mainEditorInventory() {
     QtPlatform platform;
     MainEditorModel model(platform);
     model.fillDecorationLists({}, {});
-    MainWindow real(model, platform);
+    MainWindow real(model);
     real.show();
     QApplication::processEvents();
     return inventoryOf(real);

@@ -27,7 +27,7 @@ void nicknameChange(benchmark::State& state) {
     useClassicFont();  // as the program does
     QtPlatform platform;
     MainEditorModel model(platform);
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     model.setLookalike(true);
     model.setNickname(sampleNickname(int(state.range(0))));
@@ -60,7 +60,7 @@ void fillLargeLists(benchmark::State& state) {
     for (auto _ : state) {
         QtPlatform platform;
         MainEditorModel model(platform);
-        MainWindow window(model, platform);
+        MainWindow window(model);
         window.show();
         model.fillDecorationLists(prefixes, suffixes);
         auto* combo1 = window.findChild<QComboBox*>(QStringLiteral("Combo1"));

@@ -53,7 +53,7 @@ void openHugeProject(benchmark::State& state) {
     QtPlatform platform;
     MainEditorModel model(platform);
     model.fillDecorationLists({}, {});
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -70,7 +70,7 @@ void generateHugeNickname(benchmark::State& state) {
     QtPlatform platform;
     MainEditorModel model(platform);
     model.fillDecorationLists({}, {});
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     model.setNickname(hugeNickname(int(state.range(0))));
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -96,8 +96,8 @@ void switchAndGenerateInGradient(benchmark::State& state) {
     if (generate == nullptr) state.SkipWithError("pas de bouton cmdgenerer");
     QApplication::processEvents();
     for (auto _ : state) {
-        untimed(state, [&] { model.receiveFromMainEditor(QStringLiteral("x")); });
-        model.receiveFromMainEditor(nickname);
+        untimed(state, [&] { model.setNickname(QStringLiteral("x")); });
+        model.setNickname(nickname);
         QApplication::processEvents();
         generate->click();
         QApplication::processEvents();
@@ -131,7 +131,7 @@ void shortAfterHugeInMain(benchmark::State& state) {
     QtPlatform platform;
     MainEditorModel model(platform);
     model.fillDecorationLists({}, {});
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     const QString huge = hugeNickname(1'000'000);
     auto* generate = window.findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -153,10 +153,10 @@ void shortAfterHugeInGradient(benchmark::State& state) {
     generateShortAfterHuge(
         state, generate,
         [&] {
-            model.receiveFromMainEditor(huge);
+            model.setNickname(huge);
             QApplication::processEvents();
         },
-        [&] { model.receiveFromMainEditor(QStringLiteral("Bob")); });
+        [&] { model.setNickname(QStringLiteral("Bob")); });
     if (model.output().size() > 200) state.SkipWithError("le code n'est pas le court");
 }
 

@@ -4,8 +4,7 @@
 #include "sampletext.h"
 #include "typing.h"
 
-#include "core/pluscodes.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/plus3.h"
 #include "ui/app/application.h"
 #include "ui/qtplatform.h"
 #include "ui/reader/readermodel.h"
@@ -28,9 +27,11 @@ namespace {
 // colour, a palette colour or a style code every few characters, as a
 // gradient or a hand-made line has them.
 QString sampleCodeLine(int length) {
+    using Kind = CodeOp::Kind;
     const QString codes[] = {
-        pluscode::rgbText(0x336699),       QStringLiteral("·$46"), pluscode::bold(),
-        pluscode::rgbBackground(0xC0C0C0), pluscode::italic(),     pluscode::reset()};
+        plus3::write({CodeOp::textColour(0x336699)}), plus3::write({CodeOp::paletteTextColour(46)}),
+        plus3::write({CodeOp::style(Kind::Bold)}),    plus3::write({CodeOp::background(0xC0C0C0)}),
+        plus3::write({CodeOp::style(Kind::Italic)}),  plus3::write({CodeOp::style(Kind::Reset)})};
     const QString text = sampleNickname(length);
     QString line;
     for (qsizetype i = 0; line.size() < length; ++i) {
@@ -44,12 +45,20 @@ QString sampleCodeLine(int length) {
 // people write: dot codes with text colour and background, style tags,
 // nested colour tags closed plainly or with a fade, and text between them.
 QString sampleMixedLine(int length) {
-    const QString codes[] = {QStringLiteral("[c=4]"),      QStringLiteral("[b]"),
-                             QStringLiteral("[/c=9]"),     QStringLiteral("·$32,1"),
-                             QStringLiteral("[a=silver]"), QStringLiteral("[c=#FF0080]"),
-                             QStringLiteral("[/c]"),       QStringLiteral("[/b]"),
-                             QStringLiteral("[/a=12]"),    QStringLiteral("·$#00ff00,#000000"),
-                             pluscode::italic(),           QStringLiteral("·0")};
+    using Kind = CodeOp::Kind;
+    const QString codes[] = {
+        QStringLiteral("[c=4]"),
+        QStringLiteral("[b]"),
+        QStringLiteral("[/c=9]"),
+        plus3::write({CodeOp::paletteTextColour(32), CodeOp::paletteBackground(1)}),
+        QStringLiteral("[a=silver]"),
+        QStringLiteral("[c=#FF0080]"),
+        QStringLiteral("[/c]"),
+        QStringLiteral("[/b]"),
+        QStringLiteral("[/a=12]"),
+        plus3::write({CodeOp::textColour(0x00FF00), CodeOp::background(0x000000)}),
+        plus3::write({CodeOp::style(Kind::Italic)}),
+        plus3::write({CodeOp::style(Kind::Reset)})};
     const QString text = sampleNickname(length);
     QString line;
     for (qsizetype i = 0; line.size() < length; ++i) {

@@ -1,8 +1,8 @@
 // The formatting-code logic on short and very long nicknames.
 #include "sampletext.h"
 
-#include "core/compose.h"
 #include "core/lookalikes.h"
+#include "dialects/plus3.h"
 #include "gradient/gradient.h"
 #include "gradient/smooth.h"
 

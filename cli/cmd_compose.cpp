@@ -3,6 +3,7 @@
 #include "core/compose.h"
 #include "core/decorations.h"
 #include "core/oneline.h"
+#include "formats.h"
 #include "output.h"
 #include "registry.h"
 #include "userdecorations.h"
@@ -13,23 +14,25 @@ namespace {
 
 int run(const QStringList& args) {
     ComposeOptions options = initialComposeOptions();
+    const Dialect* to = nullptr;
     const QStringList positionals =
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
-            return parseComposeOption(option, scanner, options);
+            return parseToOption(option, scanner, to) ||
+                   parseComposeOption(option, scanner, options);
         });
     options.settings.Nickname = oneLine(singlePositional(positionals, QStringLiteral("le pseudo")));
     const UserDecorations user = readUserDecorations();
     applyDecorationEntries(options, BuiltinPrefixes() + user.prefixes,
                            BuiltinSuffixes() + user.suffixes);
-    printResult(ComposeNickCode(options.settings));
+    printGenerated(to, composeOps(options.settings));
     return 0;
 }
 
 const Registrar registrar{{
     QStringLiteral("compose"),
     QStringLiteral("compose la ligne de codes d'un pseudo, comme « Générer le pseudo. »"),
-    QStringLiteral("compose ") + composeOptionsSyntax() + QStringLiteral(" PSEUDO\n") +
-        composeOptionsUsage() +
+    QStringLiteral("compose ") + toOptionSyntax() + u' ' + composeOptionsSyntax() +
+        QStringLiteral(" PSEUDO\n") + toOptionUsage() + composeOptionsUsage() +
         QStringLiteral("\n  PSEUDO                 le pseudo (peut être vide : \"\")"),
     &run,
 }};

@@ -1,6 +1,7 @@
 // chromanick-cli gradient: the code line of the gradient editor's "Générer le pseudo.".
 #include "args.h"
 #include "core/oneline.h"
+#include "formats.h"
 #include "gradient/gradient.h"
 #include "gradient/smooth.h"
 #include "output.h"
@@ -94,18 +95,19 @@ bool parseSmoothOption(const QString& option, ArgScanner& scanner, SmoothOptions
     return true;
 }
 
-QString smoothCode(const GradientSettings& settings, const SmoothOptions& smooth) {
-    return smoothGradientCode(settings,
-                              smooth.stops.value_or(smoothStopsOfRow(settings, settings.presetRow)),
-                              smooth.step.value_or(1));
+CodeOps smoothOps(const GradientSettings& settings, const SmoothOptions& smooth) {
+    return smoothGradientOps(settings,
+                             smooth.stops.value_or(smoothStopsOfRow(settings, settings.presetRow)),
+                             smooth.step.value_or(1));
 }
 
 int run(const QStringList& args) {
     GradientSettings settings;
     SmoothOptions smooth;
+    const Dialect* to = nullptr;
     const QStringList positionals =
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
-            return parseOption(option, scanner, settings) ||
+            return parseToOption(option, scanner, to) || parseOption(option, scanner, settings) ||
                    parseSmoothOption(option, scanner, smooth);
         });
     if (!smooth.on && (smooth.step || smooth.stops)) {
@@ -114,36 +116,38 @@ int run(const QStringList& args) {
                 .arg(smooth.step ? QStringLiteral("--step") : kStopsOption, kSmoothOption));
     }
     settings.nickname = oneLine(singlePositional(positionals, QStringLiteral("le pseudo")));
-    if (smooth.on)
-        printResult(smoothCode(settings, smooth));
-    else
-        printResult(Genere_Degrade(settings, Decoupe_Pseudo(settings.nickname)));
+    printGenerated(to, smooth.on ? smoothOps(settings, smooth)
+                                 : gradientOps(settings, Decoupe_Pseudo(settings.nickname)));
     return 0;
 }
 
 const Registrar registrar{{
     QStringLiteral("gradient"),
     QStringLiteral("colore un pseudo en dégradé de cinq couleurs, comme Chromanick Dégradé"),
-    QStringLiteral(
-        "gradient [--scheme N] [--slot J=#RRVVBB]... [--background #RRVVBB] [--bold] "
-        "[--underline] [--italic] [--strikethrough] [--smooth [--step N] "
-        "[--stops #RRVVBB,...]] PSEUDO\n"
-        "  --scheme N             dégradé prédéfini N de 0 à 35, ou 36 pour le dégradé perso "
-        "(0 par défaut)\n"
-        "  --slot J=#RRVVBB       couleur perso J (de 1 à 5) du dégradé 36 ; les autres restent "
-        "sans couleur\n"
-        "  --background #RRVVBB   ajoute une couleur d'arrière-plan\n"
-        "  --bold, --underline, --italic, --strikethrough\n"
-        "                         gras, souligné, italique, barré\n"
-        "  --smooth               dégradé fluide : une couleur par groupe de lettres, mélangée "
-        "dans l'espace OKLab\n"
-        "                         entre les couleurs du dégradé choisi (ses cinq couleurs, ou "
-        "les couleurs perso données)\n"
-        "  --step N               lettres par couleur, de 1 à 50 (1 par défaut ; avec --smooth)\n"
-        "  --stops #RRVVBB,...    de 1 à 16 couleurs à la place de celles du dégradé "
-        "(avec --smooth)\n"
-        "  PSEUDO                 le pseudo, coupé en cinq morceaux, ou en groupes de N avec "
-        "--smooth (peut être vide : \"\")"),
+    QStringLiteral("gradient ") + toOptionSyntax() +
+        QStringLiteral(" [--scheme N] [--slot J=#RRVVBB]... [--background #RRVVBB] [--bold] "
+                       "[--underline] [--italic] [--strikethrough] [--smooth [--step N] "
+                       "[--stops #RRVVBB,...]] PSEUDO\n") +
+        toOptionUsage() +
+        QStringLiteral(
+            "  --scheme N             dégradé prédéfini N de 0 à 35, ou 36 pour le dégradé perso "
+            "(0 par défaut)\n"
+            "  --slot J=#RRVVBB       couleur perso J (de 1 à 5) du dégradé 36 ; les autres "
+            "restent "
+            "sans couleur\n"
+            "  --background #RRVVBB   ajoute une couleur d'arrière-plan\n"
+            "  --bold, --underline, --italic, --strikethrough\n"
+            "                         gras, souligné, italique, barré\n"
+            "  --smooth               dégradé fluide : une couleur par groupe de lettres, mélangée "
+            "dans l'espace OKLab\n"
+            "                         entre les couleurs du dégradé choisi (ses cinq couleurs, ou "
+            "les couleurs perso données)\n"
+            "  --step N               lettres par couleur, de 1 à 50 (1 par défaut ; avec "
+            "--smooth)\n"
+            "  --stops #RRVVBB,...    de 1 à 16 couleurs à la place de celles du dégradé "
+            "(avec --smooth)\n"
+            "  PSEUDO                 le pseudo, coupé en cinq morceaux, ou en groupes de N avec "
+            "--smooth (peut être vide : \"\")"),
     &run,
 }};
 

@@ -1,7 +1,7 @@
 // chromanick-cli palettes: the option names usable with --fg and --bg.
 #include "args.h"
 #include "core/palettes.h"
-#include "core/pluscodes.h"
+#include "dialects/plus3.h"
 #include "output.h"
 #include "registry.h"
 
@@ -14,12 +14,11 @@ namespace {
 QString codeColumn(const PaletteEntry& entry, bool foreground) {
     switch (entry.role) {
         case EntryRole::Fixed:
-            return entry.code;
+            return plus3::write(entry.code);
         case EntryRole::Default:
             return QStringLiteral("(aucun)");
         case EntryRole::Custom:
-            return foreground ? QStringLiteral("·$(RRR,VVV,BBB)")
-                              : QStringLiteral("·$,(RRR,VVV,BBB)");
+            return plus3::customColourForm(!foreground);
     }
     return {};
 }

@@ -1,8 +1,8 @@
 // chromanick-cli render: what a code line looks like, as text, runs, HTML,
-// BBCode or terminal colours.
+// BBCode or terminal colours, or written for another chat.
 #include "args.h"
-#include "dialects/palettenumbers.h"
-#include "dialects/registry.h"
+#include "dialects/plus3.h"
+#include "formats.h"
 #include "output.h"
 #include "registry.h"
 #include "storage/linedecoder.h"
@@ -17,40 +17,36 @@ namespace chromanick::cli {
 
 namespace {
 
-using Format = Dialect::Writer;
+using Format = const Dialect*;
 
-// The formats --format takes: every one runs can be written in.
-QList<const Dialect*> writtenFormats() {
-    QList<const Dialect*> formats;
-    for (const Dialect& d : dialects()) {
-        if (d.write != nullptr) formats.append(&d);
-    }
-    return formats;
-}
-
-QString formatNames() {
+QString readingNames() {
     QStringList names;
-    for (const Dialect* d : writtenFormats()) names.append(d->id);
+    for (const Reading& r : readings()) names.append(r.id);
     return names.join(QStringLiteral(", "));
 }
 
-Format findFormat(const QString& name, const QString& option) {
-    for (const Dialect* d : writtenFormats()) {
-        if (name == d->id) return d->write;
-    }
-    throw UsageError(QStringLiteral("Format inconnu pour %1 : « %2 » (formats : %3).")
-                         .arg(option, name, formatNames()));
+const Reading& findReadingFor(const QString& name, const QString& option) {
+    if (const Reading* reading = findReading(name)) return *reading;
+    throw UsageError(QStringLiteral("Format de lecture inconnu pour %1 : « %2 » (formats : %3).")
+                         .arg(option, name, readingNames()));
 }
 
 // Terminal colours on a terminal, the bare text anywhere else.
 Format defaultFormat() {
-    return findDialect(isatty(fileno(stdout)) ? QStringLiteral("ansi") : QStringLiteral("text"))
-        ->write;
+    return findDialect(isatty(fileno(stdout)) ? QStringLiteral("ansi") : QStringLiteral("text"));
+}
+
+// Prints one line written in `format`; a result longer than the format's
+// chat takes is printed all the same, with a warning.
+void renderLine(const Reading& reading, Format format, const QString& line) {
+    printWritten(*format, format->write(reading.read(line)));
 }
 
 QString usage() {
-    QString text = QStringLiteral("render [--format FORMAT] CODE\n");
-    for (const Dialect* d : writtenFormats())
+    QString text = QStringLiteral("render [--from ID] [--format FORMAT] CODE\n");
+    for (const Reading& r : readings())
+        text += QStringLiteral("  --from ") + r.id.leftJustified(16) + r.description + u'\n';
+    for (const Dialect* d : writtenDialects())
         text += QStringLiteral("  --format ") + d->id.leftJustified(14) + d->description + u'\n';
     return text +
            QStringLiteral(
@@ -58,20 +54,25 @@ QString usage() {
                "  CODE                   la ligne de codes (un résultat par ligne s'il en a "
                "plusieurs), ou « - » pour lire chaque ligne de l'entrée standard (UTF-8, "
                "UTF-16 avec sa marque, ou Windows-1252)\n"
-               "  Codes lus : ·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »), "
-               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y]\n"
-               "  Les couleurs de la palette (·$N, [c=N]) sont celles qu'affichent les "
-               "logiciels compatibles.");
+               "  Codes lus avec --from plus : %1, "
+               "[b] [i] [u] [s] [c=X] [a=X] et leurs fermetures, fondus [/c=Y] [/a=Y], et "
+               "les codes de contrôle IRC (gras, italique, souligné, barré, couleurs, remise "
+               "à zéro)\n"
+               "  Les couleurs de la palette (%2, [c=N]) sont celles qu'affichent les "
+               "logiciels compatibles.\n"
+               "  Un résultat plus long que ce que garde sa messagerie est écrit quand même, "
+               "suivi d'un avertissement.")
+               .arg(plus3::readCodesSummary(), plus3::paletteNumberForm());
 }
 
 constexpr qsizetype kInputChunk = 64 * 1024;
 
 // Each line of standard input, decoded as the program's files are, is
 // written as soon as it is read: only one line is held at a time.
-void renderStandardInput(Format format) {
+void renderStandardInput(const Reading& reading, Format format) {
     textfile::LineDecoder decoder;
     const auto render = [&](const QStringList& lines) {
-        for (const QString& line : lines) printResult(format(readPlusCode(line)));
+        for (const QString& line : lines) renderLine(reading, format, line);
     };
     while (const std::optional<QByteArray> chunk = readInput(kInputChunk))
         render(decoder.feed(*chunk));
@@ -89,26 +90,31 @@ QStringList codeLines(const QString& code) {
 
 int run(const QStringList& args) {
     Format format = nullptr;
+    const Reading* reading = &readings().front();
     const QStringList positionals =
         scanArguments(args, [&](const QString& option, ArgScanner& scanner) {
+            if (option == u"--from") {
+                reading = &findReadingFor(scanner.takeValue(option), option);
+                return true;
+            }
             if (option != u"--format") return false;
-            format = findFormat(scanner.takeValue(option), option);
+            format = &findFormat(scanner.takeValue(option), option);
             return true;
         });
     const QString code = singlePositional(positionals, QStringLiteral("le code"));
     if (format == nullptr) format = defaultFormat();
     if (code == u"-") {
-        renderStandardInput(format);
+        renderStandardInput(*reading, format);
         return 0;
     }
-    for (const QString& line : codeLines(code)) printResult(format(readPlusCode(line)));
+    for (const QString& line : codeLines(code)) renderLine(*reading, format, line);
     return 0;
 }
 
 const Registrar registrar{{
     QStringLiteral("render"),
     QStringLiteral("montre ce qu'affiche une ligne de codes : texte, morceaux, HTML, BBCode, "
-                   "couleurs du terminal"),
+                   "couleurs du terminal, ou l'écrit pour une autre messagerie"),
     usage(),
     &run,
 }};

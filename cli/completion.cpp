@@ -22,11 +22,14 @@ QStringList paletteOptions(const QList<PaletteEntry>& palette) {
 QStringList valuesOf(const QString& option) {
     if (option == u"--fg") return paletteOptions(ForegroundPalette());
     if (option == u"--bg") return paletteOptions(BackgroundPalette());
-    if (option == u"--format") {
+    if (option == u"--format" || option == u"--to") {
         QStringList ids;
-        for (const Dialect& d : dialects()) {
-            if (d.write != nullptr) ids.append(d.id);
-        }
+        for (const Dialect* d : writtenDialects()) ids.append(d->id);
+        return ids;
+    }
+    if (option == u"--from") {
+        QStringList ids;
+        for (const Reading& r : readings()) ids.append(r.id);
         return ids;
     }
     return {};

@@ -1,44 +1,47 @@
 #include "compose.h"
 
 #include "palettes.h"
-#include "pluscodes.h"
 
 namespace chromanick {
 
 namespace {
 
-// The text colour code: the entry's own code, or the RGB form of the custom colour.
-QString foregroundCode(const NickSettings& s) {
+using Kind = CodeOp::Kind;
+
+// The text colour: the entry's own code, or the custom colour.
+CodeOps foregroundOps(const NickSettings& s) {
     const PaletteEntry* entry = findForegroundEntry(s.ForegroundOption);
     if (entry == nullptr) return {};
-    if (entry->role == EntryRole::Custom) return pluscode::rgbText(s.CustomForeground);
+    if (entry->role == EntryRole::Custom) return {CodeOp::textColour(s.CustomForeground)};
     return entry->code;
 }
 
-// The background code; "Défaut" (and an unknown name) writes none.
-QString backgroundCode(const NickSettings& s) {
+// The background; "Défaut" (and an unknown name) gives none.
+CodeOps backgroundOps(const NickSettings& s) {
     const PaletteEntry* entry = findBackgroundEntry(s.BackgroundOption);
     if (entry == nullptr) return {};
-    if (entry->role == EntryRole::Custom) return pluscode::rgbBackground(s.CustomBackground);
+    if (entry->role == EntryRole::Custom) return {CodeOp::background(s.CustomBackground)};
     return entry->code;
 }
 
 }  // namespace
 
-// The line is grown around a working string, inner pieces first, so the
-// order of the steps below is the order of the codes read from the right:
-// strikethrough, background, italic, underline, bold, text colour, then the
-// decorated nickname, the reset, and the two "Dit" codes after it.
-QString ComposeNickCode(const NickSettings& s) {
-    QString line = foregroundCode(s) + s.Prefix + s.Nickname + s.Suffix + pluscode::reset();
-    if (s.Bold) line.prepend(pluscode::bold());
-    if (s.Underline) line.prepend(pluscode::underline());
-    if (s.Italic) line.prepend(pluscode::italic());
-    line.prepend(backgroundCode(s));
-    if (s.DitColourOn) line.append(pluscode::rgbText(s.DitColour));
-    if (s.DitSuppressed) line.append(pluscode::ditSuppression());
-    if (s.Strikethrough) line.prepend(pluscode::strikethrough());
-    return line;
+CodeOps composeOps(const NickSettings& s) {
+    CodeOps ops;
+    if (s.Strikethrough) ops.append(CodeOp::style(Kind::Strikethrough));
+    ops += backgroundOps(s);
+    if (s.Italic) ops.append(CodeOp::style(Kind::Italic));
+    if (s.Underline) ops.append(CodeOp::style(Kind::Underline));
+    if (s.Bold) ops.append(CodeOp::style(Kind::Bold));
+    ops += foregroundOps(s);
+    ops.append(CodeOp::plainText(s.Prefix + s.Nickname + s.Suffix));
+    ops.append(CodeOp::style(Kind::Reset));
+    if (s.DitColourOn) ops.append(CodeOp::textColour(s.DitColour));
+    if (s.DitSuppressed) {
+        ops.append(CodeOp::paletteTextColour(0));
+        ops.append(CodeOp::plainText(QString(QChar(0x00A0))));
+    }
+    return ops;
 }
 
 }  // namespace chromanick

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace chromanick {
 
@@ -120,6 +121,28 @@ BgrColor fromOkLab(const OkLab& colour) {
 OkLab mixOkLab(const OkLab& from, const OkLab& to, double u) {
     return {from.L + (to.L - from.L) * u, from.a + (to.a - from.a) * u,
             from.b + (to.b - from.b) * u};
+}
+
+int nearestColourIndex(std::span<const OkLab> palette, BgrColor colour) {
+    const OkLab target = toOkLab(colour);
+    int best = -1;
+    double bestDistance = 0;
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const OkLab& c = palette[i];
+        const double dL = c.L - target.L, da = c.a - target.a, db = c.b - target.b;
+        const double distance = dL * dL + da * da + db * db;
+        if (best < 0 || distance < bestDistance) {
+            best = int(i);
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+int nearestColourIndex(std::span<const BgrColor> palette, BgrColor colour) {
+    std::vector<OkLab> lab(palette.size());
+    std::transform(palette.begin(), palette.end(), lab.begin(), toOkLab);
+    return nearestColourIndex(std::span<const OkLab>(lab), colour);
 }
 
 }  // namespace chromanick

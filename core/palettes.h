@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bgrcolor.h"
+#include "codeops.h"
 
 #include <QList>
 #include <QString>
@@ -16,7 +17,7 @@ enum class EntryRole {
 struct PaletteEntry {
     QString option;  // option-button name, stored in project files
     QString caption;
-    QString code;            // empty for Default and Custom entries
+    CodeOps code;            // its colour; none for Default and Custom entries
     BgrColor previewColour;  // text colour (foreground) or background colour
     BgrColor captionColour;  // background palette only; kSystemButtonText otherwise
     EntryRole role;

@@ -1,7 +1,18 @@
-// The plain forms of a reading: "#RRGGBB" colours and the run listing.
+// The plain forms of a reading: its visible text, "#RRGGBB" colours and the
+// run listing.
 #include "codeformats.h"
 
 #include <QStringList>
+
+namespace chromanick {
+
+QString visibleText(const QList<StyledRun>& runs) {
+    QString text;
+    for (const StyledRun& run : runs) text += run.text;
+    return text;
+}
+
+}  // namespace chromanick
 
 namespace chromanick::codeformat {
 

@@ -15,5 +15,10 @@ void fieldFile(QByteArrayView data);
 void projectFile(QByteArrayView data);
 // Reading a line of Plus! codes and writing it out as HTML and ANSI.
 void codeReader(QByteArrayView data);
+// Reading a Minecraft chat line ("&" and "§" codes), then writing it back in
+// both Minecraft formats.
+void minecraftReader(QByteArrayView data);
+// Reading a MiniMessage line, then writing it back in both Minecraft formats.
+void miniMessageReader(QByteArrayView data);
 
 }  // namespace chromanick::fuzz

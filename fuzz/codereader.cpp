@@ -1,6 +1,5 @@
-#include "core/pluscodes.h"
 #include "dialects/codeformats.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/plus3.h"
 #include "dialects/registry.h"
 #include "fuzz/bodies.h"
 #include "fuzz/check.h"
@@ -8,42 +7,6 @@
 namespace chromanick::fuzz {
 
 namespace {
-
-// A run's text may hold a dot or a "[" that starts no code, and once the
-// codes around it are gone it may be followed by what would make one ("·$" +
-// "·$6·0" + "9" reads as the text "·$9", "[" + "·#·#" + "b]" as "[b]"). Written
-// back, each such character is followed by a bold marker toggled twice, so it
-// stays text; so is a leading ",", which right after a colour code would
-// read as a background.
-QString literal(const QString& text) {
-    static const QString twice = pluscode::bold() + pluscode::bold();
-    QString written = text;
-    written.replace(pluscode::kDot, pluscode::kDot + twice);
-    written.replace(QLatin1Char('['), QLatin1Char('[') + twice);
-    if (written.startsWith(QLatin1Char(','))) written.prepend(twice);
-    return written;
-}
-
-// The runs written back as codes: each run starts from a reset and sets its
-// whole format, so reading the line again must give the same runs.
-QString writeBack(const QList<StyledRun>& runs) {
-    static const QString reset = pluscode::reset(), bold = pluscode::bold(),
-                         underline = pluscode::underline(), italic = pluscode::italic(),
-                         strikethrough = pluscode::strikethrough();
-    QString line;
-    for (const StyledRun& run : runs) {
-        const Style& f = run.style;
-        line += reset;
-        if (f.foreground) line += pluscode::rgbText(*f.foreground);
-        if (f.background) line += pluscode::rgbBackground(*f.background);
-        if (f.bold) line += bold;
-        if (f.underline) line += underline;
-        if (f.italic) line += italic;
-        if (f.strikethrough) line += strikethrough;
-        line += literal(run.text);
-    }
-    return line;
-}
 
 // What every reader promises: runs are never empty, never split one format,
 // and only drop characters; every writer takes them.
@@ -65,14 +28,15 @@ void codeReader(QByteArrayView data) {
     for (const Dialect& format : dialects()) {
         if (format.read != nullptr) checkReading(line, format.read(line));
     }
-    // The Plus! codes: text without a dot or a bracket is all text, reading
-    // only drops characters, and the runs written back as codes read the same.
+    // The Plus! codes: text without a dot, a bracket or an IRC control code
+    // is all text, reading
+    // only drops characters, and the runs written back as codes read the same
+    // (the writer keeps a dot or a "[" of their text from starting a code).
     const QList<StyledRun> runs = readPlusCode(line);
     const QString visible = visibleText(runs);
     FUZZ_CHECK(visible.size() <= line.size());
-    if (!line.contains(pluscode::kDot) && !line.contains(QLatin1Char('[')))
-        FUZZ_CHECK(visible == line);
-    FUZZ_CHECK(readPlusCode(writeBack(runs)) == runs);
+    if (!plus3::mayHoldCodes(line)) FUZZ_CHECK(visible == line);
+    FUZZ_CHECK(readPlusCode(plus3::writeRuns(runs)) == runs);
 
     // HTML: the text never becomes markup: the only angle brackets are those
     // of one opening and one closing tag per run.
@@ -81,6 +45,10 @@ void codeReader(QByteArrayView data) {
     FUZZ_CHECK(html.count(QLatin1Char('>')) == 2 * runs.size());
     // ANSI: one sequence per run and the final reset, none from the text.
     FUZZ_CHECK(codeformat::ansi(runs).count(QChar(0x1B)) == runs.size() + 1);
+    // Discord: the text never closes the block; IRC: it never ends the line.
+    FUZZ_CHECK(codeformat::discord(runs).count(QStringLiteral("```")) == 2);
+    const QString irc = codeformat::irc(runs);
+    FUZZ_CHECK(!irc.contains(QLatin1Char('\n')) && !irc.contains(QLatin1Char('\r')));
 }
 
 }  // namespace chromanick::fuzz

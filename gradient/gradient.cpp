@@ -1,6 +1,7 @@
 #include "gradient.h"
 
 #include "core/graphemes.h"
+#include "dialects/plus3.h"
 
 #include <algorithm>
 #include <iterator>
@@ -8,6 +9,8 @@
 namespace chromanick {
 
 namespace {
+
+using Kind = CodeOp::Kind;
 
 // One preset as written in the table below: palette numbers of the five slot
 // codes and the preview colours as 0xRRGGBB, red first, the way a colour
@@ -71,7 +74,7 @@ QList<GradientPreset> buildPresets() {
     for (const PresetRow& row : kPresetRows) {
         GradientPreset preset{row.family, {}, {}};
         for (int slot = 0; slot < 5; ++slot) {
-            preset.codes[slot] = QStringLiteral("·$%1").arg(row.codes[slot]);
+            preset.codes[slot] = CodeOp::paletteTextColour(row.codes[slot]);
             preset.previewColours[slot] = fromRgb(row.previewRgb[slot]);
         }
         presets.append(preset);
@@ -79,21 +82,23 @@ QList<GradientPreset> buildPresets() {
     return presets;
 }
 
-QString slotCode(const GradientSettings& settings, int slot) {
-    if (settings.presetRow >= 0 && settings.presetRow < GradientPresets().size())
-        return GradientPresets()[settings.presetRow].codes[slot];
+// The slot's colour: the preset's, or the custom one when it is set.
+std::optional<CodeOp> slotColour(const GradientSettings& settings, int slot) {
+    if (settings.presetRow >= 0 && settings.presetRow < gradientPresets().size())
+        return gradientPresets()[settings.presetRow].codes[slot];
     const std::optional<BgrColor>& custom = settings.customColours[slot];
-    return custom ? QStringLiteral("·$(") + Code_RVB(*custom) + QLatin1Char(')') : QString();
+    if (!custom) return std::nullopt;
+    return CodeOp::textColour(*custom);
 }
 
 }  // namespace
 
-const QList<GradientPreset>& GradientPresets() {
+const QList<GradientPreset>& gradientPresets() {
     static const QList<GradientPreset> presets = buildPresets();
     return presets;
 }
 
-const QStringList& GradientFamilyTitles() {
+const QStringList& gradientFamilyTitles() {
     static const QStringList titles = {
         QStringLiteral("Dégradé de rouge :"), QStringLiteral("Dégradé de bleu :"),
         QStringLiteral("Dégradé de vert :"),  QStringLiteral("Dégradé de jaune"),
@@ -102,7 +107,7 @@ const QStringList& GradientFamilyTitles() {
     return titles;
 }
 
-std::array<BgrColor, 5> CustomRowInitialPreview() {
+std::array<BgrColor, 5> customRowInitialPreview() {
     return {fromRgb(0x000000), fromRgb(0x404040), fromRgb(0x808080), fromRgb(0xC0C0C0),
             fromRgb(0xC0C0C0)};
 }
@@ -124,23 +129,28 @@ SegmentSplit Decoupe_Pseudo(const QString& nickname) {
     return split;
 }
 
-QString GradientStyleCodes(const GradientSettings& settings) {
-    QString codes;
-    if (settings.strikethrough) codes += QStringLiteral("·'");
-    if (settings.italic) codes += QStringLiteral("·&");
-    if (settings.underline) codes += QStringLiteral("·@");
-    if (settings.bold) codes += QStringLiteral("·#");
-    if (settings.backgroundEnabled)
-        codes += QStringLiteral("·$,(") + Code_RVB(settings.backgroundColour) + QLatin1Char(')');
-    return codes;
+CodeOps gradientStyleOps(const GradientSettings& settings) {
+    CodeOps ops;
+    if (settings.strikethrough) ops.append(CodeOp::style(Kind::Strikethrough));
+    if (settings.italic) ops.append(CodeOp::style(Kind::Italic));
+    if (settings.underline) ops.append(CodeOp::style(Kind::Underline));
+    if (settings.bold) ops.append(CodeOp::style(Kind::Bold));
+    if (settings.backgroundEnabled) ops.append(CodeOp::background(settings.backgroundColour));
+    return ops;
+}
+
+CodeOps gradientOps(const GradientSettings& settings, const SegmentSplit& split) {
+    CodeOps ops = gradientStyleOps(settings);
+    for (int slot = 0; slot < 5; ++slot) {
+        if (const std::optional<CodeOp> colour = slotColour(settings, slot)) ops.append(*colour);
+        ops.append(CodeOp::plainText(split.segments[slot]));
+    }
+    ops.append(CodeOp::style(Kind::Reset));
+    return ops;
 }
 
 QString Genere_Degrade(const GradientSettings& settings, const SegmentSplit& split) {
-    QString code;
-    for (int slot = 0; slot < 5; ++slot) code += slotCode(settings, slot) + split.segments[slot];
-    code += QStringLiteral("·0");
-    code.prepend(GradientStyleCodes(settings));
-    return code;
+    return plus3::write(gradientOps(settings, split));
 }
 
 }  // namespace chromanick

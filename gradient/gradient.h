@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/bgrcolor.h"
+#include "core/codeops.h"
 
 #include <QList>
 #include <QString>
@@ -12,20 +13,20 @@
 namespace chromanick {
 
 struct GradientPreset {
-    int family;                    // index into GradientFamilyTitles()
-    std::array<QString, 5> codes;  // "·$N", slot 1 first
+    int family;                   // index into gradientFamilyTitles()
+    std::array<CodeOp, 5> codes;  // palette-number text colours, slot 1 first
     std::array<BgrColor, 5> previewColours;
 };
 
 // The 36 preset schemes, rows 0 to 35, six families of six rows.
-const QList<GradientPreset>& GradientPresets();
+const QList<GradientPreset>& gradientPresets();
 // "Dégradé de rouge :", "Dégradé de bleu :", ... "Autre :", in row order.
-const QStringList& GradientFamilyTitles();
+const QStringList& gradientFamilyTitles();
 
 inline constexpr int kGradientCustomRow = 36;
 inline constexpr int kGradientRowCount = 37;
 // Preview colours of the custom row before the user picks any.
-std::array<BgrColor, 5> CustomRowInitialPreview();
+std::array<BgrColor, 5> customRowInitialPreview();
 
 inline const QString kGradientPlaceholder = QStringLiteral("Chromanick Dégradé par Tiwakan !");
 inline constexpr int kGradientMaxLength = 50;
@@ -54,11 +55,16 @@ struct SegmentSplit {
 // or empty. Any length is covered, so the code always holds the whole text.
 SegmentSplit Decoupe_Pseudo(const QString& nickname);
 
-// The codes the gradient line starts with: strikethrough, italic, underline,
+// What the gradient line starts with: strikethrough, italic, underline,
 // bold, then the background colour, each when it is on.
-QString GradientStyleCodes(const GradientSettings& settings);
+CodeOps gradientStyleOps(const GradientSettings& settings);
 
-// The gradient code line: styles, background, five coloured segments, "·0".
+// The gradient line: the style operations, then for each of the five slots
+// its colour (a custom slot without one has none) and its segment, even an
+// empty one, then the reset.
+CodeOps gradientOps(const GradientSettings& settings, const SegmentSplit& split);
+
+// gradientOps() written as Plus! 3 codes.
 QString Genere_Degrade(const GradientSettings& settings, const SegmentSplit& split);
 
 }  // namespace chromanick

@@ -2,6 +2,7 @@
 
 #include "core/graphemes.h"
 #include "core/oklab.h"
+#include "dialects/plus3.h"
 
 #include <algorithm>
 
@@ -35,18 +36,11 @@ private:
     QList<OkLab> lab_;
 };
 
-constexpr int kColourCodeLength = 15;  // "·$(rrr,ggg,bbb)"
-const QString kCodeEnd = QStringLiteral("·0");
-
-QString colourCode(BgrColor colour) {
-    return QStringLiteral("·$(") + Code_RVB(colour) + QLatin1Char(')');
-}
-
 }  // namespace
 
 QList<BgrColor> smoothStopsOfRow(const GradientSettings& settings, int row) {
-    if (row >= 0 && row < GradientPresets().size()) {
-        const auto& colours = GradientPresets()[row].previewColours;
+    if (row >= 0 && row < gradientPresets().size()) {
+        const auto& colours = gradientPresets()[row].previewColours;
         return QList<BgrColor>(colours.begin(), colours.end());
     }
     QList<BgrColor> stops;
@@ -92,17 +86,22 @@ QList<ColourRun> smoothRuns(const QString& nickname, const QList<BgrColor>& stop
     return runs;
 }
 
+CodeOps smoothGradientOps(const GradientSettings& settings, const QList<BgrColor>& stops,
+                          int step) {
+    const QList<ColourRun> runs = smoothRuns(settings.nickname, stops, step);
+    CodeOps ops = gradientStyleOps(settings);
+    ops.reserve(ops.size() + 2 * runs.size() + 1);
+    for (const ColourRun& run : runs) {
+        if (run.colour) ops.append(CodeOp::textColour(*run.colour));
+        ops.append(CodeOp::plainText(run.text));
+    }
+    ops.append(CodeOp::style(CodeOp::Kind::Reset));
+    return ops;
+}
+
 QString smoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
                            int step) {
-    const QList<ColourRun> runs = smoothRuns(settings.nickname, stops, step);
-    QString code = GradientStyleCodes(settings);
-    code.reserve(code.size() + settings.nickname.size() + runs.size() * kColourCodeLength + 2);
-    for (const ColourRun& run : runs) {
-        if (run.colour) code += colourCode(*run.colour);
-        code += run.text;
-    }
-    code += kCodeEnd;
-    return code;
+    return plus3::write(smoothGradientOps(settings, stops, step));
 }
 
 }  // namespace chromanick

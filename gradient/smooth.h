@@ -44,8 +44,11 @@ QList<BgrColor> smoothGroupColours(const QList<BgrColor>& stops, qsizetype lengt
 // uncoloured run.
 QList<ColourRun> smoothRuns(const QString& nickname, const QList<BgrColor>& stops, int step);
 
-// The code line: the style and background codes as Genere_Degrade writes
-// them, then "·$(rrr,ggg,bbb)" and the characters of each run, then "·0".
+// The line: the style operations of the five-segment gradient, then each
+// run's colour (when it has one) and characters, then the reset.
+CodeOps smoothGradientOps(const GradientSettings& settings, const QList<BgrColor>& stops, int step);
+
+// smoothGradientOps() written as Plus! 3 codes.
 QString smoothGradientCode(const GradientSettings& settings, const QList<BgrColor>& stops,
                            int step);
 

@@ -179,7 +179,7 @@ codes=(
 )
 for code in "${codes[@]}"; do
     run render-default render "$code"
-    for f in text runs html bbcode ansi; do
+    for f in text runs html bbcode ansi plus3 pluslive irc discord; do
         run "render-$f" render --format "$f" "$code"
     done
 done

@@ -9,13 +9,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-read -r -a targets <<<"${CHROMANICK_FUZZ_TARGETS:-textdecoding fieldfile projectfile codereader}"
+read -r -a targets <<<"${CHROMANICK_FUZZ_TARGETS:-textdecoding fieldfile projectfile codereader minecraftreader minimessagereader}"
 # Per-target settings. A code line is a nickname, a few hundred characters at
 # most (the reader's tests cover 100,000); each input makes many small
 # strings, so allocation stacks are not recorded for it (a report still shows
 # where the fault is), which doubles its speed.
-declare -A target_flags=([codereader]="-max_len=512")
-declare -A target_asan=([codereader]="malloc_context_size=0")
+declare -A target_flags=([codereader]="-max_len=512" [minecraftreader]="-max_len=512"
+    [minimessagereader]="-max_len=512")
+declare -A target_asan=([codereader]="malloc_context_size=0"
+    [minecraftreader]="malloc_context_size=0" [minimessagereader]="malloc_context_size=0")
 
 scripts/install-deps.sh --all
 cmake --preset fuzz >/dev/null

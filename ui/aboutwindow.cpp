@@ -1,5 +1,6 @@
 #include "ui/aboutwindow.h"
 
+#include "assets/resources.h"
 #include "core/appinfo.h"
 #include "ui/weblinks.h"
 #include "ui/widgets/clickablelabel.h"
@@ -7,6 +8,7 @@
 #include "ui/widgets/picture.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
+#include "ui/widgets/windowkit.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -19,11 +21,6 @@
 namespace chromanick {
 
 namespace {
-
-// This window was designed in twips.
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    return place(plainLabel(text, parent), name, r);
-}
 
 ClickableLabel* addLink(QWidget* parent, const QString& name, const QString& address,
                         const QRect& r) {
@@ -53,20 +50,21 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
 }
 
 void AboutWindow::buildControls() {
-    QLabel* title = addLabel(this, QStringLiteral("Label2"), QStringLiteral("Chromanick"),
-                             twipsRect(0, 120, 5655, 375));
+    QLabel* title = place(plainLabel(QStringLiteral("Chromanick"), this), QStringLiteral("Label2"),
+                          twipsRect(0, 120, 5655, 375));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont titleFont = msSansSerif(12);
     titleFont.setBold(true);
     titleFont.setUnderline(true);
     title->setFont(titleFont);
 
-    QLabel* intro = addLabel(
-        this, QStringLiteral("Label1"),
-        QStringLiteral("Pour que les codes créés avec Chromanick soit visible , vous devez "
-                       "possèder le logiciel Msn PLus !. Disponible en téléchargement sur leur "
-                       "site officiel :"),
-        twipsRect(240, 600, 5175, 615));
+    QLabel* intro = place(
+        plainLabel(
+            QStringLiteral("Pour que les codes créés avec Chromanick soit visible , vous devez "
+                           "possèder le logiciel Msn PLus !. Disponible en téléchargement sur leur "
+                           "site officiel :"),
+            this),
+        QStringLiteral("Label1"), twipsRect(240, 600, 5175, 615));
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -76,34 +74,29 @@ void AboutWindow::buildControls() {
     connect(plusLink, &ClickableLabel::clicked, this,
             [this] { links::openMessengerPlusSite(platform_); });
 
-    addLabel(this, QStringLiteral("Label3"),
-             QStringLiteral("Merci à tout ceux qui m'apporte leur soutien."),
-             twipsRect(240, 1680, 5295, 255));
+    place(plainLabel(QStringLiteral("Merci à tout ceux qui m'apporte leur soutien."), this),
+          QStringLiteral("Label3"), twipsRect(240, 1680, 5295, 255));
 
-    auto* contact = new QPlainTextEdit(this);
-    contact->setObjectName(QStringLiteral("Text1"));
     // Wide enough for the e-mail address on a line of its own, in the
     // window's font; the logo beside it is drawn a little smaller for it.
-    contact->setGeometry(twipsRect(240, 2040, 2520, 1575));
+    auto* contact =
+        place(new QPlainTextEdit(this), QStringLiteral("Text1"), twipsRect(240, 2040, 2520, 1575));
     contact->setReadOnly(true);
     contact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     contact->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QPalette contactPalette = contact->palette();
-    contactPalette.setColor(QPalette::Base, contactPalette.color(QPalette::Button));
-    contact->setPalette(contactPalette);
+    useButtonFace(contact);
     contact->setPlainText(QStringList{QStringLiteral("Date :Septembre "), QStringLiteral("2006"),
                                       QStringLiteral("Pour plus "), QStringLiteral("d'information"),
                                       QStringLiteral("écrivez moi à cette "),
                                       QStringLiteral("adresse :"), appinfo::kContactEmail}
                               .join(QLatin1Char('\n')));
 
-    auto* logo = new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this);
-    logo->setObjectName(QStringLiteral("Image1"));
-    logo->setGeometry(twipsRect(2820, 2265, 2700, 1080));
+    place(new Picture(assets::logoPath(), QStringLiteral("Chromanick"), this),
+          QStringLiteral("Image1"), twipsRect(2820, 2265, 2700, 1080));
 
-    addLabel(this, QStringLiteral("lbltiwakan"), QStringLiteral("Tiwakan, Chromanick TEam"),
-             twipsRect(0, 3600, 2415, 255));
+    place(plainLabel(QStringLiteral("Tiwakan, Chromanick TEam"), this),
+          QStringLiteral("lbltiwakan"), twipsRect(0, 3600, 2415, 255));
 
     ClickableLabel* siteLink = addLink(this, QStringLiteral("lblurlchromanick"),
                                        appinfo::kProductSite, twipsRect(2640, 3600, 2895, 255));

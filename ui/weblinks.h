@@ -2,9 +2,10 @@
 
 #include "ui/platform.h"
 
-// The help messages and the commands that send the user to the web. Both
-// editors' menus, the main editor's picture and the about window's link
-// labels call these; they only talk to the desktop through Platform.
+// The help messages and the commands that send the user to the web. The
+// program answers both editors' requests (their menus, the main editor's
+// picture) with these, and the about window's link labels call them; they
+// only talk to the desktop through Platform.
 namespace chromanick::links {
 
 // "Aide" of the main editor: how generation and the automatic copy work.

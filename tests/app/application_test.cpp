@@ -2,12 +2,14 @@
 // main editor, switching between the editors and ending, with real windows
 // drawn offscreen, a scripted desktop and a temporary settings folder.
 #include "ui/app/application.h"
+#include "core/appinfo.h"
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "gradient/gradient.h"
 #include "storage/textfile.h"
 #include "tests/support/captions.h"
 #include "tests/support/scriptedplatform.h"
+#include "ui/aboutwindow.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
 #include "ui/gradient/gradientmodel.h"
@@ -241,6 +243,63 @@ TEST_F(ApplicationTest, EveryWindowReadsWholeInTheProgramsFont) {
     EXPECT_TRUE(about->isVisible());
     EXPECT_TRUE(readsWhole(about));
     QApplication::setFont(testFont);
+}
+
+// The main editor's web entries ask first, and No opens nothing; its
+// picture tells, then opens the site.
+TEST_F(ApplicationTest, TheMainEditorsWebEntriesAskFirstAndAnsweringNoOpensNothing) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    platform.messages.clear();
+    platform.answers = {MessageAnswer::No, MessageAnswer::No};
+    app->mainWindow().findChild<QAction*>(QStringLiteral("chromanick"))->trigger();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("newversion"))->trigger();
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(platform.openedUrls.isEmpty());
+
+    QTest::mouseClick(app->mainWindow().findChild<QWidget*>(QStringLiteral("Image1")),
+                      Qt::LeftButton);
+    EXPECT_EQ(platform.messages.size(), 3);
+    EXPECT_EQ(platform.openedUrls.size(), 1);
+}
+
+// Each editor's "Aide" tells its own help.
+TEST_F(ApplicationTest, EachEditorsHelpIsItsOwn) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    platform.messages.clear();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("aide2"))->trigger();
+    switchToGradient();
+    app->gradientWindow()->findChild<QAction*>(QStringLiteral("mnuhelp"))->trigger();
+    ASSERT_EQ(platform.messages.size(), 2);
+    EXPECT_NE(platform.messages[0].text, platform.messages[1].text);
+    EXPECT_TRUE(platform.messages[1].text.contains(appinfo::kContactEmail));
+}
+
+// Both editors open the same about window, which the program keeps: opened
+// again it is the same window with its caption given once.
+TEST_F(ApplicationTest, BothEditorsShowTheOneAboutWindow) {
+    platform.answers = {MessageAnswer::No};
+    start();
+    launch();
+    EXPECT_EQ(app->aboutWindow(), nullptr);
+    app->mainWindow().findChild<QAction*>(QStringLiteral("apropos"))->trigger();
+    app->mainWindow().findChild<QAction*>(QStringLiteral("apropos"))->trigger();
+    QWidget* about = app->aboutWindow();
+    ASSERT_NE(about, nullptr);
+    switchToGradient();
+    app->gradientWindow()->findChild<QAction*>(QStringLiteral("mnuapropos"))->trigger();
+    EXPECT_EQ(app->aboutWindow(), about);
+
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() != QStringLiteral("Form2") || !top->isVisible()) continue;
+        ++shown;
+        EXPECT_EQ(top->windowTitle(), QStringLiteral("A propos de Chromanick 6.0.0"));
+    }
+    EXPECT_EQ(shown, 1);
 }
 
 // A dark desktop theme does not reach the windows: black text on the light

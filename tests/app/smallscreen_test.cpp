@@ -69,7 +69,7 @@ void expectReachedByTab(QMainWindow& window, QWidget* before, QWidget* control) 
 TEST(SmallScreen, TheMainEditorScrollsItsControlsInAWindowThatFits) {
     ScriptedPlatform platform;
     MainEditorModel model(platform);
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     expectScrolled(window, QSize(1018, 636));

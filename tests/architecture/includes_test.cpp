@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -119,6 +120,19 @@ TEST(FolderTable, EveryIncludeBetweenFoldersFollowsTheTable) {
         }
     }
     EXPECT_TRUE(breaches.isEmpty()) << breaches.join(u'\n').toStdString();
+}
+
+// A chat format's codes are spelled by its own file only: every other part
+// of the program says what it writes as operations. For Plus! 3, a middle
+// dot followed by a marker; the tests may spell codes freely.
+TEST(FormatCodes, PlusThreeMarkersAreSpelledInTheirFormatsFileOnly) {
+    static const QRegularExpression marker(QStringLiteral("\u00B7[#@&'0$]"));
+    QStringList spelling;
+    for (const QString& path : sourceFiles()) {
+        if (path.startsWith(QLatin1String("tests/"))) continue;
+        if (readFile(kSourceDir + u'/' + path).contains(marker)) spelling.append(path);
+    }
+    EXPECT_EQ(spelling.join(u' ').toStdString(), "dialects/plus3.cpp");
 }
 
 }  // namespace

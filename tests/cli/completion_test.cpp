@@ -88,7 +88,7 @@ TEST(BashCompletion, EachCommandOffersItsOwnOptions) {
     EXPECT_EQ(candidates({"gradient", "--s"}),
               "--scheme --slot --smooth --step --stops --strikethrough");
     EXPECT_EQ(candidates({"lookalike", "--"}), "--help --remove");
-    EXPECT_EQ(candidates({"render", "--"}), "--format --help");
+    EXPECT_EQ(candidates({"render", "--"}), "--format --from --help");
     EXPECT_EQ(candidates({"palettes", "--"}), "--help");
     EXPECT_EQ(candidates({"version", "--"}), "--help");
     // Words that are not options are the nickname or a file: left to bash.
@@ -113,6 +113,9 @@ TEST(BashCompletion, ValuesComeFromThePalettesAndTheFormats) {
     }
     EXPECT_EQ(candidates({"render", "--format", ""}), joined(written));
     EXPECT_EQ(candidates({"render", "--format", "h"}), "html");
+    EXPECT_EQ(candidates({"render", "--from", "m"}), "minecraft minimessage");
+    EXPECT_EQ(candidates({"gradient", "--to", ""}), joined(written));
+    EXPECT_EQ(candidates({"compose", "--bold", "--to", "plus"}), "plus3 pluslive");
 }
 
 TEST(BashCompletion, FreeValuesAndTheEndOfOptionsOfferNothing) {

@@ -76,6 +76,27 @@ TEST(CliRender, DashReadsEveryLineOfStandardInput) {
     EXPECT_EQ(html.out, QStringLiteral("<span style=\"\">&lt;script&gt;</span>\n"));
 }
 
+TEST(CliRender, ReadsOtherChatsOnDemandAndIrcCodesAlways) {
+    // A line of one chat converts to another.
+    EXPECT_EQ(cliLine({"render", "--from", "minimessage", "--format", "minecraft",
+                       "<yellow>Hello <blue>World</blue>!"}),
+              QStringLiteral("&#FFFF55Hello &#5555FFWorld&#FFFF55!"));
+    EXPECT_EQ(cliLine({"render", "--from", "minecraft", "--format", "minimessage", "&c&lab&r<c"}),
+              QStringLiteral("<b><#FF5555>ab</#FF5555></b>\\<c"));
+    EXPECT_EQ(renderInput({"--from", "minecraft", "--format", "runs", "-"}, "&6a\n&lb\n").out,
+              QStringLiteral("#FFAA00\t-\t-\ta\n-\t-\tb\tb\n"));
+    // Without --from, Plus! codes and IRC codes; Minecraft codes are text.
+    const QString irc = QStringLiteral(
+        "\x02"
+        "a\x03"
+        "4,2b\x0F·$4c&ld");
+    EXPECT_EQ(cliLine({"render", "--format", "runs", irc}),
+              cliLine({"render", "--from", "plus", "--format", "runs", irc}));
+    EXPECT_EQ(cliLine({"render", "--format", "runs", irc}),
+              QStringLiteral("-\t-\tb\ta\n#FF0000\t#00007F\tb\tb\n#FF0000\t-\t-\tc&ld"));
+    expectUsageError({"render", "--from", "irc", "x"}, "« irc »");
+}
+
 TEST(CliRender, BadInputIsNamedWithStatusTwo) {
     expectUsageError({"render", "--format", "rtf", "x"}, "rtf");
     expectUsageError({"render", "--format"}, "--format");
@@ -146,4 +167,68 @@ TEST(CliRender, BbcodeKeepsTheTextFromOpeningTags) {
                   QStringLiteral("/url][/color]"));
     EXPECT_EQ(cliLine({"render", "--format", "bbcode", "[c=70]x"}),
               QStringLiteral("[") + zws + QStringLiteral("c=70]x"));
+}
+
+TEST(CliRender, WritesALineForEveryChat) {
+    const QString line = QStringLiteral("·#·$4ab·$(000,000,255)c·0d");
+    EXPECT_EQ(cliLine({"render", "--format", "plus3", line}), line);
+    EXPECT_EQ(cliLine({"render", "--format", "pluslive", line}),
+              QStringLiteral("[b][c=4]ab[/c][c=#0000FF]c[/c][/b]d"));
+    EXPECT_EQ(cliLine({"render", "--format", "irc", line}), QStringLiteral("\x02\x03"
+                                                                           "04ab\x03"
+                                                                           "60c\x0F"
+                                                                           "d"));
+    EXPECT_EQ(cliLine({"render", "--format", "discord", line}),
+              QStringLiteral("```ansi\n\x1b[0;1;31mab\x1b[0;1;34mc\x1b[0md\n```"));
+    const CliRun help = runCli({"render", "--help"});
+    for (const char* id : {"plus3", "pluslive", "irc", "discord", "html", "text"})
+        EXPECT_TRUE(help.out.contains(QStringLiteral("--format %1 ").arg(id))) << id;
+}
+
+// A smooth gradient written for a chat of Messenger Plus! reads back as the
+// same runs; for the others, each character keeps a colour code of its own
+// where its colour differs.
+TEST(CliRender, WritesASmoothGradientForEveryChat) {
+    const QString gradient =
+        cliLine({"gradient", "--smooth", "--bold", "--stops", "#FF0000,#0000FF", "abcde"});
+    const QString runs = cliLine({"render", "--format", "runs", gradient});
+    ASSERT_EQ(runs.count(u'\n'), 4) << runs.toStdString();
+    for (const char* id : {"plus3", "pluslive"}) {
+        const QString written = cliLine({"render", "--format", id, gradient});
+        EXPECT_EQ(cliLine({"render", "--format", "runs", written}), runs) << id;
+    }
+    EXPECT_EQ(cliLine({"render", "--format", "irc", gradient}), QStringLiteral("\x02\x03"
+                                                                               "04a\x03"
+                                                                               "51b\x03"
+                                                                               "06c\x03"
+                                                                               "72d\x03"
+                                                                               "60e\x0F"));
+    EXPECT_EQ(cliLine({"render", "--format", "discord", gradient}),
+              QStringLiteral("```ansi\n\x1b[0;1;31ma\x1b[0;1;35mbc\x1b[0;1;34mde\x1b[0m\n```"));
+}
+
+// A result longer than its chat takes is printed whole, with one warning.
+TEST(CliRender, WarnsOfAResultOverItsFormatsLimit) {
+    // 300 "é" and the bold codes: 2 × 300 + 2 bytes of IRC.
+    const QString longLine = QStringLiteral("·#") + QString(300, QChar(0xE9));
+    const CliRun irc = runCli({"render", "--format", "irc", longLine});
+    EXPECT_EQ(irc.status, 0);
+    EXPECT_EQ(irc.out, QStringLiteral("\x02") + QString(300, QChar(0xE9)) + "\x0F\n");
+    EXPECT_EQ(irc.err, QStringLiteral("Attention : 602 octets, au-delà de la "
+                                      "limite de 510 octets de ce format.\n"));
+    // In characters, the same line fits a Discord message, not a nickname.
+    EXPECT_TRUE(runCli({"render", "--format", "discord", longLine}).err.isEmpty());
+    const CliRun plus = runCli({"render", "--format", "plus3", longLine});
+    EXPECT_EQ(plus.status, 0);
+    EXPECT_TRUE(
+        plus.err.contains(QStringLiteral("304 caractères, au-delà de la limite de 129 "
+                                         "caractères")))
+        << plus.err.toStdString();
+    // Exactly at the limit: no warning; each line of standard input on its own.
+    EXPECT_TRUE(runCli({"render", "--format", "pluslive", QString(129, u'x')}).err.isEmpty());
+    const CliRun lines = renderInput({"--format", "pluslive", "-"},
+                                     QByteArray(130, 'x') + "\nx\n" + QByteArray(131, 'y') + "\n");
+    EXPECT_EQ(lines.status, 0);
+    EXPECT_EQ(lines.err.count(QStringLiteral("Attention")), 2) << lines.err.toStdString();
+    EXPECT_TRUE(runCli({"render", "--format", "html", longLine}).err.isEmpty());
 }

@@ -1,5 +1,4 @@
-#include "core/compose.h"
-#include "core/pluscodes.h"
+#include "dialects/plus3.h"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +22,6 @@ NickSettings blueOnRedWithStyles() {
 }
 
 }  // namespace
-
-TEST(PlusCodes, MarkersAreADotAndOneSign) {
-    EXPECT_EQ(pluscode::reset(), QStringLiteral("·0"));
-    EXPECT_EQ(pluscode::bold(), QStringLiteral("·#"));
-    EXPECT_EQ(pluscode::underline(), QStringLiteral("·@"));
-    EXPECT_EQ(pluscode::italic(), QStringLiteral("·&"));
-    EXPECT_EQ(pluscode::strikethrough(), QStringLiteral("·'"));
-    EXPECT_EQ(pluscode::rgbText(0x0055FF), QStringLiteral("·$(255,085,000)"));
-    EXPECT_EQ(pluscode::rgbBackground(0xFF8000), QStringLiteral("·$,(000,128,255)"));
-    const QString dit = pluscode::ditSuppression();
-    EXPECT_EQ(dit.size(), 4);
-    EXPECT_EQ(dit, QStringLiteral("·$0") + QChar(0x00A0));
-}
 
 TEST(ComposeNickCode, InitialSettingsUseBlackAndNoBackground) {
     EXPECT_EQ(ComposeNickCode(nick(QStringLiteral("abc"))), QStringLiteral("·$1abc·0"));

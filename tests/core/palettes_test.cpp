@@ -1,5 +1,5 @@
 #include "core/palettes.h"
-#include "core/compose.h"
+#include "dialects/plus3.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -21,10 +21,10 @@ int countCaption(const QList<PaletteEntry>& palette, const QString& caption) {
 }
 
 QString fgCode(const char* option) {
-    return findForegroundEntry(QString::fromUtf8(option))->code;
+    return plus3::write(findForegroundEntry(QString::fromUtf8(option))->code);
 }
 QString bgCode(const char* option) {
-    return findBackgroundEntry(QString::fromUtf8(option))->code;
+    return plus3::write(findBackgroundEntry(QString::fromUtf8(option))->code);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ TEST(Palettes, EveryFixedCodeIsWellFormed) {
         QStringLiteral("^·\\$,(0|[1-9][0-9]*|\\(\\d{3},\\d{3},\\d{3}\\))$"));
     for (const PaletteEntry& e : ForegroundPalette()) {
         if (e.role == EntryRole::Fixed) {
-            EXPECT_TRUE(text.match(e.code).hasMatch()) << e.option.toStdString();
+            EXPECT_TRUE(text.match(plus3::write(e.code)).hasMatch()) << e.option.toStdString();
         } else {
             EXPECT_TRUE(e.code.isEmpty());
         }
@@ -78,7 +78,7 @@ TEST(Palettes, EveryFixedCodeIsWellFormed) {
     }
     for (const PaletteEntry& e : BackgroundPalette()) {
         if (e.role == EntryRole::Fixed) {
-            EXPECT_TRUE(back.match(e.code).hasMatch()) << e.option.toStdString();
+            EXPECT_TRUE(back.match(plus3::write(e.code)).hasMatch()) << e.option.toStdString();
         } else {
             EXPECT_TRUE(e.code.isEmpty());
         }
@@ -120,8 +120,8 @@ TEST(Palettes, BordeauxBackgroundIsTheTwinOfTheTextEntry) {
     const PaletteEntry* back = findBackgroundEntry(QStringLiteral("optabordeau"));
     ASSERT_TRUE(text && back);
     EXPECT_EQ(back->role, EntryRole::Fixed);
-    EXPECT_EQ(back->code, QStringLiteral("·$,55"));
-    EXPECT_EQ(text->code, QStringLiteral("·$55"));
+    EXPECT_EQ(plus3::write(back->code), QStringLiteral("·$,55"));
+    EXPECT_EQ(plus3::write(text->code), QStringLiteral("·$55"));
     EXPECT_EQ(back->previewColour, 0x0E30A5u);
 
     NickSettings s;

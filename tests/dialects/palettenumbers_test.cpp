@@ -1,4 +1,4 @@
-#include "dialects/palettenumbers.h"
+#include "dialects/plus3.h"
 #include "tests/support/coderuns.h"
 
 #include <gtest/gtest.h>

@@ -126,13 +126,6 @@ TEST_F(EditorTest, DoubleClickEmptiesTheHint) {
     model->nicknameDoubleClicked();
     EXPECT_EQ(model->nickname(), QString());
     EXPECT_EQ(model->preview().text, QString());
-    EXPECT_EQ(model->gradientHandOver(), QString());
-}
-
-TEST_F(EditorTest, GradientHandOverReplacesTheUntouchedHint) {
-    EXPECT_EQ(model->gradientHandOver(), QStringLiteral("Chromanick Dégradé par Tiwakan !"));
-    model->setNickname(QStringLiteral("Bob"));
-    EXPECT_EQ(model->gradientHandOver(), QStringLiteral("Bob"));
 }
 
 TEST_F(EditorTest, EmoticonPanelToggles) {

@@ -1,5 +1,6 @@
 #include "ui/editor/mainwindow.h"
 #include "core/palettes.h"
+#include "dialects/registry.h"
 #include "tests/support/captions.h"
 #include "tests/support/exportfile.h"
 #include "tests/support/keyboard.h"
@@ -39,7 +40,7 @@ const QString kDot = QStringLiteral("·");
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : model(platform), window(model, platform) {
+    MainWindowTest() : model(platform), window(model) {
         model.fillDecorationLists({}, {});
         window.show();
     }
@@ -293,28 +294,31 @@ TEST_F(MainWindowTest, EmoticonMenuHidesAndShowsThePanel) {
     EXPECT_TRUE(panel->isVisible());
 }
 
-TEST_F(MainWindowTest, AboutWindowOpenedTwiceIsOneWindowWithOneVersion) {
+TEST_F(MainWindowTest, TheAboutEntryOnlyAsksTheProgramForItsAboutWindow) {
+    QSignalSpy asked(&window, &MainWindow::aboutRequested);
     action(QStringLiteral("apropos"))->trigger();
-    action(QStringLiteral("apropos"))->trigger();
-    int count = 0;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == QStringLiteral("Form2") && top->isVisible()) {
-            ++count;
-            EXPECT_EQ(top->windowTitle(), QStringLiteral("A propos de Chromanick 6.0.0"));
-        }
-    }
-    EXPECT_EQ(count, 1);
+    EXPECT_EQ(asked.count(), 1);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_NE(top->objectName(), QStringLiteral("Form2"));
 }
 
-TEST_F(MainWindowTest, WebMenusAskFirstAndAnsweringNoOpensNothing) {
-    platform.answers = {MessageAnswer::No, MessageAnswer::No};
+// The web and help entries leave the desktop to the program: the window
+// itself shows nothing and opens nothing.
+TEST_F(MainWindowTest, WebAndHelpEntriesAreRequestsToTheProgram) {
+    QSignalSpy site(&window, &MainWindow::siteRequested);
+    QSignalSpy version(&window, &MainWindow::newVersionRequested);
+    QSignalSpy help(&window, &MainWindow::helpRequested);
+    QSignalSpy visit(&window, &MainWindow::siteVisitRequested);
     action(QStringLiteral("chromanick"))->trigger();
     action(QStringLiteral("newversion"))->trigger();
-    EXPECT_EQ(platform.messages.size(), 2);
-    EXPECT_TRUE(platform.openedUrls.isEmpty());
-
+    action(QStringLiteral("aide2"))->trigger();
     QTest::mouseClick(find<QWidget>(QStringLiteral("Image1")), Qt::LeftButton);
-    EXPECT_EQ(platform.openedUrls.size(), 1);
+    EXPECT_EQ(site.count(), 1);
+    EXPECT_EQ(version.count(), 1);
+    EXPECT_EQ(help.count(), 1);
+    EXPECT_EQ(visit.count(), 1);
+    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.openedUrls.isEmpty());
 }
 
 TEST_F(MainWindowTest, ClosingFollowsTheModelsAnswer) {
@@ -330,14 +334,13 @@ TEST_F(MainWindowTest, ClosingFollowsTheModelsAnswer) {
     EXPECT_EQ(ended.count(), 1);
 }
 
-TEST_F(MainWindowTest, SwitchHandsTheNicknameToTheGradientEditor) {
+TEST_F(MainWindowTest, TheButtonAndTheMenuBothAskForTheGradientEditor) {
     QSignalSpy switched(&window, &MainWindow::switchToGradientRequested);
     click(QStringLiteral("Command3"));
     typeNickname(QStringLiteral("Bob"));
     action(QStringLiteral("mnubascul"))->trigger();
-    ASSERT_EQ(switched.count(), 2);
-    EXPECT_EQ(switched[0][0].toString(), QStringLiteral("Chromanick Dégradé par Tiwakan !"));
-    EXPECT_EQ(switched[1][0].toString(), QStringLiteral("Bob"));
+    EXPECT_EQ(switched.count(), 2);
+    EXPECT_EQ(model.nickname(), QStringLiteral("Bob"));
 }
 
 TEST_F(MainWindowTest, PastedLineBreaksBecomeSpacesInTheNicknameAndTheDecorations) {
@@ -617,4 +620,26 @@ TEST_F(MainWindowTest, ThePreviewShrinksATextThatDoesNotFit) {
         QFontMetrics(label->drawnFont())
             .boundingRect(label->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, label->text());
     EXPECT_TRUE(label->contentsRect().contains(laidOut));
+}
+
+// "Plus" → "Copier pour": an entry per format of the table, its label shown
+// as written; an entry copies the output box as typed, written in it.
+TEST_F(MainWindowTest, CopierPourCopiesTheOutputBoxForEachFormat) {
+    auto* copyFor = find<QMenu>(QStringLiteral("mnucopierpour"));
+    ASSERT_NE(copyFor, nullptr);
+    EXPECT_TRUE(find<QMenu>(QStringLiteral("plus"))->actions().contains(copyFor->menuAction()));
+    const QList<const Dialect*> formats = writtenDialects();
+    ASSERT_EQ(copyFor->actions().size(), formats.size());
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        QAction* entry = copyFor->actions()[i];
+        EXPECT_EQ(entry->objectName(), QStringLiteral("mnucopierpour") + formats[i]->id);
+        EXPECT_EQ(entry->iconText(), formats[i]->label);
+    }
+    auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
+    output->setFocus();
+    QTest::keyClicks(output, kDot + QStringLiteral("#ab"));
+    action(QStringLiteral("mnucopierpourpluslive"))->trigger();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("[b]ab[/b]"));
+    action(QStringLiteral("mnucopierpourhtml"))->trigger();
+    EXPECT_TRUE(platform.clipboardHtml.has_value());
 }

@@ -46,4 +46,12 @@ TEST(FuzzReplay, CodeReader) {
     EXPECT_GT(replay("codereader", chromanick::fuzz::codeReader), 0);
 }
 
+TEST(FuzzReplay, MinecraftReader) {
+    EXPECT_GT(replay("minecraftreader", chromanick::fuzz::minecraftReader), 0);
+}
+
+TEST(FuzzReplay, MiniMessageReader) {
+    EXPECT_GT(replay("minimessagereader", chromanick::fuzz::miniMessageReader), 0);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "gradient/smooth.h"
 
 #include "core/oklab.h"
+#include "dialects/plus3.h"
 
 #include <gtest/gtest.h>
 
@@ -126,7 +127,7 @@ TEST(SmoothGradient, CodeStartsWithTheGradientStyleCodes) {
               QStringLiteral("·'·&·@·#·$,(000,000,255)·$(255,000,000)abcde·0"));
     // The same front as the five-segment code.
     const QString fiveSegments = Genere_Degrade(settings, Decoupe_Pseudo(settings.nickname));
-    EXPECT_TRUE(fiveSegments.startsWith(GradientStyleCodes(settings)));
+    EXPECT_TRUE(fiveSegments.startsWith(plus3::write(gradientStyleOps(settings))));
     // An empty nickname: the front codes and the end only.
     settings.nickname.clear();
     EXPECT_EQ(smoothGradientCode(settings, {kRed, kBlue}, 1),
@@ -137,7 +138,7 @@ TEST(SmoothGradient, StopsOfTheEditorRows) {
     GradientSettings settings = named(QStringLiteral("abc"));
     // Preset rows: their five preview colours, whatever the palette codes.
     for (int row = 0; row < kGradientCustomRow; ++row) {
-        const auto& preview = GradientPresets()[row].previewColours;
+        const auto& preview = gradientPresets()[row].previewColours;
         EXPECT_EQ(smoothStopsOfRow(settings, row), QList<BgrColor>(preview.begin(), preview.end()))
             << row;
     }

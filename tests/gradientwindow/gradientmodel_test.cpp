@@ -81,24 +81,27 @@ INSTANTIATE_TEST_SUITE_P(Lengths, GradientCountTest,
                                            CountCase{50, 10, {10, 10, 10, 10, 10}},
                                            CountCase{60, 12, {12, 12, 12, 12, 12}}));
 
-TEST_F(GradientModelTest, HandOverFromTheMainEditorReplacesItsHint) {
-    model.receiveFromMainEditor(kNicknameHint);
+// A view redraws its whole window on changed(): "Nouveau" runs many handlers
+// but tells it once, and a single handler once.
+TEST_F(GradientModelTest, EachHandlerAnnouncesOneChange) {
+    int changes = 0;
+    QObject::connect(&model, &GradientEditorModel::changed, [&] { ++changes; });
+    model.setBold(true);
+    model.selectRow(4);
+    EXPECT_EQ(changes, 2);
+    model.reset();
+    EXPECT_EQ(changes, 3);
+    EXPECT_FALSE(model.settings().bold);
+    EXPECT_EQ(model.presetRow(), 0);
     EXPECT_EQ(model.nickname(), kGradientPlaceholder);
+}
+
+TEST_F(GradientModelTest, ThePlaceholderIsCountedAndSplitLikeAnyNickname) {
+    model.setNickname(QStringLiteral("Bob"));
+    model.setNickname(kGradientPlaceholder);
     EXPECT_EQ(model.split().k, 7);
     EXPECT_EQ(model.countText(),
               QStringLiteral("Nombre de caractère dans votre pseudo :32 (Limité à 50 caractères)"));
-
-    model.receiveFromMainEditor(QStringLiteral("Bob"));
-    EXPECT_EQ(model.nickname(), QStringLiteral("Bob"));
-}
-
-TEST_F(GradientModelTest, HandOverToTheMainEditorGivesItsOwnHintForThePlaceholder) {
-    model.setNickname(kGradientPlaceholder);
-    EXPECT_EQ(model.handOverToMainEditor(), kNicknameHint);
-    model.setNickname(QStringLiteral("Alice"));
-    EXPECT_EQ(model.handOverToMainEditor(), QStringLiteral("Alice"));
-    model.setNickname(QString());
-    EXPECT_EQ(model.handOverToMainEditor(), QString());
 }
 
 TEST_F(GradientModelTest, DoubleClickEmptiesTheNickname) {
@@ -202,8 +205,8 @@ TEST_F(GradientModelTest, CustomColoursFillTheCustomRowSlotBySlot) {
     model.generate();
     EXPECT_EQ(model.output(), QStringLiteral("a·$(255,128,000)bcde·0"));
     EXPECT_EQ(model.previewColour(kGradientCustomRow, 1), BgrColor(0x0080FF));
-    EXPECT_EQ(model.previewColour(kGradientCustomRow, 3), CustomRowInitialPreview()[3]);
-    EXPECT_EQ(model.previewColour(kGradientCustomRow, 0), CustomRowInitialPreview()[0]);
+    EXPECT_EQ(model.previewColour(kGradientCustomRow, 3), customRowInitialPreview()[3]);
+    EXPECT_EQ(model.previewColour(kGradientCustomRow, 0), customRowInitialPreview()[0]);
 
     ASSERT_EQ(platform.colourRequests.size(), 2);
     EXPECT_EQ(platform.colourRequests[0].dialog, QStringLiteral("cmdialcouleurperso2"));
@@ -216,7 +219,7 @@ TEST_F(GradientModelTest, CustomColoursFillTheCustomRowSlotBySlot) {
 TEST_F(GradientModelTest, PresetRowsPreviewInTheirOwnColours) {
     for (int row = 0; row < kGradientCustomRow; ++row)
         for (int slot = 0; slot < 5; ++slot)
-            EXPECT_EQ(model.previewColour(row, slot), GradientPresets()[row].previewColours[slot]);
+            EXPECT_EQ(model.previewColour(row, slot), gradientPresets()[row].previewColours[slot]);
 }
 
 TEST_F(GradientModelTest, NouveauResetsChoicesButKeepsColoursAndAutoCopy) {
@@ -272,7 +275,7 @@ TEST_F(GradientModelTest, TheCountAndTheLimitCountCharactersAsAReaderSeesThem) {
     EXPECT_EQ(model.typedNickname(QStringLiteral("xyz") + smile.repeated(48), pos),
               QStringLiteral("xy") + smile.repeated(48));
     // A longer nickname handed over keeps its own length as the limit.
-    model.receiveFromMainEditor(smile.repeated(60));
+    model.setNickname(smile.repeated(60));
     pos = 0;
     EXPECT_EQ(model.typedNickname(smile.repeated(60), pos), smile.repeated(60));
 }

@@ -1,5 +1,6 @@
 // The gradient window's widgets, found by name and driven as a user would.
 #include "ui/gradient/gradientwindow.h"
+#include "dialects/registry.h"
 #include "gradient/gradient.h"
 #include "tests/support/captions.h"
 #include "tests/support/keyboard.h"
@@ -16,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -69,11 +71,11 @@ protected:
 TEST_F(GradientWindowTest, ALongCodeGivesWayToTheNextWithoutBeingLaidOutAgain) {
     auto* output = find<QPlainTextEdit>(QStringLiteral("Text2"));
     auto* generate = find<QPushButton>(QStringLiteral("cmdgenerer"));
-    model.receiveFromMainEditor(QString(20'000, QLatin1Char('a')));
+    model.setNickname(QString(20'000, QLatin1Char('a')));
     generate->click();
     QApplication::processEvents();
     ASSERT_GT(output->toPlainText().size(), 20'000);
-    model.receiveFromMainEditor(QStringLiteral("abc"));
+    model.setNickname(QStringLiteral("abc"));
     {
         const chromanick::testing::LayoutWatch watch(output);
         generate->click();
@@ -171,7 +173,7 @@ TEST_F(GradientWindowTest, TypingStopsAtFiftyCharactersAsAReaderSeesThem) {
 
 TEST_F(GradientWindowTest, ALongerHandedOverNicknameIsShownWhole) {
     const QString text = QString(60, QLatin1Char('y'));
-    model.receiveFromMainEditor(text);
+    model.setNickname(text);
     EXPECT_EQ(find<QLineEdit>(QStringLiteral("Text1"))->text(), text);
     // The rows show it whole, or cut with an ellipsis where their column ends.
     for (int row : {0, 20}) {
@@ -194,10 +196,10 @@ TEST_F(GradientWindowTest, AHugeNicknameIsCutAsItsBeginningIs) {
             find<QCheckBox>(QStringLiteral("chkgras"))->click();
             find<QCheckBox>(QStringLiteral("chkita"))->click();
         }
-        model.receiveFromMainEditor(huge.left(600));
+        model.setNickname(huge.left(600));
         QStringList expected;
         for (int row = 0; row < kGradientRowCount; ++row) expected.append(rowText(row));
-        model.receiveFromMainEditor(huge);
+        model.setNickname(huge);
         for (int row = 0; row < kGradientRowCount; ++row) {
             EXPECT_EQ(rowText(row), expected.at(row)) << "row " << row << " styled " << styled;
             EXPECT_TRUE(rowText(row).endsWith(QChar(0x2026))) << row;
@@ -310,6 +312,21 @@ TEST_F(GradientWindowTest, MenusForwardToTheApplication) {
     EXPECT_EQ(ended.count(), 1);
 }
 
+// Once the user agreed to end, closing the window (as the program does with
+// every window) neither asks again nor requests a second end; both editors
+// end this way.
+TEST_F(GradientWindowTest, AnAgreedQuitIsRecordedAndTheCloseThatFollowsAsksNothing) {
+    QSignalSpy ended(&window, &GradientWindow::programEndRequested);
+    platform.answers = {MessageAnswer::No};
+    clickMenu(QStringLiteral("mnuexit"));
+    EXPECT_EQ(ended.count(), 1);
+    const auto asked = platform.messages.size();
+
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(platform.messages.size(), asked);
+    EXPECT_EQ(ended.count(), 1);
+}
+
 // Captions shrink rather than be cut; the switch button stays whole above the
 // output box that its right edge reaches.
 TEST_F(GradientWindowTest, EveryCaptionReadsWhole) {
@@ -327,7 +344,7 @@ TEST_F(GradientWindowTest, LineBreaksPastedOrHandedOverBecomeSpaces) {
     EXPECT_EQ(model.nickname(), QStringLiteral("ab cd e"));
     EXPECT_EQ(edit->text(), model.nickname());
     EXPECT_EQ(rowText(0), model.nickname());
-    model.receiveFromMainEditor(QStringLiteral("x\ry\r\n"));
+    model.setNickname(QStringLiteral("x\ry\r\n"));
     EXPECT_EQ(model.nickname(), QStringLiteral("x y "));
     EXPECT_EQ(edit->text(), QStringLiteral("x y "));
 }
@@ -421,4 +438,29 @@ TEST_F(GradientWindowTest, RowsWiderThanTheirColumnEndInAnEllipsis) {
     find<QLineEdit>(QStringLiteral("Text1"))->clear();
     type(QStringLiteral("WWW"));
     for (int row : {0, 6, 36}) EXPECT_EQ(rowText(row), QStringLiteral("WWW"));
+}
+
+// "Plus" → "Copier pour": an entry per format of the table; a smooth
+// gradient copied for IRC holds IRC's codes and no Plus! 3 code.
+TEST_F(GradientWindowTest, CopierPourCopiesTheOutputBoxForEachFormat) {
+    auto* copyFor = find<QMenu>(QStringLiteral("mnucopierpour"));
+    ASSERT_NE(copyFor, nullptr);
+    EXPECT_TRUE(find<QMenu>(QStringLiteral("mnuplus"))->actions().contains(copyFor->menuAction()));
+    const QList<const Dialect*> formats = writtenDialects();
+    ASSERT_EQ(copyFor->actions().size(), formats.size());
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        EXPECT_EQ(copyFor->actions()[i]->objectName(),
+                  QStringLiteral("mnucopierpour") + formats[i]->id);
+        EXPECT_EQ(copyFor->actions()[i]->iconText(), formats[i]->label);
+    }
+    type(QStringLiteral("Chromanick"));
+    find<QCheckBox>(QStringLiteral("chkfluide"))->click();
+    find<QPushButton>(QStringLiteral("cmdgenerer"))->click();
+    clickMenu(QStringLiteral("mnucopierpourirc"));
+    ASSERT_TRUE(platform.clipboard.has_value());
+    EXPECT_GE(platform.clipboard->count(u'\x03'), 3) << platform.clipboard->toStdString();
+    EXPECT_FALSE(platform.clipboard->contains(QStringLiteral("·")))
+        << platform.clipboard->toStdString();
+    clickMenu(QStringLiteral("mnucopierpourtext"));
+    EXPECT_EQ(platform.clipboard, QStringLiteral("Chromanick"));
 }

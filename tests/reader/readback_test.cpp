@@ -4,9 +4,9 @@
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "core/palettes.h"
-#include "core/pluscodes.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/plus3.h"
 #include "gradient/gradient.h"
+#include "gradient/smooth.h"
 #include "tests/support/coderuns.h"
 
 #include <gtest/gtest.h>
@@ -100,14 +100,14 @@ BgrColor colourOfCode(const QString& code) {
 std::optional<BgrColor> expectedForeground(const NickSettings& s) {
     const PaletteEntry* e = findForegroundEntry(s.ForegroundOption);
     if (e->role == EntryRole::Custom) return s.CustomForeground;
-    return colourOfCode(e->code);
+    return colourOfCode(plus3::write(e->code));
 }
 
 std::optional<BgrColor> expectedBackground(const NickSettings& s) {
     const PaletteEntry* e = findBackgroundEntry(s.BackgroundOption);
     if (e->role == EntryRole::Default) return std::nullopt;
     if (e->role == EntryRole::Custom) return s.CustomBackground;
-    return colourOfCode(e->code);
+    return colourOfCode(plus3::write(e->code));
 }
 
 NickSettings randomSettings(TextMaker& make) {
@@ -125,7 +125,7 @@ NickSettings randomSettings(TextMaker& make) {
     // Decorations: typed text, or a built-in entry without the dot.
     QStringList plainPrefixes;
     for (const QString& p : BuiltinPrefixes()) {
-        if (!p.contains(pluscode::kDot)) plainPrefixes.append(p);
+        if (!p.contains(QChar(0x00B7))) plainPrefixes.append(p);
     }
     s.Prefix = noCodeContinuation(make.coin() && !plainPrefixes.isEmpty()
                                       ? plainPrefixes.at(make.below(int(plainPrefixes.size())))
@@ -166,15 +166,17 @@ TEST(ReadBack, EveryColourEntryIsOneWholeCode) {
     for (const PaletteEntry& e : ForegroundPalette()) {
         if (e.role != EntryRole::Fixed) continue;
         Style f;
-        f.foreground = colourOfCode(e.code);
-        EXPECT_EQ(readPlusCode(e.code + QStringLiteral("x")), (QList<StyledRun>{{"x", f}}))
+        f.foreground = colourOfCode(plus3::write(e.code));
+        EXPECT_EQ(readPlusCode(plus3::write(e.code) + QStringLiteral("x")),
+                  (QList<StyledRun>{{"x", f}}))
             << e.option.toStdString();
     }
     for (const PaletteEntry& e : BackgroundPalette()) {
         if (e.role != EntryRole::Fixed) continue;
         Style f;
-        f.background = colourOfCode(e.code);
-        EXPECT_EQ(readPlusCode(e.code + QStringLiteral("x")), (QList<StyledRun>{{"x", f}}))
+        f.background = colourOfCode(plus3::write(e.code));
+        EXPECT_EQ(readPlusCode(plus3::write(e.code) + QStringLiteral("x")),
+                  (QList<StyledRun>{{"x", f}}))
             << e.option.toStdString();
     }
 }
@@ -246,7 +248,7 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
         std::optional<BgrColor> slotColour;  // a custom slot without colour keeps the last one
         for (int slot = 0; slot < 5; ++slot) {
             if (g.presetRow < kGradientCustomRow) {
-                const QString slotCode = GradientPresets()[g.presetRow].codes[slot];
+                const QString slotCode = plus3::write({gradientPresets()[g.presetRow].codes[slot]});
                 slotColour = PaletteNumberColours()[std::size_t(paletteNumber(slotCode))];
             } else if (g.customColours[slot]) {
                 slotColour = g.customColours[slot];
@@ -257,5 +259,39 @@ TEST(ReadBack, GradientCodeShowsEachSegmentInItsSlotsColour) {
             for (qsizetype i = 0; i < split.segments[slot].size(); ++i, ++at)
                 ASSERT_EQ(formats.at(at), expected) << "slot " << slot;
         }
+    }
+}
+
+// What a generator says it writes is what the reader reads: its operations,
+// folded, are the runs of its code line (the "Dit" colour, with no text after
+// it, shows nothing in either).
+TEST(ReadBack, TheGeneratorsOperationsFoldIntoTheRunsTheirCodesRead) {
+    TextMaker make(14);
+    for (int round = 0; round < 1000; ++round) {
+        const NickSettings s = randomSettings(make);
+        SCOPED_TRACE(ComposeNickCode(s).toStdString());
+        ASSERT_EQ(fold(composeOps(s)), readPlusCode(ComposeNickCode(s)));
+
+        GradientSettings g;
+        g.presetRow = make.below(kGradientRowCount);
+        for (auto& custom : g.customColours) {
+            if (make.coin()) custom = make.colour();
+        }
+        g.backgroundEnabled = make.coin();
+        g.backgroundColour = make.colour();
+        make.styles(g.bold, g.underline, g.italic, g.strikethrough);
+        SegmentSplit split = Decoupe_Pseudo(make.text(30));
+        for (QString& segment : split.segments) segment = noCodeContinuation(segment);
+        g.nickname.clear();
+        for (const QString& segment : split.segments) g.nickname += segment;
+        ASSERT_EQ(fold(gradientOps(g, split)), readPlusCode(Genere_Degrade(g, split)));
+        // Every group follows a colour code: none may start a continuation.
+        for (QChar& c : g.nickname) {
+            if (c.isDigit() || c == QLatin1Char(',')) c = QLatin1Char('x');
+        }
+        const QList<BgrColor> stops = smoothStopsOfRow(g, g.presetRow);
+        const int step = 1 + make.below(4);
+        ASSERT_EQ(fold(smoothGradientOps(g, stops, step)),
+                  readPlusCode(smoothGradientCode(g, stops, step)));
     }
 }

@@ -1,4 +1,5 @@
 // Both editors open the one code reader on the code in their Text2.
+#include "dialects/codeformats.h"
 #include "tests/support/scriptedplatform.h"
 #include "ui/app/application.h"
 #include "ui/editor/mainmodel.h"
@@ -9,6 +10,7 @@
 #include "ui/reader/readerwindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -52,13 +54,21 @@ TEST(ReaderFromEditors, PlusMenusOpenOneReaderOnText2) {
     ASSERT_NE(reader, nullptr);
     EXPECT_TRUE(reader->isVisible());
     EXPECT_EQ(reader->model().code(), QStringLiteral("·#edited by hand"));
+    // The format picked for copies is kept while the program runs.
+    auto* formats = reader->findChild<QComboBox*>(QStringLiteral("cbocopierpour"));
+    ASSERT_NE(formats, nullptr);
+    formats->setCurrentIndex(formats->findText(QStringLiteral("IRC (mIRC)")));
+    emit formats->activated(formats->currentIndex());
+    reader->close();
 
-    app.switchToGradientEditor(QStringLiteral("abcde"));
+    app.mainModel().setNickname(QStringLiteral("abcde"));
+    app.switchToGradientEditor();
     app.gradientModel()->generate();
     readerAction(*app.gradientWindow(), "mnuplus")->trigger();
     EXPECT_EQ(app.codeReader(), reader);  // the same window
     EXPECT_EQ(reader->model().code(), app.gradientModel()->output());
     EXPECT_EQ(visibleText(reader->model().lines().front()), QStringLiteral("abcde"));
+    EXPECT_EQ(formats->currentText(), QStringLiteral("IRC (mIRC)"));
 
     app.endProgram();
     EXPECT_FALSE(reader->isVisible());

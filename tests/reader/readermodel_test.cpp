@@ -64,6 +64,32 @@ TEST_F(ReaderModelTest, SizeComesFromThePreviewSizeList) {
     EXPECT_EQ(changed.count(), 1);
 }
 
+TEST_F(ReaderModelTest, LinesAreReadAsTheChosenChatWritesThem) {
+    EXPECT_EQ(model.readingLabels(),
+              (QStringList{"Messenger Plus! et IRC", "Minecraft", "Minecraft MiniMessage"}));
+    EXPECT_EQ(model.reading().label, QStringLiteral("Messenger Plus! et IRC"));
+    model.setCode(
+        QStringLiteral("\x02"
+                       "a&lb\n<red>c"));
+    EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("a&lb"));
+    EXPECT_TRUE(model.lines()[0][0].style.bold);
+    QSignalSpy changed(&model, &CodeReaderModel::changed);
+    model.pickReading(QStringLiteral("Minecraft"));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(visibleText(model.lines()[0]), QStringLiteral("\x02"
+                                                            "ab"));
+    EXPECT_TRUE(model.lines()[0][1].style.bold);
+    model.pickReading(QStringLiteral("Minecraft MiniMessage"));
+    EXPECT_EQ(visibleText(model.lines()[1]), QStringLiteral("c"));
+    EXPECT_TRUE(model.lines()[1][0].style.foreground.has_value());
+    EXPECT_EQ(model.visibleLength(), 6);
+    // The same entry again, or none, changes nothing.
+    model.pickReading(QStringLiteral("Minecraft MiniMessage"));
+    model.pickReading(QStringLiteral("IRC"));
+    EXPECT_EQ(changed.count(), 2);
+    EXPECT_EQ(model.reading().id, QStringLiteral("minimessage"));
+}
+
 TEST_F(ReaderModelTest, CopiesGoThroughTheClipboardOneResultPerLine) {
     model.setCode(QStringLiteral("·#<b>·0x\n·$(255,000,000)y"));
     model.copyAs(*findDialect(QStringLiteral("text")));
@@ -74,6 +100,34 @@ TEST_F(ReaderModelTest, CopiesGoThroughTheClipboardOneResultPerLine) {
                                                  "<span style=\"color:#FF0000\">y</span>"));
     model.copyAs(*findDialect(QStringLiteral("bbcode")));
     EXPECT_EQ(platform.clipboard, QStringLiteral("[b]<b>[/b]x\n[color=#FF0000]y[/color]"));
+}
+
+// "Copier pour :" keeps its choice over new codes; the length is the longest
+// line written in it, against the chat's limit and in its unit.
+TEST_F(ReaderModelTest, CopiesForTheChosenFormatAndMeasuresTheResult) {
+    const QList<const Dialect*> formats = CodeReaderModel::copyFormats();
+    const int irc = int(formats.indexOf(findDialect(QStringLiteral("irc"))));
+    ASSERT_GE(irc, 0);
+    model.pickCopyFormat(irc);
+    model.setCode(QStringLiteral("·#é\n·$(250,000,000)x"));
+    EXPECT_EQ(&model.copyFormat(), formats[irc]);
+    model.copy();
+    EXPECT_EQ(platform.clipboard, QStringLiteral("\x02é\x0F\n\x03"
+                                                 "04x\x0F"));
+    EXPECT_EQ(model.formatLengthText(),
+              QStringLiteral("Longueur dans ce format : 5 octets sur 510."));
+    EXPECT_EQ(model.notShownText(), QStringLiteral("Ce format ne montre pas : couleurs exactes."));
+
+    model.setCode(QString(300, QChar(0xE9)));
+    EXPECT_EQ(model.formatLengthText(), QStringLiteral("Longueur dans ce format : 600 octets sur "
+                                                       "510. Trop long pour cette messagerie."));
+    EXPECT_TRUE(model.notShownText().isEmpty());
+    const int html = int(formats.indexOf(findDialect(QStringLiteral("html"))));
+    model.pickCopyFormat(html);
+    model.setCode(QStringLiteral("x"));
+    EXPECT_EQ(model.formatLengthText(), QStringLiteral("Longueur dans ce format : 23 caractères."));
+    model.pickCopyFormat(int(formats.size()));  // not an entry: ignored
+    EXPECT_EQ(model.copyFormatIndex(), html);
 }
 
 TEST_F(ReaderModelTest, PasteReadsTheClipboardOrSaysItHoldsNoText) {

@@ -49,9 +49,15 @@ bool holdsColour(const QImage& image, QColor colour) {
 TEST_F(ReaderWindowTest, ShowsTheControlsInFrench) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Lecteur de code"));
     EXPECT_EQ(child<QPushButton>("cmdcoller")->text(), QStringLiteral("Coller"));
-    EXPECT_EQ(child<QPushButton>("cmdcopiertexte")->text(), QStringLiteral("Copier le texte"));
-    EXPECT_EQ(child<QPushButton>("cmdcopierhtml")->text(), QStringLiteral("Copier en HTML"));
-    EXPECT_EQ(child<QPushButton>("cmdcopierbbcode")->text(), QStringLiteral("Copier en BBCode"));
+    EXPECT_EQ(child<QLabel>("lblcopierpour")->text(), QStringLiteral("Copier pour :"));
+    EXPECT_EQ(child<QPushButton>("cmdcopier")->text(), QStringLiteral("Copier"));
+    // Every written format, by its French label.
+    QComboBox* formats = child<QComboBox>("cbocopierpour");
+    ASSERT_EQ(formats->count(), CodeReaderModel::copyFormats().size());
+    EXPECT_NE(formats->findText(QStringLiteral("IRC (mIRC)")), -1);
+    EXPECT_NE(formats->findText(QStringLiteral("Messenger Plus! 3 (·$)")), -1);
+    EXPECT_NE(formats->findText(QStringLiteral("Discord (bloc ansi)")), -1);
+    EXPECT_NE(formats->findText(QStringLiteral("HTML")), -1);
     EXPECT_EQ(child<QPushButton>("cmdfermer")->text(), QStringLiteral("Fermer"));
     EXPECT_EQ(child<QLabel>("lblpalette")->text(), CodeReaderModel::kPaletteNote);
     QComboBox* sizes = child<QComboBox>("cbotaille");
@@ -88,14 +94,40 @@ TEST_F(ReaderWindowTest, OpeningWithACodeFillsTheBoxAndTheSizeListResizes) {
     EXPECT_EQ(child<CodeDrawing>("dessin")->pointSize(), 24.0);
 }
 
+TEST_F(ReaderWindowTest, LireCommeReadsTheBoxAgain) {
+    EXPECT_EQ(child<QLabel>("lbllirecomme")->text(), QStringLiteral("Lire comme :"));
+    QComboBox* readings = child<QComboBox>("cbolirecomme");
+    ASSERT_EQ(readings->count(), model.readingLabels().size());
+    EXPECT_EQ(readings->currentText(), QStringLiteral("Messenger Plus! et IRC"));
+    window.open(QStringLiteral("&#FF0000ab"));
+    EXPECT_FALSE(holdsColour(drawn(), QColor(255, 0, 0)));
+    readings->setCurrentIndex(readings->findText(QStringLiteral("Minecraft")));
+    emit readings->activated(readings->currentIndex());
+    EXPECT_EQ(model.reading().id, QStringLiteral("minecraft"));
+    EXPECT_EQ(child<CodeDrawing>("dessin")->lines(), model.lines());
+    EXPECT_TRUE(holdsColour(drawn(), QColor(255, 0, 0)));
+    // A choice made in the model shows in the list.
+    model.pickReading(QStringLiteral("Minecraft MiniMessage"));
+    EXPECT_EQ(readings->currentText(), QStringLiteral("Minecraft MiniMessage"));
+}
+
 TEST_F(ReaderWindowTest, ButtonsUseTheClipboardAndFermerCloses) {
     window.open(QStringLiteral("·#a"));
-    child<QPushButton>("cmdcopiertexte")->click();
+    QComboBox* formats = child<QComboBox>("cbocopierpour");
+    const auto copyFor = [&](const QString& label) {
+        formats->setCurrentIndex(formats->findText(label));
+        emit formats->activated(formats->currentIndex());
+        child<QPushButton>("cmdcopier")->click();
+    };
+    copyFor(QStringLiteral("Texte"));
     EXPECT_EQ(platform.clipboard, QStringLiteral("a"));
-    child<QPushButton>("cmdcopierbbcode")->click();
+    copyFor(QStringLiteral("BBCode"));
     EXPECT_EQ(platform.clipboard, QStringLiteral("[b]a[/b]"));
     EXPECT_FALSE(platform.clipboardHtml.has_value());
-    child<QPushButton>("cmdcopierhtml")->click();
+    copyFor(QStringLiteral("IRC (mIRC)"));
+    EXPECT_EQ(platform.clipboard, QStringLiteral("\x02"
+                                                 "a\x0F"));
+    copyFor(QStringLiteral("HTML"));
     // The HTML both as rich text and as its source.
     EXPECT_EQ(platform.clipboard, QStringLiteral("<span style=\"font-weight:bold\">a</span>"));
     EXPECT_EQ(platform.clipboardHtml, platform.clipboard);
@@ -115,11 +147,28 @@ TEST_F(ReaderWindowTest, KeyboardReachesEveryControl) {
         w = w->nextInFocusChain();
         while (w != nullptr && !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
     }
-    for (const char* name : {"txtcode", "cbotaille", "cmdcoller", "cmdcopiertexte", "cmdcopierhtml",
-                             "cmdcopierbbcode", "cmdfermer"})
+    for (const char* name : {"txtcode", "cbolirecomme", "cbotaille", "cmdcoller", "cbocopierpour",
+                             "cmdcopier", "cmdfermer"})
         EXPECT_TRUE(reached.contains(QString::fromLatin1(name))) << name;
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
+}
+
+// The chosen format's length and what it loses follow the code and the choice.
+TEST_F(ReaderWindowTest, ShowsTheChosenFormatsLengthAndWhatItLoses) {
+    window.open(QStringLiteral("·&·$(255,000,000)ab"));
+    QComboBox* formats = child<QComboBox>("cbocopierpour");
+    formats->setCurrentIndex(formats->findText(QStringLiteral("Discord (bloc ansi)")));
+    emit formats->activated(formats->currentIndex());
+    EXPECT_EQ(child<QLabel>("lblnonmontre")->text(),
+              QStringLiteral("Ce format ne montre pas : italique, couleurs exactes."));
+    EXPECT_EQ(child<QLabel>("lbllongueurformat")->text(), model.formatLengthText());
+    EXPECT_TRUE(model.formatLengthText().contains(QStringLiteral("sur 2000")));
+    QTest::keyClicks(child<QPlainTextEdit>("txtcode"), QStringLiteral("c"));
+    EXPECT_EQ(child<QLabel>("lbllongueurformat")->text(), model.formatLengthText());
+    window.open(QStringLiteral("plain"));
+    EXPECT_EQ(formats->currentText(), QStringLiteral("Discord (bloc ansi)"));
+    EXPECT_TRUE(child<QLabel>("lblnonmontre")->text().isEmpty());
 }
 
 TEST_F(ReaderWindowTest, HostileInputIsDrawnAsText) {

@@ -69,7 +69,7 @@ TEST(NicknameStress, TypingAfterTenThousandCharactersGoesThroughTheLookAlikes) {
     ScriptedPlatform platform;
     MainEditorModel model(platform, fixedNow);
     model.fillDecorationLists({}, {});
-    MainWindow window(model, platform);
+    MainWindow window(model);
     window.show();
     auto* box = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
     auto* lookAlikes = window.findChild<QCheckBox*>(QStringLiteral("chkcaracspe"));

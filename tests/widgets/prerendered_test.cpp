@@ -65,7 +65,7 @@ TEST(PrerenderedPictures, OnlyHeldAtTheirOwnSizeAndWholeDensities) {
 TEST(PrerenderedPictures, CoverEveryPictureOfTheMainAndAboutWindows) {
     chromanick::testing::ScriptedPlatform platform;
     MainEditorModel model(platform);
-    MainWindow main(model, platform);
+    MainWindow main(model);
     AboutWindow about(platform);
     QList<Picture*> pictures = main.findChildren<Picture*>();
     pictures += about.findChildren<Picture*>();

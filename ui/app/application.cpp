@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "ui/aboutwindow.h"
+#include "ui/app/handover.h"
 #include "ui/editor/mainmodel.h"
 #include "ui/editor/mainwindow.h"
 #include "ui/gradient/gradientmodel.h"
@@ -35,12 +37,21 @@ void Application::start() {
 
 void Application::createMainEditor() {
     mainModel_ = std::make_unique<MainEditorModel>(platform_);
-    mainWindow_ = std::make_unique<MainWindow>(*mainModel_, platform_);
+    mainWindow_ = std::make_unique<MainWindow>(*mainModel_);
+    MainWindow* window = mainWindow_.get();
     connect(mainWindow_.get(), &MainWindow::switchToGradientRequested, this,
             &Application::switchToGradientEditor);
     connect(mainWindow_.get(), &MainWindow::programEndRequested, this, &Application::endProgram);
     connect(mainWindow_.get(), &MainWindow::codeReaderRequested, this,
             &Application::openCodeReader);
+    connect(window, &MainWindow::aboutRequested, this, [this, window] { openAbout(window); });
+    connect(window, &MainWindow::helpRequested, this, [this] { links::showMainHelp(platform_); });
+    connect(window, &MainWindow::newVersionRequested, this,
+            [this] { links::confirmNewVersion(platform_); });
+    connect(window, &MainWindow::siteRequested, this,
+            [this] { links::confirmVisitSite(platform_); });
+    connect(window, &MainWindow::siteVisitRequested, this,
+            [this] { links::announceVisitSite(platform_); });
 }
 
 void Application::createSplash() {
@@ -74,25 +85,25 @@ GradientWindow& Application::gradientEditor() {
         connect(window, &GradientWindow::helpRequested, this,
                 [this] { links::showContact(platform_); });
         connect(window, &GradientWindow::aboutRequested, this,
-                [this, window] { mainWindow_->showAbout(window); });
+                [this, window] { openAbout(window); });
         connect(window, &GradientWindow::codeReaderRequested, this, &Application::openCodeReader);
     }
     return *gradientWindow_;
 }
 
-void Application::switchToGradientEditor(const QString& nickname) {
+void Application::switchToGradientEditor() {
     GradientWindow& gradient = gradientEditor();
     gradient.show();
     gradient.activateWindow();
     mainWindow_->hide();
-    gradientModel_->receiveFromMainEditor(nickname);
+    gradientModel_->setNickname(handover::toGradientEditor(mainModel_->nickname()));
 }
 
 void Application::switchToMainEditor() {
     mainWindow_->show();
     mainWindow_->activateWindow();
     gradientWindow_->hide();
-    mainModel_->setNickname(gradientModel_->handOverToMainEditor());
+    mainModel_->setNickname(handover::toMainEditor(gradientModel_->nickname()));
 }
 
 void Application::openGradientFromSplash() {
@@ -113,6 +124,11 @@ void Application::openCodeReader(const QString& code) {
         readerWindow_ = std::make_unique<CodeReaderWindow>(*readerModel_);
     }
     readerWindow_->open(code);
+}
+
+void Application::openAbout(const QWidget* over) {
+    if (!aboutWindow_) aboutWindow_ = std::make_unique<AboutWindow>(platform_);
+    aboutWindow_->open(over);
 }
 
 void Application::endProgram() {

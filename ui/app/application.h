@@ -12,6 +12,7 @@
 
 namespace chromanick {
 
+class AboutWindow;
 class CodeReaderModel;
 class CodeReaderWindow;
 class GradientEditorModel;
@@ -50,10 +51,12 @@ public:
     GradientWindow* gradientWindow() const { return gradientWindow_.get(); }
     // Nothing until the code reader is first opened.
     CodeReaderWindow* codeReader() const { return readerWindow_.get(); }
+    // Nothing until the about window is first opened; both editors show this one.
+    AboutWindow* aboutWindow() const { return aboutWindow_.get(); }
     bool ended() const { return ended_; }
 
-    // The main editor's switch: the gradient editor takes `nickname`.
-    void switchToGradientEditor(const QString& nickname);
+    // The main editor's switch: the gradient editor takes its nickname.
+    void switchToGradientEditor();
     // The gradient editor's switch back, with its nickname handed over.
     void switchToMainEditor();
     // The splash's "Ouvrir Chromanick dégradé": the splash stays.
@@ -62,6 +65,8 @@ public:
     void launchMainEditor();
     // Either editor's "Lire un code…": the one code reader shows `code`.
     void openCodeReader(const QString& code);
+    // Either editor's "A propos": the one about window opens over `over`.
+    void openAbout(const QWidget* over);
     // Closes every window, hidden ones included, without another question.
     void endProgram();
 
@@ -84,6 +89,7 @@ private:
     std::unique_ptr<GradientWindow> gradientWindow_;
     std::unique_ptr<CodeReaderModel> readerModel_;
     std::unique_ptr<CodeReaderWindow> readerWindow_;
+    std::unique_ptr<AboutWindow> aboutWindow_;
 };
 
 // Every window's font is windowFont() (ui/widgets/fonts.h), so that captions

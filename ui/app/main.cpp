@@ -1,4 +1,5 @@
 // Entry point of the desktop program: the splash first, then the main editor.
+#include "assets/resources.h"
 #include "core/appinfo.h"
 #include "ui/app/application.h"
 #include "ui/qtplatform.h"
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/chromanick.svg")));
+    app.setWindowIcon(QIcon(chromanick::assets::iconPath()));
     // The name of the installed desktop entry, which is also the AppStream id.
     app.setDesktopFileName(QStringLiteral(CHROMANICK_APP_ID));
     // The program ends through its own closing questions, never because a

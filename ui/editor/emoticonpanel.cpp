@@ -1,5 +1,6 @@
 #include "ui/editor/emoticonpanel.h"
 
+#include "assets/resources.h"
 #include "core/emoticons.h"
 #include "ui/widgets/picture.h"
 
@@ -33,8 +34,7 @@ EmoticonPanel::EmoticonPanel(QWidget* parent) : QFrame(parent) {
     const QList<Emoticon>& table = EmoticonTable();
     for (int i = 0; i < table.size(); ++i) {
         const Emoticon& emoticon = table[i];
-        auto* picture = new Picture(QStringLiteral(":/emoticons/%1.svg").arg(emoticon.image),
-                                    emoticon.text, this);
+        auto* picture = new Picture(assets::emoticonPath(emoticon.image), emoticon.text, this);
         picture->setObjectName(emoticon.image);
         picture->setToolTip(emoticon.tooltip);
         picture->setCursor(Qt::PointingHandCursor);

@@ -4,11 +4,10 @@
 #include "ui/editor/mainmodel.h"
 
 #include "core/appinfo.h"
-#include "core/compose.h"
 #include "core/emoticons.h"
 #include "core/oneline.h"
 #include "core/palettes.h"
-#include "gradient/gradient.h"
+#include "dialects/plus3.h"
 #include "ui/editor/mainmodel_state.h"
 #include "ui/editorflows.h"
 
@@ -20,15 +19,10 @@ const QString kDitConflictMessage = QStringLiteral(
     "Vous ne pouvez pas activé la supression du mot dit et de personaliser sa couleur en meme "
     "temps. La fonction suppression du mot dit sera désactivée.");
 
-QDateTime systemClock() {
-    return QDateTime::currentDateTime();
-}
-
 }  // namespace
 
 MainEditorModel::MainEditorModel(Platform& platform, Clock clock, QObject* parent)
-    : QObject(parent),
-      d(std::make_unique<State>(platform, clock ? std::move(clock) : Clock(systemClock))) {}
+    : QObject(parent), d(std::make_unique<State>(platform, std::move(clock), *this)) {}
 
 MainEditorModel::~MainEditorModel() = default;
 
@@ -82,11 +76,7 @@ QString MainEditorModel::versionText() const {
 void MainEditorModel::decorationsChanged() {
     settings_.Prefix = d->prefixes.text();
     settings_.Suffix = d->suffixes.text();
-    d->dirty = true;
-}
-
-QString MainEditorModel::gradientHandOver() const {
-    return settings_.Nickname == kNicknameHint ? kGradientPlaceholder : settings_.Nickname;
+    d->changes.markChanged();
 }
 
 // --- The nickname box ---
@@ -100,13 +90,13 @@ void MainEditorModel::setNickname(const QString& typed, int caret) {
         // The same text is no change of the box: only the caret moves.
         if (newCaret != d->caret) {
             d->caret = newCaret;
-            d->dirty = true;
+            d->changes.markChanged();
         }
         return;
     }
     settings_.Nickname = text;
     d->caret = newCaret;
-    d->dirty = true;
+    d->changes.markChanged();
     nicknameChanged();
 }
 
@@ -155,7 +145,7 @@ void MainEditorModel::setLookalike(bool on) {
     if (on == settings_.SpecialChars) return;
     settings_.SpecialChars = on;
     d->lookalikeCaption = on ? kLookalikeCaptionOn : kLookalikeCaptionOff;
-    d->dirty = true;
+    d->changes.markChanged();
     writeBackNickname(on ? Applique_CaracSpe(settings_.Nickname)
                          : Retire_CaracSpe(settings_.Nickname));
 }
@@ -167,7 +157,7 @@ void MainEditorModel::pickForeground(const QString& option) {
     if (!entry) return;
     ChangeScope scope(*this);
     settings_.ForegroundOption = entry->option;
-    d->dirty = true;
+    d->changes.markChanged();
     // A single click on the custom entry only selects it.
     if (entry->role != EntryRole::Custom) refreshPreview();
 }
@@ -177,7 +167,7 @@ void MainEditorModel::pickBackground(const QString& option) {
     if (!entry) return;
     ChangeScope scope(*this);
     settings_.BackgroundOption = entry->option;
-    d->dirty = true;
+    d->changes.markChanged();
     switch (entry->role) {
         case EntryRole::Default:
             d->preview.defaultBackgroundPicked();
@@ -200,7 +190,7 @@ void MainEditorModel::customForegroundDoubleClicked() {
     d->preview.setTextColour(settings_.CustomForeground);
     refreshPreview();
     d->customForegroundCaption = settings_.CustomForeground;
-    d->dirty = true;
+    d->changes.markChanged();
 }
 
 void MainEditorModel::customBackgroundDoubleClicked() {
@@ -211,7 +201,7 @@ void MainEditorModel::customBackgroundDoubleClicked() {
     d->preview.setBackgroundColour(settings_.CustomBackground);
     refreshPreview();
     d->customBackgroundOption = settings_.CustomBackground;
-    d->dirty = true;
+    d->changes.markChanged();
 }
 
 // --- Check boxes ---
@@ -249,7 +239,7 @@ void MainEditorModel::setStrikethrough(bool on) {
 
 void MainEditorModel::setAutoCopy(bool on) {
     ChangeScope scope(*this);
-    if (tick(settings_.AutoCopy, on)) d->dirty = true;
+    if (tick(settings_.AutoCopy, on)) d->changes.markChanged();
 }
 
 // chkcolordi: the suppression of the word Dit gives way, then the colour
@@ -257,7 +247,7 @@ void MainEditorModel::setAutoCopy(bool on) {
 void MainEditorModel::setDitColourOn(bool on) {
     ChangeScope scope(*this);
     if (!tick(settings_.DitColourOn, on)) return;
-    d->dirty = true;
+    d->changes.markChanged();
     if (!on) return;
     if (settings_.DitSuppressed) {
         d->platform.message(kDitConflictMessage, appinfo::kProgramTitle, MessageIcon::Critical,
@@ -274,7 +264,7 @@ void MainEditorModel::setDitColourOn(bool on) {
 void MainEditorModel::setDitSuppressed(bool on) {
     ChangeScope scope(*this);
     if (!tick(settings_.DitSuppressed, on)) return;
-    d->dirty = true;
+    d->changes.markChanged();
     if (settings_.DitSuppressed && settings_.DitColourOn) {
         d->platform.message(kDitConflictMessage, appinfo::kProgramTitle, MessageIcon::Critical,
                             MessageButtons::Ok);
@@ -337,20 +327,20 @@ void MainEditorModel::pickPreviewSize(const QString& entry) {
     if (!previewFontSizes().contains(entry)) return;
     ChangeScope scope(*this);
     d->preview.setFontSize(entry.toDouble());
-    d->dirty = true;
+    d->changes.markChanged();
     refreshPreview();
 }
 
 void MainEditorModel::refreshPreview() {
     ChangeScope scope(*this);
     d->preview.refresh(settings_);
-    d->dirty = true;
+    d->changes.markChanged();
 }
 
 void MainEditorModel::toggleEmoticons() {
     ChangeScope scope(*this);
     d->emoticonsVisible = !d->emoticonsVisible;
-    d->dirty = true;
+    d->changes.markChanged();
 }
 
 // Command1: the code goes into Text2; with the automatic copy it goes onto
@@ -358,7 +348,7 @@ void MainEditorModel::toggleEmoticons() {
 void MainEditorModel::generate() {
     ChangeScope scope(*this);
     d->output = copyGenerated(d->platform, ComposeNickCode(settings_), settings_.AutoCopy);
-    d->dirty = true;
+    d->changes.markChanged();
 }
 
 // Text2 stays editable: what the user makes of the code is what gets saved.
@@ -366,13 +356,21 @@ void MainEditorModel::editOutput(const QString& text) {
     if (text == d->output) return;
     ChangeScope scope(*this);
     d->output = text;
-    d->dirty = true;
+    d->changes.markChanged();
+}
+
+void MainEditorModel::copyFor(const Dialect& format) {
+    const QString text = writeCode(format, d->output);
+    if (format.copiesRichText)
+        d->platform.setClipboardHtml(text);
+    else
+        d->platform.setClipboardText(text);
 }
 
 // "Nouveau": each step goes through the control's own handler.
 void MainEditorModel::reset() {
     ChangeScope scope(*this);
-    d->dirty = true;
+    d->changes.markChanged();
     setDitSuppressed(false);
     setAutoCopy(false);
     d->output.clear();

@@ -4,6 +4,8 @@
 #include "core/decorations.h"
 #include "core/nicksettings.h"
 #include "core/preview.h"
+#include "dialects/registry.h"
+#include "ui/modelchanges.h"
 #include "ui/platform.h"
 
 #include <QDateTime>
@@ -27,8 +29,6 @@ enum class SaveResult;
 class MainEditorModel : public QObject {
     Q_OBJECT
 public:
-    using Clock = std::function<QDateTime()>;
-
     MainEditorModel(Platform& platform, Clock clock = {}, QObject* parent = nullptr);
     ~MainEditorModel() override;
 
@@ -103,8 +103,10 @@ public:
     void toggleEmoticons();                // activemoti_Click
     void generate();                       // Command1_Click
     void editOutput(const QString& text);  // typing in Text2 (exports write it as typed)
-    void refreshPreview();                 // Command2_Click
-    void reset();                          // nouveau_Click
+    // "Plus" → "Copier pour" → a format: Text2 as it stands, written in it.
+    void copyFor(const Dialect& format);
+    void refreshPreview();  // Command2_Click
+    void reset();           // nouveau_Click
 
     // Decoration lists, filled once at start-up: built-ins, then user entries.
     void fillDecorationLists(const QStringList& userPrefixes, const QStringList& userSuffixes);
@@ -118,9 +120,6 @@ public:
     // quitter_Click / Form_Unload: true when the program may end.
     bool quitRequested();
     bool closeRequested();
-
-    // Command3_Click / mnubascul_Click: the text handed to the gradient editor.
-    QString gradientHandOver() const;
 
 signals:
     void changed();  // any state above changed; views re-read what they show

@@ -71,14 +71,14 @@ void MainEditorModel::applyProject(const NickProject& p) {
     if (p.CustomForeground) {
         settings_.CustomForeground = *p.CustomForeground;
         d->customForegroundCaption = *p.CustomForeground;
-        d->dirty = true;
+        d->changes.markChanged();
         pickForeground(kCustomForegroundOption);
         refreshPreview();
     }
     if (p.CustomBackground) {
         settings_.CustomBackground = *p.CustomBackground;
         d->customBackgroundOption = *p.CustomBackground;
-        d->dirty = true;
+        d->changes.markChanged();
         pickBackground(kCustomBackgroundOption);
         d->preview.setBackgroundColour(*p.CustomBackground);
         refreshPreview();
@@ -86,7 +86,7 @@ void MainEditorModel::applyProject(const NickProject& p) {
     if (p.DitColour) {
         settings_.DitColour = *p.DitColour;
         d->ditCaption = *p.DitColour;
-        d->dirty = true;
+        d->changes.markChanged();
         d->suppressDitDialog = true;
         setDitColourOn(true);
         d->suppressDitDialog = false;

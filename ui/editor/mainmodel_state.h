@@ -12,7 +12,10 @@
 namespace chromanick {
 
 struct MainEditorModel::State {
-    State(Platform& p, Clock c) : platform(p), clock(std::move(c)) {}
+    State(Platform& p, Clock c, MainEditorModel& model)
+        : platform(p),
+          clock(clockOrSystem(std::move(c))),
+          changes([&model] { emit model.changed(); }) {}
 
     Platform& platform;
     Clock clock;
@@ -33,25 +36,12 @@ struct MainEditorModel::State {
     PreviewModel preview;
     bool emoticonsVisible = true;
 
-    // One changed() per outermost handler, however many handlers it runs.
-    int depth = 0;
-    bool dirty = false;
+    ChangeBatch changes;
 };
 
-class MainEditorModel::ChangeScope {
+class MainEditorModel::ChangeScope : public ChangeBatch::Scope {
 public:
-    explicit ChangeScope(MainEditorModel& model) : model_(model) { ++model_.d->depth; }
-    ~ChangeScope() {
-        if (--model_.d->depth == 0 && model_.d->dirty) {
-            model_.d->dirty = false;
-            emit model_.changed();
-        }
-    }
-    ChangeScope(const ChangeScope&) = delete;
-    ChangeScope& operator=(const ChangeScope&) = delete;
-
-private:
-    MainEditorModel& model_;
+    explicit ChangeScope(MainEditorModel& model) : ChangeBatch::Scope(model.d->changes) {}
 };
 
 }  // namespace chromanick

@@ -1,17 +1,14 @@
 #include "ui/editor/mainwindow.h"
 
 #include "core/oneline.h"
-#include "ui/aboutwindow.h"
 #include "ui/editor/emoticonpanel.h"
 #include "ui/editor/paletteframe.h"
-#include "ui/weblinks.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/screenfit.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLayout>
@@ -26,8 +23,8 @@ namespace chromanick {
 
 namespace {
 
-constexpr int kClientWidth = 1018;
-constexpr int kClientHeight = 636;
+constexpr int kClientWidth = 15270;  // twips
+constexpr int kClientHeight = 9540;
 
 // Text1 shows a typed change as the model will take it, look-alike letters
 // included, in the same change of the box: the box lays out its text once
@@ -56,15 +53,15 @@ private:
 
 }  // namespace
 
-MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), model_(model), platform_(platform) {
+MainWindow::MainWindow(MainEditorModel& model, QWidget* parent)
+    : QMainWindow(parent), model_(model), ending_([this] { emit programEndRequested(); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Chromanick, par Tiwakan."));
     setFont(windowFont());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setFixedSize(px(kClientWidth), px(kClientHeight));
     setCentralWidget(client);
     client_ = client;
     buildControls(client);
@@ -73,6 +70,7 @@ MainWindow::MainWindow(MainEditorModel& model, Platform& platform, QWidget* pare
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     nicknameBox_->setValidator(new NicknameValidator(model_, nicknameBox_));
+    onDoubleClick(nicknameBox_, [this] { model_.nicknameDoubleClicked(); });
     wireControls();
     connect(&model_, &MainEditorModel::changed, this, &MainWindow::syncFromModel);
     syncFromModel();
@@ -140,68 +138,63 @@ void MainWindow::wireControls() {
         model_.editOutput(shownOutput_);
     });
     connect(previewButton_, &QPushButton::clicked, this, [this] { model_.refreshPreview(); });
-    connect(gradientButton_, &QPushButton::clicked, this, [this] { requestGradientSwitch(); });
+    connect(gradientButton_, &QPushButton::clicked, this, &MainWindow::switchToGradientRequested);
     connect(emoticonPanel_, &EmoticonPanel::emoticonClicked, this,
             [this](int index) { insertEmoticon(index); });
-    connect(siteImage_, &Picture::clicked, this, [this] { links::announceVisitSite(platform_); });
+    connect(siteImage_, &Picture::clicked, this, &MainWindow::siteVisitRequested);
 }
 
-// Each menu entry is created with its handler, so no entry can be left
-// without one.
 void MainWindow::buildMenus() {
-    auto addAction = [this](QMenu* menu, const QString& name, const QString& caption, auto call) {
-        QAction* action = menu->addAction(caption, this, call);
-        action->setObjectName(name);
-        return action;
-    };
-    // A menu and the action that opens it both carry the menu's name.
-    auto named = [](QMenu* menu, const QString& name) {
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        return menu;
-    };
-
-    // Captions carry their access keys ("&Fichier": Alt+F).
     QMenuBar* bar = menuBar();
-    QMenu* file = named(bar->addMenu(QStringLiteral("&Fichier")), QStringLiteral("fichier"));
-    addAction(file, QStringLiteral("nouveau"), QStringLiteral("&Nouveau"), [this] {
-        model_.reset();
-        showModelOutput();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    addAction(file, QStringLiteral("openprojet"), QStringLiteral("&Ouvrir un projet"), [this] {
-        model_.openProject();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QMenu* save = named(file->addMenu(QStringLiteral("&Enregistrer")),
-                        QStringLiteral("mnucaptionenregistrer"));
-    addAction(save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un &projet (.nkp)"),
-              [this] { model_.saveProject(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addAction(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.&txt)"),
-              [this] { model_.exportText(); });
-    addAction(file, QStringLiteral("newversion"), QStringLiteral("&Vérifier nouvelle version."),
-              [this] { links::confirmNewVersion(platform_); });
-    addAction(file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), [this] {
-        quit();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* file = addNamedMenu(bar, QStringLiteral("fichier"), QStringLiteral("&Fichier"));
+    addMenuEntry(
+        file, QStringLiteral("nouveau"), QStringLiteral("&Nouveau"), this,
+        [this] {
+            model_.reset();
+            showModelOutput();
+        },
+        QKeySequence(Qt::CTRL | Qt::Key_N));
+    addMenuEntry(
+        file, QStringLiteral("openprojet"), QStringLiteral("&Ouvrir un projet"), this,
+        [this] { model_.openProject(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+    QMenu* save =
+        addNamedMenu(file, QStringLiteral("mnucaptionenregistrer"), QStringLiteral("&Enregistrer"));
+    addMenuEntry(
+        save, QStringLiteral("saveprojet"), QStringLiteral("Enregistrer un &projet (.nkp)"), this,
+        [this] { model_.saveProject(); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    addMenuEntry(save, QStringLiteral("mnusave"), QStringLiteral("Enregistrer (.&txt)"), this,
+                 [this] { model_.exportText(); });
+    addMenuEntry(file, QStringLiteral("newversion"), QStringLiteral("&Vérifier nouvelle version."),
+                 this, [this] { emit newVersionRequested(); });
+    addMenuEntry(
+        file, QStringLiteral("quitter"), QStringLiteral("&Quitter"), this,
+        [this] { ending_.quit(model_.quitRequested()); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* more = named(bar->addMenu(QStringLiteral("&Plus")), QStringLiteral("plus"));
-    emoticonsAction_ = addAction(more, QStringLiteral("activemoti"),
-                                 QStringLiteral("&Activer la fonction émoticone."),
-                                 [this] { model_.toggleEmoticons(); });
+    QMenu* more = addNamedMenu(bar, QStringLiteral("plus"), QStringLiteral("&Plus"));
+    emoticonsAction_ = addMenuEntry(more, QStringLiteral("activemoti"),
+                                    QStringLiteral("&Activer la fonction émoticone."), this,
+                                    [this] { model_.toggleEmoticons(); });
     emoticonsAction_->setCheckable(true);
-    addAction(more, QStringLiteral("mnubascul"),
-              QStringLiteral("&Basculer Vers Chromanick Dégradée"),
-              [this] { requestGradientSwitch(); });
-    addAction(more, QStringLiteral("chromanick"), QStringLiteral("&Se rendre sur Chromanick ?"),
-              [this] { links::confirmVisitSite(platform_); });
-    addAction(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"),
-              [this] { requestCodeReader(); });
+    addMenuEntry(more, QStringLiteral("mnubascul"),
+                 QStringLiteral("&Basculer Vers Chromanick Dégradée"), this,
+                 [this] { emit switchToGradientRequested(); });
+    addMenuEntry(more, QStringLiteral("chromanick"), QStringLiteral("&Se rendre sur Chromanick ?"),
+                 this, [this] { emit siteRequested(); });
+    addMenuEntry(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"), this,
+                 [this] { requestCodeReader(); });
+    QMenu* copyFor =
+        addNamedMenu(more, QStringLiteral("mnucopierpour"), QStringLiteral("&Copier pour"));
+    for (const Dialect* format : writtenDialects()) {
+        addMenuEntry(copyFor, QStringLiteral("mnucopierpour") + format->id,
+                     literalCaption(format->label), this,
+                     [this, format] { model_.copyFor(*format); });
+    }
 
-    QMenu* help = named(bar->addMenu(QStringLiteral("&?")), QStringLiteral("aide"));
-    addAction(help, QStringLiteral("aide2"), QStringLiteral("A&ide"),
-              [this] { links::showMainHelp(platform_); });
-    addAction(help, QStringLiteral("apropos"), QStringLiteral("A &propos de ..."),
-              [this] { showAbout(); });
+    QMenu* help = addNamedMenu(bar, QStringLiteral("aide"), QStringLiteral("&?"));
+    addMenuEntry(help, QStringLiteral("aide2"), QStringLiteral("A&ide"), this,
+                 [this] { emit helpRequested(); });
+    addMenuEntry(help, QStringLiteral("apropos"), QStringLiteral("A &propos de ..."), this,
+                 [this] { emit aboutRequested(); });
 }
 
 void MainWindow::insertEmoticon(int tableIndex) {
@@ -212,23 +205,12 @@ void MainWindow::insertEmoticon(int tableIndex) {
     nicknameBox_->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::requestGradientSwitch() {
-    emit switchToGradientRequested(model_.gradientHandOver());
-}
-
 void MainWindow::requestCodeReader() {
     emit codeReaderRequested(outputBox_->toPlainText());
 }
 
-void MainWindow::quit() {
-    if (!model_.quitRequested()) return;
-    endAgreed_ = true;
-    emit programEndRequested();
-}
-
 void MainWindow::closeForProgramEnd() {
-    endAgreed_ = true;
-    close();
+    ending_.closeForProgramEnd(*this);
 }
 
 // Shown on a screen too small for it, the window scrolls its controls.
@@ -238,24 +220,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (endAgreed_) {
-        event->accept();
-        return;
-    }
-    if (!model_.closeRequested()) {
-        event->ignore();
-        return;
-    }
-    endAgreed_ = true;
-    event->accept();
-    emit programEndRequested();
+    ending_.close(event, [this] { return model_.closeRequested(); });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == nicknameBox_ && event->type() == QEvent::MouseButtonDblClick) {
-        model_.nicknameDoubleClicked();
-        return true;
-    }
     // Only a choice in the drop-down picks an entry of Combo1, Combo2 and
     // Combo3; Enter in their text would pick the entry that matches it.
     if (event->type() == QEvent::KeyPress) {
@@ -266,19 +234,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::setAboutWindow(AboutWindow* about) {
-    about_ = about;
-    if (about != nullptr) ownAbout_.reset();
-}
-
-void MainWindow::showAbout(const QWidget* over) {
-    if (about_ == nullptr) {
-        ownAbout_ = std::make_unique<AboutWindow>(platform_);
-        about_ = ownAbout_.get();
-    }
-    about_->open(over != nullptr ? over : this);
 }
 
 }  // namespace chromanick

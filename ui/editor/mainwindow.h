@@ -1,11 +1,9 @@
 #pragma once
 
 #include "ui/editor/mainmodel.h"
-#include "ui/platform.h"
+#include "ui/widgets/windowkit.h"
 
 #include <QMainWindow>
-
-#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -17,7 +15,6 @@ class QPushButton;
 
 namespace chromanick {
 
-class AboutWindow;
 class EmoticonPanel;
 class PaletteFrame;
 class Picture;
@@ -30,26 +27,26 @@ class Picture;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(MainEditorModel& model, Platform& platform, QWidget* parent = nullptr);
+    explicit MainWindow(MainEditorModel& model, QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    // The about window to show; by default the window creates its own on
-    // first use. The program gives every window the same one.
-    void setAboutWindow(AboutWindow* about);
-    // Opens it over `over`, the window that asked for it (this one by default).
-    void showAbout(const QWidget* over = nullptr);
 
     // Ends the window as part of ending the program: closes without asking.
     void closeForProgramEnd();
 
 signals:
     // "Basculer vers Chromanick Dégradé.": the shell shows the gradient editor
-    // with `nickname` in its nickname box, then hides this window.
-    void switchToGradientRequested(const QString& nickname);
+    // with this editor's nickname in its nickname box, then hides this window.
+    void switchToGradientRequested();
     // "Quitter" or closing the window, once the model agreed to end.
     void programEndRequested();
     // "Lire un code…": the shell opens the code reader on Text2's code.
     void codeReaderRequested(const QString& code);
+    // "A propos de ...": the shell shows the about window over this one.
+    void aboutRequested();
+    void helpRequested();        // aide2
+    void newVersionRequested();  // newversion
+    void siteRequested();        // chromanick: asks before opening the site
+    void siteVisitRequested();   // Image1: tells, then opens the site
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,16 +79,11 @@ private:
 
     // Actions that go beyond one model call.
     void insertEmoticon(int tableIndex);
-    void requestGradientSwitch();
     void requestCodeReader();
-    void quit();
 
     MainEditorModel& model_;
-    Platform& platform_;
     QWidget* client_ = nullptr;  // the controls' area, scrolled on a small screen
-    AboutWindow* about_ = nullptr;
-    std::unique_ptr<AboutWindow> ownAbout_;
-    bool endAgreed_ = false;
+    WindowEnding ending_;
 
     // What the widgets last received from the model, so that a sync leaves
     // the user's caret, typing and edits alone where the model did not move.

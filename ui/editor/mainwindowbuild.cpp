@@ -1,4 +1,5 @@
 // Building the main editor's controls at their places.
+#include "assets/resources.h"
 #include "core/appinfo.h"
 #include "core/palettes.h"
 #include "core/preview.h"
@@ -10,6 +11,7 @@
 #include "ui/widgets/picture.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
+#include "ui/widgets/windowkit.h"
 #include "ui/widgets/wrappingcheckbox.h"
 
 #include <QAction>
@@ -27,13 +29,6 @@
 namespace chromanick {
 
 namespace {
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* label = place(new QLabel(parent), name, r);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
-}
 
 QCheckBox* addCheck(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
     return place(new QCheckBox(caption, parent), name, r);
@@ -55,19 +50,6 @@ QComboBox* addEditableCombo(QComboBox* combo, const QString& name, const QRect& 
     return combo;
 }
 
-void useButtonFace(QWidget* box) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    box->setPalette(palette);
-}
-
-QFont styledCaption(QFont font, bool bold, bool underline, bool italic) {
-    font.setBold(bold);
-    font.setUnderline(underline);
-    font.setItalic(italic);
-    return font;
-}
-
 }  // namespace
 
 void MainWindow::buildControls(QWidget* client) {
@@ -85,32 +67,33 @@ void MainWindow::buildControls(QWidget* client) {
 
 void MainWindow::buildDecorationRow(QWidget* client) {
     balancePrefixButton_ = addButton(client, QStringLiteral("cmdequilibre1"),
-                                     QStringLiteral("Equilibrer"), QRect(40, 3, 57, 17));
+                                     QStringLiteral("Equilibrer"), twipsRect(600, 45, 855, 255));
     prefixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo1"),
-                                  QRect(96, 0, 129, 21));
+                                  twipsRect(1440, 0, 1935, 315));
 
-    nicknameBox_ = place(new QLineEdit(client), QStringLiteral("Text1"), QRect(224, 0, 545, 21));
+    nicknameBox_ =
+        place(new QLineEdit(client), QStringLiteral("Text1"), twipsRect(3360, 0, 8175, 315));
     nicknameBox_->setAlignment(Qt::AlignCenter);
     nicknameBox_->setMaxLength(std::numeric_limits<int>::max());
-    nicknameBox_->installEventFilter(this);
 
     suffixBox_ = addEditableCombo(new DecorationBox(client), QStringLiteral("Combo2"),
-                                  QRect(768, 0, 121, 21));
+                                  twipsRect(11520, 0, 1815, 315));
     // What the user types is the decoration, never completed into an entry.
     for (QComboBox* box : {prefixBox_, suffixBox_}) box->setCompleter(nullptr);
     balanceSuffixButton_ = addButton(client, QStringLiteral("cmdequilibre2"),
-                                     QStringLiteral("Equilibrer"), QRect(888, 3, 57, 17));
+                                     QStringLiteral("Equilibrer"), twipsRect(13320, 45, 855, 255));
 
-    versionBox_ = place(new QLineEdit(client), QStringLiteral("txtversion"), QRect(944, 0, 73, 35));
+    versionBox_ =
+        place(new QLineEdit(client), QStringLiteral("txtversion"), twipsRect(14160, 0, 1095, 525));
     versionBox_->setReadOnly(true);
     versionBox_->setAlignment(Qt::AlignRight | Qt::AlignTop);
     useButtonFace(versionBox_);
 
     lookalikeBox_ =
-        addCheck(client, QStringLiteral("chkcaracspe"), QString(), QRect(0, 24, 225, 17));
-    gradientButton_ =
-        addButton(client, QStringLiteral("Command3"),
-                  QStringLiteral("Basculer vers Chromanick Dégradé."), QRect(808, 24, 209, 17));
+        addCheck(client, QStringLiteral("chkcaracspe"), QString(), twipsRect(0, 360, 3375, 255));
+    gradientButton_ = addButton(client, QStringLiteral("Command3"),
+                                QStringLiteral("Basculer vers Chromanick Dégradé."),
+                                twipsRect(12120, 360, 3135, 255));
 }
 
 void MainWindow::fitVersionBox() {
@@ -125,18 +108,18 @@ void MainWindow::fitVersionBox() {
 }
 
 void MainWindow::buildPalettes(QWidget* client) {
-    addLabel(client, QStringLiteral("Label2_2"), QStringLiteral("Couleur du pseudo"),
-             QRect(0, 40, 97, 17));
+    place(plainLabel(QStringLiteral("Couleur du pseudo"), client), QStringLiteral("Label2_2"),
+          twipsRect(0, 600, 1455, 255));
     // The frames start left of the client edge; their grids start inside it.
     foregroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Foreground, ForegroundPalette(),
-                                        {6, 13, QRect(16, 10, 748, 240)}, client);
-    place(foregroundFrame_, QStringLiteral("Frame1_1"), QRect(-8, 56, 769, 257));
+                                        {6, 13, twipsRect(240, 150, 11220, 3600)}, client);
+    place(foregroundFrame_, QStringLiteral("Frame1_1"), twipsRect(-120, 840, 11535, 3855));
 
-    addLabel(client, QStringLiteral("Label2_3"), QStringLiteral("Couleur d'arrière plan du pseudo"),
-             QRect(0, 320, 169, 17));
+    place(plainLabel(QStringLiteral("Couleur d'arrière plan du pseudo"), client),
+          QStringLiteral("Label2_3"), twipsRect(0, 4800, 2535, 255));
     backgroundFrame_ = new PaletteFrame(PaletteFrame::Kind::Background, BackgroundPalette(),
-                                        {4, 15, QRect(16, 10, 516, 282)}, client);
-    place(backgroundFrame_, QStringLiteral("Frame1_2"), QRect(-8, 336, 537, 297));
+                                        {4, 15, twipsRect(240, 150, 7740, 4230)}, client);
+    place(backgroundFrame_, QStringLiteral("Frame1_2"), twipsRect(-120, 5040, 8055, 4455));
 
     // A double click is the only way to a custom colour: both entries say so.
     const QString hint = QStringLiteral("Double-cliquez pour choisir une couleur");
@@ -145,40 +128,38 @@ void MainWindow::buildPalettes(QWidget* client) {
 }
 
 void MainWindow::buildStyleAndOptions(QWidget* client) {
-    addLabel(client, QStringLiteral("Label2_0"), QStringLiteral("Mise en forme"),
-             QRect(536, 320, 73, 17));
+    place(plainLabel(QStringLiteral("Mise en forme"), client), QStringLiteral("Label2_0"),
+          twipsRect(8040, 4800, 1095, 255));
     auto* styles =
-        place(new QGroupBox(client), QStringLiteral("Frame1_3"), QRect(544, 336, 297, 57));
-    boldBox_ =
-        addCheck(styles, QStringLiteral("Check1"), QStringLiteral("Gras"), QRect(8, 10, 130, 19));
-    underlineBox_ = addCheck(styles, QStringLiteral("Check2"), QStringLiteral("Souligner"),
-                             QRect(150, 10, 130, 19));
-    italicBox_ = addCheck(styles, QStringLiteral("Check3"), QStringLiteral("Italique"),
-                          QRect(8, 32, 130, 19));
+        place(new QGroupBox(client), QStringLiteral("Frame1_3"), twipsRect(8160, 5040, 4455, 855));
+    boldBox_ = place(styledCheckBox(QStringLiteral("Gras"), styles, &QFont::setBold),
+                     QStringLiteral("Check1"), twipsRect(120, 150, 1950, 285));
+    underlineBox_ = place(styledCheckBox(QStringLiteral("Souligner"), styles, &QFont::setUnderline),
+                          QStringLiteral("Check2"), twipsRect(2250, 150, 1950, 285));
+    italicBox_ = place(styledCheckBox(QStringLiteral("Italique"), styles, &QFont::setItalic),
+                       QStringLiteral("Check3"), twipsRect(120, 480, 1950, 285));
+    // The strikethrough caption is drawn plain.
     strikeBox_ = addCheck(styles, QStringLiteral("chkbarre"), QStringLiteral("Barré"),
-                          QRect(150, 32, 130, 19));
-    boldBox_->setFont(styledCaption(boldBox_->font(), true, false, false));
-    underlineBox_->setFont(styledCaption(underlineBox_->font(), false, true, false));
-    italicBox_->setFont(styledCaption(italicBox_->font(), false, false, true));
+                          twipsRect(2250, 480, 1950, 285));
 
-    addLabel(client, QStringLiteral("lbloptionspécial"), QStringLiteral("Option spécial"),
-             QRect(936, 320, 73, 17));
+    place(plainLabel(QStringLiteral("Option spécial"), client), QStringLiteral("lbloptionspécial"),
+          twipsRect(14040, 4800, 1095, 255));
     auto* special =
-        place(new QGroupBox(client), QStringLiteral("Frame1_4"), QRect(848, 336, 161, 57));
+        place(new QGroupBox(client), QStringLiteral("Frame1_4"), twipsRect(12720, 5040, 2415, 855));
     ditSuppressBox_ =
         addCheck(special, QStringLiteral("chkoptspecial"),
-                 QStringLiteral("Supprimer le mot \"Dit : \" ."), QRect(3, 10, 157, 19));
+                 QStringLiteral("Supprimer le mot \"Dit : \" ."), twipsRect(45, 150, 2355, 285));
     ditColourBox_ =
         addCheck(special, QStringLiteral("chkcolordi"),
-                 QStringLiteral("Changer la couleur du mot Dit"), QRect(3, 32, 157, 19));
+                 QStringLiteral("Changer la couleur du mot Dit"), twipsRect(45, 480, 2355, 285));
 }
 
 void MainWindow::buildOutputArea(QWidget* client) {
-    addLabel(client, QStringLiteral("Label2_1"), QStringLiteral("Pseudo final"),
-             QRect(536, 392, 65, 17));
+    place(plainLabel(QStringLiteral("Pseudo final"), client), QStringLiteral("Label2_1"),
+          twipsRect(8040, 5880, 975, 255));
 
-    sizeBox_ =
-        addEditableCombo(new QComboBox(client), QStringLiteral("Combo3"), QRect(544, 408, 105, 21));
+    sizeBox_ = addEditableCombo(new QComboBox(client), QStringLiteral("Combo3"),
+                                twipsRect(8160, 6120, 1575, 315));
     sizeBox_->addItems(previewFontSizes());
     sizeBox_->setCurrentIndex(-1);
     sizeBox_->setEditText(kPreviewSizePrompt);
@@ -195,55 +176,57 @@ void MainWindow::buildOutputArea(QWidget* client) {
         "pseudo. Cela ne modifie en aucun cas la taille de votre pseudo sur Msn Messenger."));
 
     previewButton_ = addButton(client, QStringLiteral("Command2"), QStringLiteral("Aperçu."),
-                               QRect(656, 416, 113, 17));
+                               twipsRect(9840, 6240, 1695, 255));
     previewButton_->setToolTip(QStringLiteral("Créer l'aperçu de votre pseudo."));
-    generateButton_ = addButton(client, QStringLiteral("Command1"),
-                                QStringLiteral("Générer le pseudo."), QRect(784, 416, 113, 17));
+    generateButton_ =
+        addButton(client, QStringLiteral("Command1"), QStringLiteral("Générer le pseudo."),
+                  twipsRect(11760, 6240, 1695, 255));
     generateButton_->setToolTip(
         QStringLiteral("Génére le code du pseudo. Il vous restera à le copier dans la fenêtre "
                        "propriété de Msn."));
     // A two-line caption, as the box is narrow and tall.
     autoCopyBox_ = new WrappingCheckBox(QStringLiteral("Activer la copie automatique"), client);
-    place(autoCopyBox_, QStringLiteral("chkcopiauto"), QRect(904, 408, 105, 25));
+    place(autoCopyBox_, QStringLiteral("chkcopiauto"), twipsRect(13560, 6120, 1575, 375));
     autoCopyBox_->setToolTip(
         QStringLiteral("Active la fonction copier lorsque le pseudo est généré."));
 
     auto* previewFrame = place(new QGroupBox(QStringLiteral("Aperçu de votre pseudo."), client),
-                               QStringLiteral("Frame1_0"), QRect(544, 432, 225, 105));
-    previewLabel_ =
-        place(new PreviewLabel(previewFrame), QStringLiteral("Label5"), QRect(6, 18, 213, 81));
+                               QStringLiteral("Frame1_0"), twipsRect(8160, 6480, 3375, 1575));
+    previewLabel_ = place(new PreviewLabel(previewFrame), QStringLiteral("Label5"),
+                          twipsRect(90, 270, 3195, 1215));
     previewLabel_->setAlignment(Qt::AlignCenter);
     previewLabel_->setWordWrap(true);
     previewLabel_->setAutoFillBackground(true);
 
     // Shorter than designed, to leave room for the code's length below it.
-    outputBox_ =
-        place(new QPlainTextEdit(client), QStringLiteral("Text2"), QRect(776, 440, 233, 70));
+    outputBox_ = place(new QPlainTextEdit(client), QStringLiteral("Text2"),
+                       twipsRect(11640, 6600, 3495, 1050));
     outputBox_->setTabChangesFocus(true);
     // Its warning takes a second line.
-    codeLength_ =
-        addLabel(client, QStringLiteral("lbllongueur"), QString(), QRect(776, 511, 233, 31));
+    codeLength_ = place(plainLabel(QString(), client), QStringLiteral("lbllongueur"),
+                        twipsRect(11640, 7665, 3495, 465));
     codeLength_->setWordWrap(true);
     codeLength_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void MainWindow::buildInformation(QWidget* client) {
-    addLabel(client, QStringLiteral("lblemoti"), QStringLiteral("Emoticone"),
-             QRect(936, 40, 65, 17));
+    place(plainLabel(QStringLiteral("Emoticone"), client), QStringLiteral("lblemoti"),
+          twipsRect(14040, 600, 975, 255));
     emoticonPanel_ = new EmoticonPanel(client);
-    emoticonPanel_->setGeometry(768, 64, 241, 193);
+    emoticonPanel_->setGeometry(twipsRect(11520, 960, 3615, 2895));
 
-    QLabel* note = addLabel(
-        client, QStringLiteral("Label4"),
-        QStringLiteral("Lorsque vous cliquez sur \"Générer mon pseudo\", le code du pseudo est "
+    QLabel* note = place(
+        plainLabel(QStringLiteral(
+                       "Lorsque vous cliquez sur \"Générer mon pseudo\", le code du pseudo est "
                        "créé et donc prés à être copier. Si vous cochez la case de \"Activer la "
                        "copie automatique\", ceci copie votre pseudo dans le presse papier."),
-        QRect(768, 256, 233, 65));
+                   client),
+        QStringLiteral("Label4"), twipsRect(11520, 3840, 3495, 975));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* info =
-        place(new QPlainTextEdit(client), QStringLiteral("Text4"), QRect(816, 544, 193, 97));
+    auto* info = place(new QPlainTextEdit(client), QStringLiteral("Text4"),
+                       twipsRect(12240, 8160, 2895, 1455));
     info->setReadOnly(true);
     info->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     info->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -257,9 +240,8 @@ void MainWindow::buildInformation(QWidget* client) {
                                    QStringLiteral("Salut bien à tout mes amis !!!")}
                            .join(QLatin1Char('\n')));
 
-    auto* logo =
-        new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), client);
-    place(logo, QStringLiteral("Image1"), QRect(552, 544, 257, 88));
+    auto* logo = new Picture(assets::logoPath(), QStringLiteral("Chromanick"), client);
+    place(logo, QStringLiteral("Image1"), twipsRect(8280, 8160, 3855, 1320));
     logo->setCursor(Qt::PointingHandCursor);
     logo->setToolTip(QStringLiteral("Visiter le site de Chromanick."));
     siteImage_ = logo;

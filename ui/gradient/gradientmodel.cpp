@@ -15,9 +15,10 @@ namespace chromanick {
 GradientEditorModel::GradientEditorModel(Platform& platform, Clock clock, QObject* parent)
     : QObject(parent),
       platform_(platform),
-      clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); })),
+      clock_(clockOrSystem(std::move(clock))),
+      changes_([this] { emit changed(); }),
       output_(creditNote()),
-      customPreview_(CustomRowInitialPreview()) {
+      customPreview_(customRowInitialPreview()) {
     resplit();
 }
 
@@ -52,7 +53,7 @@ bool GradientEditorModel::codeTooLong() const {
 
 BgrColor GradientEditorModel::previewColour(int row, int slot) const {
     if (row == kGradientCustomRow) return customPreview_.at(slot);
-    return GradientPresets().at(row).previewColours.at(slot);
+    return gradientPresets().at(row).previewColours.at(slot);
 }
 
 // The split is all the preview grid needs: every row shows the same five
@@ -64,7 +65,7 @@ void GradientEditorModel::resplit() {
 void GradientEditorModel::setNickname(const QString& text) {
     settings_.nickname = oneLine(text);
     resplit();
-    emit changed();
+    changes_.markChanged();
 }
 
 QString GradientEditorModel::typedNickname(const QString& input, int& pos) const {
@@ -91,12 +92,12 @@ void GradientEditorModel::selectRow(int row) {
     if (row < 0 || row >= kGradientRowCount) return;
     settings_.presetRow = row;
     resplit();
-    emit changed();
+    changes_.markChanged();
 }
 
 void GradientEditorModel::setStyle(bool GradientSettings::*field, bool on) {
     settings_.*field = on;
-    emit changed();
+    changes_.markChanged();
 }
 
 void GradientEditorModel::setBold(bool on) {
@@ -117,7 +118,7 @@ void GradientEditorModel::setStrikethrough(bool on) {
 void GradientEditorModel::setBackgroundEnabled(bool on) {
     settings_.backgroundEnabled = on;
     if (!on) previewBackground_.reset();
-    emit changed();
+    changes_.markChanged();
 }
 
 // A cancelled dialog still paints: with the colour chosen last, black at first.
@@ -125,7 +126,7 @@ void GradientEditorModel::selectBackgroundColour() {
     if (const auto picked = platform_.pickColour(kBackgroundDialog, settings_.backgroundColour))
         settings_.backgroundColour = *picked;
     previewBackground_ = settings_.backgroundColour;
-    emit changed();
+    changes_.markChanged();
 }
 
 // A cancelled dialog changes nothing, as in the main editor.
@@ -136,27 +137,36 @@ void GradientEditorModel::pickCustomColour(int slot) {
     customDialogs_[slot] = *picked;
     settings_.customColours[slot] = customDialogs_[slot];
     customPreview_[slot] = customDialogs_[slot];
-    emit changed();
+    changes_.markChanged();
 }
 
 void GradientEditorModel::setAutoCopy(bool on) {
     settings_.autoCopy = on;
-    emit changed();
+    changes_.markChanged();
 }
 
 void GradientEditorModel::editOutput(const QString& text) {
     if (text == output_) return;
     output_ = text;
-    emit changed();
+    changes_.markChanged();
+}
+
+void GradientEditorModel::copyFor(const Dialect& format) {
+    const QString text = writeCode(format, output_);
+    if (format.copiesRichText)
+        platform_.setClipboardHtml(text);
+    else
+        platform_.setClipboardText(text);
 }
 
 void GradientEditorModel::generate() {
     output_ = copyGenerated(platform_, generatedCode(), settings_.autoCopy);
-    emit changed();
+    changes_.markChanged();
 }
 
 // Custom colours, the background colour and the automatic copy are kept.
 void GradientEditorModel::reset() {
+    const ChangeBatch::Scope scope(changes_);
     selectRow(0);
     setBold(false);
     setUnderline(false);
@@ -166,14 +176,6 @@ void GradientEditorModel::reset() {
     editOutput(QString());
     setBackgroundEnabled(false);
     setSmoothEnabled(false);
-}
-
-void GradientEditorModel::receiveFromMainEditor(const QString& mainNickname) {
-    setNickname(mainNickname == kNicknameHint ? kGradientPlaceholder : mainNickname);
-}
-
-QString GradientEditorModel::handOverToMainEditor() const {
-    return settings_.nickname == kGradientPlaceholder ? kNicknameHint : settings_.nickname;
 }
 
 SaveResult GradientEditorModel::exportText() {

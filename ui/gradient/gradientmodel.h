@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/bgrcolor.h"
+#include "dialects/registry.h"
 #include "gradient/gradient.h"
 #include "gradient/smooth.h"
 #include "ui/editorflows.h"
+#include "ui/modelchanges.h"
 #include "ui/platform.h"
 
 #include <QDateTime>
@@ -24,8 +26,6 @@ namespace chromanick {
 class GradientEditorModel : public QObject {
     Q_OBJECT
 public:
-    using Clock = std::function<QDateTime()>;
-
     static inline const QString kVersionText = QStringLiteral("Version : 1.0.0");
     static inline const QString kSaveQuestion =
         QStringLiteral("Voulez vous enregistré votre pseudo?");
@@ -47,8 +47,7 @@ public:
     std::optional<BgrColor> previewBackground() const { return previewBackground_; }
     // Text colour of the label of `slot` (0 to 4) in `row` (0 to 36).
     BgrColor previewColour(int row, int slot) const;
-    // Colour held by a custom colour dialog (slot 0 to 4) and by cmdialcolorap.
-    BgrColor customDialogColour(int slot) const { return customDialogs_.at(slot); }
+    // Colour held by cmdialcolorap.
     BgrColor backgroundDialogColour() const { return settings_.backgroundColour; }
 
     // The smooth gradient, off at start: when on, "Générer le pseudo." writes
@@ -85,15 +84,12 @@ public:
     void pickCustomColour(int slot);        // cmdcolorperso1..5 (slot 0 to 4)
     void setAutoCopy(bool on);              // chkcopiauto
     void editOutput(const QString& text);   // typing in Text2
-    void generate();                        // cmdgenerer
-    void setSmoothEnabled(bool on);         // chkfluide
-    void setSmoothStep(int step);           // spnlettres, 1 to kSmoothStepMax
-    void reset();                           // mnunew
-
-    // Hand-over: the main editor's nickname arriving here, and the text this
-    // editor gives back when the user switches to the main editor.
-    void receiveFromMainEditor(const QString& mainNickname);
-    QString handOverToMainEditor() const;
+    // "Plus" → "Copier pour" → a format: Text2 as it stands, written in it.
+    void copyFor(const Dialect& format);
+    void generate();                 // cmdgenerer
+    void setSmoothEnabled(bool on);  // chkfluide
+    void setSmoothStep(int step);    // spnlettres, 1 to kSmoothStepMax
+    void reset();                    // mnunew
 
     // --- Save flows ---
     void saveRequested();   // mnusave: the window stays open in every case
@@ -112,6 +108,7 @@ private:
 
     Platform& platform_;
     Clock clock_;
+    ChangeBatch changes_;
     GradientSettings settings_;
     SegmentSplit split_;
     QString output_;

@@ -21,12 +21,12 @@ QList<BgrColor> GradientEditorModel::smoothPreview(int row, qsizetype limit) con
 
 void GradientEditorModel::setSmoothEnabled(bool on) {
     smoothEnabled_ = on;
-    emit changed();
+    changes_.markChanged();
 }
 
 void GradientEditorModel::setSmoothStep(int step) {
     smoothStep_ = std::clamp(step, 1, kSmoothStepMax);
-    emit changed();
+    changes_.markChanged();
 }
 
 }  // namespace chromanick

@@ -9,7 +9,6 @@
 #include "ui/widgets/widgetcolours.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,14 +30,6 @@ namespace {
 constexpr int kClientWidth = 12435;
 constexpr int kClientHeight = 9645;
 
-QCheckBox* styledBox(const QString& text, QWidget* parent, void (QFont::*setStyle)(bool)) {
-    auto* box = new QCheckBox(text, parent);
-    QFont font = box->font();
-    (font.*setStyle)(true);
-    box->setFont(font);
-    return box;
-}
-
 // Text1 stops at the model's limit, counted in characters as a reader sees
 // them (a length limit of the box would count UTF-16 units).
 class NicknameLimit : public QValidator {
@@ -59,7 +50,7 @@ private:
 }  // namespace
 
 GradientWindow::GradientWindow(GradientEditorModel& model, QWidget* parent)
-    : QMainWindow(parent), model_(model) {
+    : QMainWindow(parent), model_(model), ending_([this] { emit programEndRequested(); }) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Chromanick Dégradé !"));
 
@@ -86,47 +77,38 @@ GradientWindow::GradientWindow(GradientEditorModel& model, QWidget* parent)
 }
 
 void GradientWindow::buildMenus() {
-    auto addMenu = [this](const QString& name, const QString& title) {
-        QMenu* menu = menuBar()->addMenu(title);
-        menu->setObjectName(name);
-        return menu;
-    };
-    auto addItem = [this](QMenu* menu, const QString& name, const QString& text, auto slot,
-                          QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(text, this, slot);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        return action;
-    };
-
-    // Captions carry their access keys ("&Fichier": Alt+F).
-    QMenu* file = addMenu(QStringLiteral("mnufichier"), QStringLiteral("&Fichier"));
-    addItem(
-        file, QStringLiteral("mnunew"), QStringLiteral("&Nouveau"), [this] { model_.reset(); },
-        QKeySequence::New);
-    addItem(
-        file, QStringLiteral("mnusave"), QStringLiteral("&Enregistrer le pseudo"),
+    QMenuBar* bar = menuBar();
+    QMenu* file = addNamedMenu(bar, QStringLiteral("mnufichier"), QStringLiteral("&Fichier"));
+    addMenuEntry(
+        file, QStringLiteral("mnunew"), QStringLiteral("&Nouveau"), this,
+        [this] { model_.reset(); }, QKeySequence::New);
+    addMenuEntry(
+        file, QStringLiteral("mnusave"), QStringLiteral("&Enregistrer le pseudo"), this,
         [this] { model_.saveRequested(); }, QKeySequence::Save);
-    addItem(
-        file, QStringLiteral("mnuexit"), QStringLiteral("&Quitter"),
-        [this] {
-            if (model_.quitRequested()) emit programEndRequested();
-        },
-        QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addMenuEntry(
+        file, QStringLiteral("mnuexit"), QStringLiteral("&Quitter"), this,
+        [this] { ending_.quit(model_.quitRequested()); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* more = addMenu(QStringLiteral("mnuplus"), QStringLiteral("&Plus"));
-    addItem(more, QStringLiteral("mnubascul"), QStringLiteral("&Basculer à Chromanick"),
-            [this] { emit switchToMainEditorRequested(); });
-    addItem(more, QStringLiteral("mnuvisite"), QStringLiteral("&Visiter Chromanick"),
-            [this] { emit siteVisitRequested(); });
-    addItem(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"),
-            [this] { requestCodeReader(); });
+    QMenu* more = addNamedMenu(bar, QStringLiteral("mnuplus"), QStringLiteral("&Plus"));
+    addMenuEntry(more, QStringLiteral("mnubascul"), QStringLiteral("&Basculer à Chromanick"), this,
+                 [this] { emit switchToMainEditorRequested(); });
+    addMenuEntry(more, QStringLiteral("mnuvisite"), QStringLiteral("&Visiter Chromanick"), this,
+                 [this] { emit siteVisitRequested(); });
+    addMenuEntry(more, QStringLiteral("mnulirecode"), QStringLiteral("&Lire un code…"), this,
+                 [this] { requestCodeReader(); });
+    QMenu* copyFor =
+        addNamedMenu(more, QStringLiteral("mnucopierpour"), QStringLiteral("&Copier pour"));
+    for (const Dialect* format : writtenDialects()) {
+        addMenuEntry(copyFor, QStringLiteral("mnucopierpour") + format->id,
+                     literalCaption(format->label), this,
+                     [this, format] { model_.copyFor(*format); });
+    }
 
-    QMenu* other = addMenu(QStringLiteral("mnuautre"), QStringLiteral("&?"));
-    addItem(other, QStringLiteral("mnuhelp"), QStringLiteral("A&ide"),
-            [this] { emit helpRequested(); });
-    addItem(other, QStringLiteral("mnuapropos"), QStringLiteral("A &propos ..."),
-            [this] { emit aboutRequested(); });
+    QMenu* other = addNamedMenu(bar, QStringLiteral("mnuautre"), QStringLiteral("&?"));
+    addMenuEntry(other, QStringLiteral("mnuhelp"), QStringLiteral("A&ide"), this,
+                 [this] { emit helpRequested(); });
+    addMenuEntry(other, QStringLiteral("mnuapropos"), QStringLiteral("A &propos ..."), this,
+                 [this] { emit aboutRequested(); });
 }
 
 void GradientWindow::requestCodeReader() {
@@ -143,7 +125,7 @@ void GradientWindow::buildHeader(QWidget* client) {
     text1_->setAlignment(Qt::AlignCenter);
     text1_->setMaxLength(std::numeric_limits<int>::max());
     text1_->setValidator(new NicknameLimit(model_, text1_));
-    text1_->installEventFilter(this);
+    onDoubleClick(text1_, [this] { model_.nicknameDoubleClicked(); });
 
     label1_ = place(plainLabel(QString(), client), QStringLiteral("Label1"),
                     twipsRect(9000, 0, 3375, 375));
@@ -154,13 +136,13 @@ void GradientWindow::buildHeader(QWidget* client) {
 void GradientWindow::buildStyles(QWidget* client) {
     auto* frame = place(new QGroupBox(QStringLiteral("Mise en forme"), client),
                         QStringLiteral("Frame1"), twipsRect(1920, 360, 8535, 735));
-    bold_ = place(styledBox(QStringLiteral("Gras"), frame, &QFont::setBold),
+    bold_ = place(styledCheckBox(QStringLiteral("Gras"), frame, &QFont::setBold),
                   QStringLiteral("chkgras"), twipsRect(120, 300, 1695, 255));
-    underline_ = place(styledBox(QStringLiteral("Souligné"), frame, &QFont::setUnderline),
+    underline_ = place(styledCheckBox(QStringLiteral("Souligné"), frame, &QFont::setUnderline),
                        QStringLiteral("chksouligne"), twipsRect(1920, 300, 2055, 255));
-    italic_ = place(styledBox(QStringLiteral("Italique"), frame, &QFont::setItalic),
+    italic_ = place(styledCheckBox(QStringLiteral("Italique"), frame, &QFont::setItalic),
                     QStringLiteral("chkita"), twipsRect(4080, 300, 2175, 255));
-    strikethrough_ = place(styledBox(QStringLiteral("Barré"), frame, &QFont::setStrikeOut),
+    strikethrough_ = place(styledCheckBox(QStringLiteral("Barré"), frame, &QFont::setStrikeOut),
                            QStringLiteral("chkbarre"), twipsRect(6360, 300, 2055, 255));
 }
 
@@ -322,8 +304,7 @@ void GradientWindow::refreshCodeLength() {
 }
 
 void GradientWindow::closeForProgramEnd() {
-    endAgreed_ = true;
-    close();
+    ending_.closeForProgramEnd(*this);
 }
 
 // Shown on a screen too small for it, the window scrolls its controls.
@@ -333,14 +314,7 @@ void GradientWindow::showEvent(QShowEvent* event) {
 }
 
 void GradientWindow::closeEvent(QCloseEvent* event) {
-    if (endAgreed_) {
-        event->accept();
-    } else if (model_.closeRequested()) {
-        event->accept();
-        emit programEndRequested();
-    } else {
-        event->ignore();
-    }
+    ending_.close(event, [this] { return model_.closeRequested(); });
 }
 
 // Enter generates, as the window's default button, except inside the
@@ -351,14 +325,6 @@ void GradientWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
-}
-
-bool GradientWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text1_ && event->type() == QEvent::MouseButtonDblClick) {
-        model_.nicknameDoubleClicked();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace chromanick

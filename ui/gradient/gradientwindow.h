@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/windowkit.h"
+
 #include <QMainWindow>
 
 class QCheckBox;
@@ -41,7 +43,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -58,7 +59,7 @@ private:
     void requestCodeReader();
 
     GradientEditorModel& model_;
-    bool endAgreed_ = false;
+    WindowEnding ending_;
     QWidget* client_ = nullptr;  // the controls' area, scrolled on a small screen
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;

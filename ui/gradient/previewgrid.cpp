@@ -39,7 +39,7 @@ RowPlace rowPlace(int row) {
 
 // The family titles Label5(0)..Label5(5): which family each shows and where.
 struct TitlePlace {
-    int family;  // index into GradientFamilyTitles()
+    int family;  // index into gradientFamilyTitles()
     int left;
     int top;
 };
@@ -124,7 +124,7 @@ GradientPreviewGrid::~GradientPreviewGrid() = default;
 void GradientPreviewGrid::buildTitles(QGroupBox* frame) {
     for (int i = 0; i < int(std::size(kTitles)); ++i) {
         const TitlePlace& place = kTitles[i];
-        auto* title = new QLabel(GradientFamilyTitles().at(place.family), frame);
+        auto* title = new QLabel(gradientFamilyTitles().at(place.family), frame);
         title->setObjectName(QStringLiteral("Label5_%1").arg(i));
         title->setTextFormat(Qt::PlainText);
         title->setGeometry(twipsRect(place.left, place.top, 2655, 255));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialects/codereader.h"
+#include "core/styledtext.h"
 
 #include <QList>
 #include <QWidget>

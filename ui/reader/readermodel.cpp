@@ -1,7 +1,7 @@
 #include "readermodel.h"
 
 #include "core/preview.h"
-#include "dialects/palettenumbers.h"
+#include "dialects/codeformats.h"
 
 #include <algorithm>
 
@@ -19,9 +19,13 @@ QStringList splitLines(const QString& text) {
     return unified.split(QLatin1Char('\n'));
 }
 
+// "2 caractères", "1 caractère", "0 octet": `unit` is plural.
+QString counted(qsizetype count, const QString& unit) {
+    return QString::number(count) + QLatin1Char(' ') + (count > 1 ? unit : unit.chopped(1));
+}
+
 QString characters(qsizetype count) {
-    return count > 1 ? QStringLiteral("%1 caractères").arg(count)
-                     : QStringLiteral("%1 caractère").arg(count);
+    return counted(count, QStringLiteral("caractères"));
 }
 
 }  // namespace
@@ -48,7 +52,7 @@ void CodeReaderModel::setCode(const QString& text) {
     codeLength_ = 0;
     longestLine_ = 0;
     for (const QString& line : splitLines(text)) {
-        lines_.append(readPlusCode(line));
+        lines_.append(reading_->read(line));
         visibleLength_ += visibleText(lines_.back()).size();
         codeLength_ += line.size();
         longestLine_ = std::max(longestLine_, line.size());
@@ -60,6 +64,21 @@ void CodeReaderModel::pickSize(const QString& entry) {
     if (!sizes().contains(entry) || entry == size_) return;
     size_ = entry;
     emit changed();
+}
+
+QStringList CodeReaderModel::readingLabels() const {
+    QStringList labels;
+    for (const Reading& r : readings()) labels.append(r.label);
+    return labels;
+}
+
+void CodeReaderModel::pickReading(const QString& label) {
+    for (const Reading& r : readings()) {
+        if (r.label != label || &r == reading_) continue;
+        reading_ = &r;
+        setCode(code_);
+        return;
+    }
 }
 
 void CodeReaderModel::paste() {
@@ -75,6 +94,38 @@ QString CodeReaderModel::written(QString (*format)(const QList<StyledRun>&)) con
     out.reserve(lines_.size());
     for (const QList<StyledRun>& line : lines_) out.append(format(line));
     return out.join(QLatin1Char('\n'));
+}
+
+QList<const Dialect*> CodeReaderModel::copyFormats() {
+    QList<const Dialect*> formats;
+    for (const Dialect& d : dialects()) {
+        if (d.write != nullptr) formats.append(&d);
+    }
+    return formats;
+}
+
+void CodeReaderModel::pickCopyFormat(int index) {
+    if (index < 0 || index >= copyFormats().size() || index == copyIndex_) return;
+    copyIndex_ = index;
+    emit changed();
+}
+
+QString CodeReaderModel::formatLengthText() const {
+    const Dialect& format = copyFormat();
+    qsizetype longest = 0;
+    for (const QList<StyledRun>& line : lines_)
+        longest = std::max(longest, format.length(format.write(line)));
+    QString text = kFormatLength.arg(counted(longest, format.unit));
+    if (format.limit <= 0) return text + QLatin1Char('.');
+    text += kFormatLimit.arg(format.limit);
+    return longest > format.limit ? text + kOverLimit : text;
+}
+
+QString CodeReaderModel::notShownText() const {
+    QList<StyledRun> all;
+    for (const QList<StyledRun>& line : lines_) all += line;
+    const QStringList lost = notShown(copyFormat().expresses, all);
+    return lost.isEmpty() ? QString() : kNotShown.arg(lost.join(QStringLiteral(", ")));
 }
 
 void CodeReaderModel::copyAs(const Dialect& format) {

@@ -1,10 +1,10 @@
 #include "readerwindow.h"
 
 #include "codedrawing.h"
-#include "dialects/registry.h"
 #include "readermodel.h"
 #include "ui/widgets/placement.h"
 #include "ui/widgets/textfit.h"
+#include "ui/widgets/windowkit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,29 +18,14 @@
 
 namespace chromanick {
 
-namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* plainLabel(const QString& text, const QString& name, QWidget* parent) {
-    auto* label = named(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-}  // namespace
-
 CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
     setObjectName(QStringLiteral("frmlecteur"));
     setWindowTitle(CodeReaderModel::kTitle);
 
     auto* layout = new QVBoxLayout(this);
-    auto* codeCaption = plainLabel(QStringLiteral("Code :"), QStringLiteral("lblcode"), this);
+    auto* codeCaption =
+        named(plainLabel(QStringLiteral("Code :"), this), QStringLiteral("lblcode"));
     codeBox_ = named(new QPlainTextEdit(this), QStringLiteral("txtcode"));
     codeBox_->setTabChangesFocus(true);
     codeBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -50,8 +35,16 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     layout->addWidget(codeBox_);
 
     auto* sizeRow = new QHBoxLayout;
-    auto* sizeCaption =
-        plainLabel(QStringLiteral("Taille de l'aperçu :"), QStringLiteral("lbltaille"), this);
+    auto* readingCaption =
+        named(plainLabel(QStringLiteral("Lire comme :"), this), QStringLiteral("lbllirecomme"));
+    readingBox_ = named(new QComboBox(this), QStringLiteral("cbolirecomme"));
+    readingBox_->addItems(model_.readingLabels());
+    readingCaption->setBuddy(readingBox_);
+    sizeRow->addWidget(readingCaption);
+    sizeRow->addWidget(readingBox_);
+    sizeRow->addSpacing(12);
+    auto* sizeCaption = named(plainLabel(QStringLiteral("Taille de l'aperçu :"), this),
+                              QStringLiteral("lbltaille"));
     sizeBox_ = named(new QComboBox(this), QStringLiteral("cbotaille"));
     sizeBox_->addItems(model_.sizes());
     sizeCaption->setBuddy(sizeBox_);
@@ -67,20 +60,29 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     scroller->setWidgetResizable(true);
     scroller->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(scroller, 1);
-    lengths_ = plainLabel(QString(), QStringLiteral("lbllongueurs"), this);
+    lengths_ = named(plainLabel(QString(), this), QStringLiteral("lbllongueurs"));
     layout->addWidget(lengths_);
-    auto* note = plainLabel(CodeReaderModel::kPaletteNote, QStringLiteral("lblpalette"), this);
+    auto* note =
+        named(plainLabel(CodeReaderModel::kPaletteNote, this), QStringLiteral("lblpalette"));
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addLayout(buildButtons());
+    // Under the copy: the result's length in the chosen format, and what it loses.
+    formatLength_ = named(plainLabel(QString(), this), QStringLiteral("lbllongueurformat"));
+    layout->addWidget(formatLength_);
+    notShown_ = named(plainLabel(QString(), this), QStringLiteral("lblnonmontre"));
+    notShown_->setWordWrap(true);
+    layout->addWidget(notShown_);
 
     connect(codeBox_, &QPlainTextEdit::textChanged, this,
             [this] { model_.setCode(codeBox_->toPlainText()); });
+    connect(readingBox_, &QComboBox::activated, this,
+            [this](int index) { model_.pickReading(readingBox_->itemText(index)); });
     connect(sizeBox_, &QComboBox::activated, this,
             [this](int index) { model_.pickSize(sizeBox_->itemText(index)); });
     connect(&model_, &CodeReaderModel::changed, this, &CodeReaderWindow::refresh);
     refresh();
-    resize(560, 360);
+    resize(px(8400), px(5400));
 }
 
 QHBoxLayout* CodeReaderWindow::buildButtons() {
@@ -93,11 +95,17 @@ QHBoxLayout* CodeReaderWindow::buildButtons() {
         return b;
     };
     button(QStringLiteral("cmdcoller"), QStringLiteral("Coller"), [this] { model_.paste(); });
-    // One copy button per format that has one, in the table's order.
-    for (const Dialect& format : dialects()) {
-        if (format.copyName.isEmpty()) continue;
-        button(format.copyName, format.copyCaption, [this, &format] { model_.copyAs(format); });
-    }
+    auto* copyCaption =
+        named(plainLabel(QStringLiteral("Copier pour :"), this), QStringLiteral("lblcopierpour"));
+    copyFormatBox_ = named(new QComboBox(this), QStringLiteral("cbocopierpour"));
+    for (const Dialect* format : CodeReaderModel::copyFormats())
+        copyFormatBox_->addItem(format->label);
+    copyCaption->setBuddy(copyFormatBox_);
+    row->addWidget(copyCaption);
+    row->addWidget(copyFormatBox_);
+    connect(copyFormatBox_, &QComboBox::activated, this,
+            [this](int index) { model_.pickCopyFormat(index); });
+    button(QStringLiteral("cmdcopier"), QStringLiteral("Copier"), [this] { model_.copy(); });
     row->addStretch();
     auto* close =
         named(new QPushButton(QStringLiteral("Fermer"), this), QStringLiteral("cmdfermer"));
@@ -127,10 +135,16 @@ void CodeReaderWindow::refresh() {
         const QSignalBlocker blocker(codeBox_);
         replaceText(codeBox_, model_.code());
     }
+    const int readingIndex = readingBox_->findText(model_.reading().label);
+    if (readingBox_->currentIndex() != readingIndex) readingBox_->setCurrentIndex(readingIndex);
     const int sizeIndex = sizeBox_->findText(model_.size());
     if (sizeBox_->currentIndex() != sizeIndex) sizeBox_->setCurrentIndex(sizeIndex);
     drawing_->setLines(model_.lines(), model_.pointSize());
     lengths_->setText(model_.lengthsText());
+    if (copyFormatBox_->currentIndex() != model_.copyFormatIndex())
+        copyFormatBox_->setCurrentIndex(model_.copyFormatIndex());
+    formatLength_->setText(model_.formatLengthText());
+    notShown_->setText(model_.notShownText());
 }
 
 void CodeReaderWindow::keyPressEvent(QKeyEvent* event) {

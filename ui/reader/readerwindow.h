@@ -12,8 +12,8 @@ namespace chromanick {
 class CodeDrawing;
 class CodeReaderModel;
 
-// "Lecteur de code": a view over CodeReaderModel. The code box, the size
-// list and the buttons forward to the model; the drawing and the lengths
+// "Lecteur de code": a view over CodeReaderModel. The code box, the
+// "Lire comme :" and size lists and the buttons forward to the model; the drawing and the lengths
 // show what it read.
 class CodeReaderWindow : public QWidget {
     Q_OBJECT
@@ -33,9 +33,13 @@ private:
 
     CodeReaderModel& model_;
     QPlainTextEdit* codeBox_ = nullptr;
+    QComboBox* readingBox_ = nullptr;
     QComboBox* sizeBox_ = nullptr;
     CodeDrawing* drawing_ = nullptr;
     QLabel* lengths_ = nullptr;
+    QComboBox* copyFormatBox_ = nullptr;
+    QLabel* formatLength_ = nullptr;
+    QLabel* notShown_ = nullptr;
     bool placed_ = false;
 };
 

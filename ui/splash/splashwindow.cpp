@@ -1,11 +1,11 @@
 #include "ui/splash/splashwindow.h"
 
+#include "assets/resources.h"
 #include "ui/splash/splashmodel.h"
 #include "ui/widgets/picture.h"
 #include "ui/widgets/placement.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,11 +23,14 @@ constexpr int kTickMilliseconds = 50;
 }  // namespace
 
 SplashWindow::SplashWindow(SplashModel& model, QWidget* parent)
-    : QWidget(parent), model_(model), timer_(new QTimer(this)) {
+    : QWidget(parent),
+      model_(model),
+      timer_(new QTimer(this)),
+      ending_([this] { emit programEndRequested(); }) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Prenez 5 minutes pour visitez le site Chromanick."));
     buildControls();
-    setFixedSize(400, 402);
+    setFixedSize(px(6000), px(6030));
 
     connect(&model_, &SplashModel::changed, this, &SplashWindow::refresh);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -38,40 +41,42 @@ SplashWindow::SplashWindow(SplashModel& model, QWidget* parent)
 }
 
 void SplashWindow::buildControls() {
-    place(new Picture(QStringLiteral(":/logo/logo.svg"), QStringLiteral("Chromanick"), this),
-          QStringLiteral("imgLogo"), QRect(75, 8, 250, 100));
+    place(new Picture(assets::logoPath(), QStringLiteral("Chromanick"), this),
+          QStringLiteral("imgLogo"), twipsRect(1125, 120, 3750, 1500));
 
-    welcome_ = place(new QPlainTextEdit(this), QStringLiteral("Text1"), QRect(8, 112, 384, 162));
+    welcome_ =
+        place(new QPlainTextEdit(this), QStringLiteral("Text1"), twipsRect(120, 1680, 5760, 2430));
     welcome_->setReadOnly(true);
     welcome_->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     place(plainLabel(QStringLiteral("Msn Plus installer ?"), this), QStringLiteral("Label3"),
-          QRect(8, 280, 120, 17));
-    answer_ =
-        place(plainLabel(QString(), this), QStringLiteral("Label4"), QRect(130, 280, 100, 17));
+          twipsRect(120, 4200, 1800, 255));
+    answer_ = place(plainLabel(QString(), this), QStringLiteral("Label4"),
+                    twipsRect(1950, 4200, 1500, 255));
 
-    progress_ =
-        place(new QProgressBar(this), QStringLiteral("ProgressBar1"), QRect(8, 302, 384, 17));
+    progress_ = place(new QProgressBar(this), QStringLiteral("ProgressBar1"),
+                      twipsRect(120, 4530, 5760, 255));
     progress_->setRange(0, 100);
     progress_->setTextVisible(false);
-    percent_ = place(plainLabel(QString(), this), QStringLiteral("Label1"), QRect(8, 322, 40, 17));
-    message_ =
-        place(plainLabel(QString(), this), QStringLiteral("Label2"), QRect(50, 322, 342, 17));
+    percent_ = place(plainLabel(QString(), this), QStringLiteral("Label1"),
+                     twipsRect(120, 4830, 600, 255));
+    message_ = place(plainLabel(QString(), this), QStringLiteral("Label2"),
+                     twipsRect(750, 4830, 5130, 255));
 
     autoLaunch_ = place(new QCheckBox(QStringLiteral("Lancement automatique."), this),
-                        QStringLiteral("chklanceauto"), QRect(8, 344, 180, 17));
+                        QStringLiteral("chklanceauto"), twipsRect(120, 5160, 2700, 255));
     visitSite_ = place(new QCheckBox(QStringLiteral("Visitez le site de Chromanick."), this),
-                       QStringLiteral("chkvisitechromanick"), QRect(192, 344, 200, 17));
+                       QStringLiteral("chkvisitechromanick"), twipsRect(2880, 5160, 3000, 255));
     connect(autoLaunch_, &QCheckBox::clicked, this, [this](bool on) { model_.setAutoLaunch(on); });
     connect(visitSite_, &QCheckBox::clicked, this, [this](bool on) { model_.setVisitSite(on); });
 
     launch_ = place(new QPushButton(QStringLiteral("Lancer Chromanick"), this),
-                    QStringLiteral("Command1"), QRect(8, 370, 130, 24));
+                    QStringLiteral("Command1"), twipsRect(120, 5550, 1950, 360));
     auto* quick = place(new QPushButton(QStringLiteral("Lancé rapide"), this),
-                        QStringLiteral("Command2"), QRect(146, 370, 70, 24));
+                        QStringLiteral("Command2"), twipsRect(2190, 5550, 1050, 360));
     quick->hide();  // never shown
     auto* gradient = place(new QPushButton(QStringLiteral("Ouvrir Chromanick dégradé"), this),
-                           QStringLiteral("Command3"), QRect(222, 370, 170, 24));
+                           QStringLiteral("Command3"), twipsRect(3330, 5550, 2550, 360));
     connect(launch_, &QPushButton::clicked, this, [this] { model_.launch(); });
     connect(gradient, &QPushButton::clicked, this, [this] { model_.openGradientEditor(); });
 }
@@ -100,9 +105,8 @@ void SplashWindow::step() {
 }
 
 void SplashWindow::closeForProgramEnd() {
-    ending_ = true;
     timer_->stop();
-    close();
+    ending_.closeForProgramEnd(*this);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* event) {
@@ -118,9 +122,9 @@ void SplashWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// Closing the splash needs no answer: the program ends.
 void SplashWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!ending_) emit programEndRequested();
+    ending_.close(event, [] { return true; });
 }
 
 }  // namespace chromanick

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/windowkit.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -42,7 +44,7 @@ private:
 
     SplashModel& model_;
     QTimer* timer_;
-    bool ending_ = false;
+    WindowEnding ending_;
     QPlainTextEdit* welcome_ = nullptr;  // Text1
     QLabel* percent_ = nullptr;          // Label1
     QLabel* message_ = nullptr;          // Label2

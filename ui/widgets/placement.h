@@ -24,7 +24,8 @@ inline QLabel* plainLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-// Some windows were designed in twips; a pixel is 15 twips.
+// Every window gives its controls' places and its own size in twips, the
+// unit the windows were designed in; a pixel is 15 twips.
 constexpr int px(int twips) {
     return twips / 15;
 }

@@ -1,6 +1,10 @@
-#include "dialects/codereader.h"
+#include "dialects/plus3.h"
 #include "dialects/codeformats.h"
 #include "tests/support/coderuns.h"
+
+#include <QRegularExpression>
+
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -332,4 +336,110 @@ TEST(CodeFormats, AnsiUsesTrueColourAndEndsWithAReset) {
     EXPECT_EQ(codeformat::ansi(runs),
               QStringLiteral("\x1b[0;1;3;4;9;38;2;1;2;3;48;2;4;5;6ma\uFFFD[2Jb\x1b[0mc\x1b[0m"));
     EXPECT_EQ(codeformat::ansi({}), QStringLiteral("\x1b[0m"));
+}
+
+// --- Writing ---
+
+namespace {
+
+using Kind = CodeOp::Kind;
+
+QString written(const CodeOp& op) {
+    return plus3::write({op});
+}
+
+}  // namespace
+
+TEST(Plus3Writer, MarkersAreADotAndOneSign) {
+    EXPECT_EQ(written(CodeOp::style(Kind::Reset)), QStringLiteral("·0"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Bold)), QStringLiteral("·#"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Underline)), QStringLiteral("·@"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Italic)), QStringLiteral("·&"));
+    EXPECT_EQ(written(CodeOp::style(Kind::Strikethrough)), QStringLiteral("·'"));
+    EXPECT_EQ(written(CodeOp::textColour(0x0055FF)), QStringLiteral("·$(255,085,000)"));
+    EXPECT_EQ(written(CodeOp::background(0xFF8000)), QStringLiteral("·$,(000,128,255)"));
+    // A colour the code names by its palette number is written by its number.
+    EXPECT_EQ(written(CodeOp::paletteTextColour(0)), QStringLiteral("·$0"));
+    EXPECT_EQ(written(CodeOp::paletteBackground(68)), QStringLiteral("·$,68"));
+    // A text colour right before a background shares its code, not the other
+    // way round.
+    EXPECT_EQ(plus3::write({CodeOp::paletteTextColour(32), CodeOp::paletteBackground(1),
+                            CodeOp::background(0xFF8000), CodeOp::paletteTextColour(4)}),
+              QStringLiteral("·$32,1·$,(000,128,255)·$4"));
+    EXPECT_EQ(plus3::write({CodeOp::textColour(0x0055FF), CodeOp::background(0xFF8000)}),
+              QStringLiteral("·$(255,085,000),(000,128,255)"));
+    // Text is written as it is, codes or not.
+    EXPECT_EQ(plus3::write({CodeOp::plainText(QStringLiteral("a·#b")), CodeOp::plainText({})}),
+              QStringLiteral("a·#b"));
+}
+
+TEST(Plus3Writer, WhatTheWriterWritesReadsAsTheOperationsFold) {
+    const CodeOps ops{CodeOp::paletteBackground(4),
+                      CodeOp::style(Kind::Bold),
+                      CodeOp::textColour(bgrFromRgb(1, 2, 3)),
+                      CodeOp::plainText(QStringLiteral("ab")),
+                      CodeOp::style(Kind::Bold),
+                      CodeOp::paletteTextColour(12),
+                      CodeOp::plainText(QStringLiteral("c")),
+                      CodeOp::style(Kind::Reset),
+                      CodeOp::plainText(QStringLiteral("d"))};
+    EXPECT_EQ(readPlusCode(plus3::write(ops)), fold(ops));
+}
+
+TEST(Plus3Writer, RunsWrittenBackReadTheSameEvenWithCodesInTheirText) {
+    Style red;
+    red.foreground = bgrFromRgb(255, 0, 0);
+    Style boldOnBlue = red;
+    boldOnBlue.background = bgrFromRgb(0, 0, 255);
+    boldOnBlue.bold = true;
+    // Text that would read as codes once next to the codes of its neighbours.
+    const QList<StyledRun> runs{
+        {QStringLiteral("·$"), red},        {QStringLiteral(",(001,002,003)[b]"), boldOnBlue},
+        {QStringLiteral("·#·0["), Style{}}, {QStringLiteral("9"), red},
+        {QStringLiteral("a"), Style{}},     {QStringLiteral(",4"), red}};
+    const QString line = plus3::writeRuns(runs);
+    EXPECT_EQ(readPlusCode(line), runs) << line.toStdString();
+    EXPECT_EQ(readPlusCode(plus3::writeRuns({})), QList<StyledRun>{});
+}
+
+TEST(Plus3Writer, AnyRunsWrittenBackReadTheSame) {
+    // Texts made of what codes are made of, in random styles.
+    const QStringList pieces = {"·", "[", "]", ",", "$", "#", "@", "&", "'", "(", ")",
+                                "0", "4", "9", "=", "/", "b", "c", "a", "x", "é", "\U0001F600"};
+    std::mt19937 random(7);
+    const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const BgrColor colours[] = {0x000000, 0x0000FF, 0xFFFFFF, 0x123456};
+    for (int round = 0; round < 2000; ++round) {
+        QList<StyledRun> runs;
+        for (int r = below(6); r > 0; --r) {
+            StyledRun run;
+            for (int n = 1 + below(5); n > 0; --n) run.text += pieces.at(below(int(pieces.size())));
+            if (below(2)) run.style.foreground = colours[below(4)];
+            if (below(2)) run.style.background = colours[below(4)];
+            run.style.bold = below(4) == 0;
+            run.style.underline = below(4) == 0;
+            run.style.italic = below(4) == 0;
+            run.style.strikethrough = below(4) == 0;
+            if (runs.isEmpty() || runs.back().style != run.style)
+                runs.append(run);
+            else
+                runs.back().text += run.text;
+        }
+        const QString line = plus3::writeRuns(runs);
+        ASSERT_EQ(readPlusCode(line), runs) << line.toStdString();
+    }
+}
+
+TEST(Plus3Writer, OnlyTheDotAndTheBracketMayStartACode) {
+    EXPECT_FALSE(plus3::mayHoldCodes(QStringLiteral("Bob #@&'0$ (1,2,3)")));
+    EXPECT_TRUE(plus3::mayHoldCodes(QStringLiteral("a·b")));
+    EXPECT_TRUE(plus3::mayHoldCodes(QStringLiteral("a[b")));
+    // The help's forms read as codes: the custom colour's once its letters are digits.
+    EXPECT_EQ(readPlusCode(plus3::customColourForm(true).replace(QRegularExpression("[RVB]"),
+                                                                 QStringLiteral("0")) +
+                           QStringLiteral("x"))
+                  .front()
+                  .style.background,
+              BgrColor(0));
+    EXPECT_TRUE(plus3::readCodesSummary().startsWith(written(CodeOp::style(Kind::Bold))));
 }

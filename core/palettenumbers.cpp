@@ -30,8 +30,12 @@ const PaletteColours& PaletteNumberColours() {
     return colours;
 }
 
-QList<StyledRun> readPlusCode(const QString& line) {
-    return readPlusCode(line, PaletteNumberColours());
+int paletteNumberOf(BgrColor colour) {
+    const PaletteColours& palette = PaletteNumberColours();
+    for (int n = 0; n < kPaletteNumberCount; ++n) {
+        if (palette[n] == colour) return n;
+    }
+    return -1;
 }
 
 }  // namespace chromanick

@@ -1,13 +1,123 @@
-#include "codereader.h"
+#include "plus3.h"
 
+#include "codeformats.h"
+#include "core/compose.h"
 #include "core/graphemes.h"
-#include "core/pluscodes.h"
+#include "ircpalette.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace chromanick {
 
 namespace {
+
+// Every dot code is the middle dot U+00B7 and a marker: "·#" bold, "·@"
+// underline, "·&" italic, "·'" strikethrough, "·0" reset, "·$" a colour.
+const QChar kDot = QChar(0x00B7);
+
+// --- Writing ---
+
+// A colour's value: its palette number, or "(rrr,ggg,bbb)".
+void writeColourValue(QString& line, const CodeOp& op) {
+    if (op.paletteNumber) {
+        line += QString::number(*op.paletteNumber);
+        return;
+    }
+    line += QLatin1Char('(');
+    line += Code_RVB(op.colour);
+    line += QLatin1Char(')');
+}
+
+// "·$" and a text colour, "·$," and a background; a text colour right
+// before a background shares its code with it ("·$4,12"). Gives the
+// position after the operations written.
+qsizetype writeColour(QString& line, const CodeOps& ops, qsizetype at) {
+    line += kDot;
+    line += QLatin1Char('$');
+    const CodeOp& op = ops[at];
+    if (op.kind == CodeOp::Kind::TextColour) {
+        writeColourValue(line, op);
+        if (at + 1 == ops.size() || ops[at + 1].kind != CodeOp::Kind::Background) return at + 1;
+        ++at;
+    }
+    line += QLatin1Char(',');
+    writeColourValue(line, ops[at]);
+    return at + 1;
+}
+
+QLatin1Char markerOf(CodeOp::Kind kind) {
+    switch (kind) {
+        case CodeOp::Kind::Bold:
+            return QLatin1Char('#');
+        case CodeOp::Kind::Underline:
+            return QLatin1Char('@');
+        case CodeOp::Kind::Italic:
+            return QLatin1Char('&');
+        case CodeOp::Kind::Strikethrough:
+            return QLatin1Char('\'');
+        default:
+            return QLatin1Char('0');
+    }
+}
+
+// The codes the chat writer below spells, as the editors write them.
+namespace spell {
+
+QString marker(CodeOp::Kind kind) {
+    return QString(kDot) + markerOf(kind);
+}
+QString reset() {
+    return marker(CodeOp::Kind::Reset);
+}
+QString bold() {
+    return marker(CodeOp::Kind::Bold);
+}
+QString underline() {
+    return marker(CodeOp::Kind::Underline);
+}
+QString italic() {
+    return marker(CodeOp::Kind::Italic);
+}
+QString strikethrough() {
+    return marker(CodeOp::Kind::Strikethrough);
+}
+// A colour as a colour code names it: "(rrr,ggg,bbb)".
+QString rgbValue(BgrColor colour) {
+    return QLatin1Char('(') + Code_RVB(colour) + QLatin1Char(')');
+}
+// A palette number: "4", or "04" when `padded` (a digit follows, which would
+// otherwise be read as part of the number).
+QString paletteValue(int number, bool padded) {
+    return QString::number(number).rightJustified(padded ? 2 : 1, QLatin1Char('0'));
+}
+// "·$" with a text colour, then "," and a background; either value may be
+// empty, not both.
+QString colours(const QString& text, const QString& background) {
+    QString code = QString(kDot) + QLatin1Char('$') + text;
+    if (!background.isEmpty()) code += QLatin1Char(',') + background;
+    return code;
+}
+
+}  // namespace spell
+
+constexpr qsizetype kLongestCode = 16;  // "·$,(rrr,ggg,bbb)"
+
+// A text written back so that no character of it starts or continues a
+// code: after a dot or a "[", and before a leading "," (which right after a
+// colour would read as a background), a style switched twice, which shows
+// nothing.
+QString literal(const QString& text) {
+    static const QString twice =
+        QString(kDot) + markerOf(CodeOp::Kind::Bold) + kDot + markerOf(CodeOp::Kind::Bold);
+    QString written = text;
+    written.replace(kDot, kDot + twice);
+    written.replace(QLatin1Char('['), QLatin1Char('[') + twice);
+    if (written.startsWith(QLatin1Char(','))) written.prepend(twice);
+    return written;
+}
+
+// --- Reading ---
 
 // The names a colour tag may give instead of a number: palette numbers 0 to
 // 15, in that order.
@@ -85,7 +195,25 @@ struct Piece {
     int backOwner;
 };
 
-// Reads one line: ordinary text, dot codes and tag codes, one position at a
+// IRC's control codes, read in every line with the dot and tag codes.
+bool isIrcCode(QChar c) {
+    switch (c.unicode()) {
+        case 0x02:
+        case 0x03:
+        case 0x04:
+        case 0x0F:
+        case 0x11:
+        case 0x16:
+        case 0x1D:
+        case 0x1E:
+        case 0x1F:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Reads one line: ordinary text, dot codes, tag codes and IRC codes, one position at a
 // time; each code reader returns the position after what it took, or nothing
 // when the text there is no code. The fades are applied once the whole line
 // is read, since only a closing tag tells how its characters are coloured.
@@ -99,15 +227,17 @@ public:
         qsizetype pos = 0;
         while (pos < line_.size()) {
             const QChar c = line_.at(pos);
-            if (c != pluscode::kDot && c != QLatin1Char('[')) {
+            const bool irc = isIrcCode(c);
+            if (c != kDot && c != QLatin1Char('[') && !irc) {
                 ++pos;
                 continue;
             }
             // The text before a code is shown in the state before it.
             appendText(textStart, pos);
             textStart = pos;
-            const std::optional<qsizetype> after =
-                c == pluscode::kDot ? dotCode(pos + 1) : tagCode(pos + 1);
+            const std::optional<qsizetype> after = irc         ? ircCode(c, pos + 1)
+                                                   : c == kDot ? dotCode(pos + 1)
+                                                               : tagCode(pos + 1);
             pos = after ? *after : pos + 1;
             if (after) textStart = pos;
         }
@@ -147,15 +277,19 @@ private:
             case '\'':
                 return toggle(style_.strikethrough, pos);
             case '0':
-                style_ = Style{};
-                text_ = Channel{};
-                back_ = Channel{};
+                resetAll();
                 return pos + 1;
             case '$':
                 return dollarCode(pos + 1);
             default:
                 return std::nullopt;
         }
+    }
+
+    void resetAll() {
+        style_ = Style{};
+        text_ = Channel{};
+        back_ = Channel{};
     }
 
     static qsizetype toggle(bool& style, qsizetype pos) {
@@ -222,6 +356,69 @@ private:
             value = value * 16 + digit;
         }
         return ColourAt{bgrFromRgb(value >> 16, (value >> 8) & 0xFF, value & 0xFF), pos + 7};
+    }
+
+    // --- IRC control codes ---
+
+    // The IRC code `c`, whose parameters start at `pos`. A control character
+    // is always a code: its colours are taken when they follow, and a
+    // colour code without one removes both colours.
+    qsizetype ircCode(QChar c, qsizetype pos) {
+        switch (c.unicode()) {
+            case 0x02:
+                return toggle(style_.bold, pos - 1);
+            case 0x1D:
+                return toggle(style_.italic, pos - 1);
+            case 0x1F:
+                return toggle(style_.underline, pos - 1);
+            case 0x1E:
+                return toggle(style_.strikethrough, pos - 1);
+            case 0x0F:
+                resetAll();
+                return pos;
+            case 0x03:
+            case 0x04: {
+                const auto colour =
+                    c.unicode() == 0x03 ? &CodeScanner::ircNumber : &CodeScanner::ircHex;
+                const std::optional<IrcColourAt> text = (this->*colour)(pos);
+                if (!text) {
+                    setByCode(style_.foreground, text_, std::nullopt);
+                    setByCode(style_.background, back_, std::nullopt);
+                    return pos;
+                }
+                setByCode(style_.foreground, text_, text->colour);
+                if (at(text->end) != QLatin1Char(',')) return text->end;
+                const std::optional<IrcColourAt> back = (this->*colour)(text->end + 1);
+                if (!back) return text->end;
+                setByCode(style_.background, back_, back->colour);
+                return back->end;
+            }
+            default:  // reverse and monospace change nothing shown
+                return pos;
+        }
+    }
+
+    // A colour of an IRC code; nothing for 99, the default colour.
+    struct IrcColourAt {
+        std::optional<BgrColor> colour;
+        qsizetype end;
+    };
+
+    // One or two digits: an IRC colour number.
+    std::optional<IrcColourAt> ircNumber(qsizetype pos) const {
+        if (!isDigit(at(pos))) return std::nullopt;
+        int number = at(pos).digitValue();
+        qsizetype end = pos + 1;
+        if (isDigit(at(end))) number = number * 10 + at(end++).digitValue();
+        if (number >= kIrcColourCount) return IrcColourAt{std::nullopt, end};
+        return IrcColourAt{ircColours()[std::size_t(number)], end};
+    }
+
+    // Six hexadecimal digits, red first (hex() reads the six after its marker).
+    std::optional<IrcColourAt> ircHex(qsizetype pos) const {
+        const std::optional<ColourAt> colour = hex(pos - 1);
+        if (!colour) return std::nullopt;
+        return IrcColourAt{colour->colour, colour->end};
     }
 
     // --- Tag codes ---
@@ -306,7 +503,8 @@ private:
 
     // A dot code sets the colour and opens no tag: what follows belongs to
     // no tag's fade.
-    static void setByCode(std::optional<BgrColor>& colour, Channel& channel, BgrColor value) {
+    static void setByCode(std::optional<BgrColor>& colour, Channel& channel,
+                          std::optional<BgrColor> value) {
         colour = value;
         channel.owner = -1;
     }
@@ -435,14 +633,183 @@ private:
 
 }  // namespace
 
+namespace plus3 {
+
+QString write(const CodeOps& ops) {
+    qsizetype size = 0;
+    for (const CodeOp& op : ops)
+        size += op.kind == CodeOp::Kind::Text ? op.text.size() : kLongestCode;
+    QString line;
+    line.reserve(size);
+    for (qsizetype at = 0; at < ops.size();) {
+        const CodeOp& op = ops[at];
+        switch (op.kind) {
+            case CodeOp::Kind::Text:
+                line += op.text;
+                break;
+            case CodeOp::Kind::TextColour:
+            case CodeOp::Kind::Background:
+                at = writeColour(line, ops, at);
+                continue;
+            default:
+                line += kDot;
+                line += markerOf(op.kind);
+                break;
+        }
+        ++at;
+    }
+    return line;
+}
+
+QString writeRuns(const QList<StyledRun>& runs) {
+    CodeOps ops = unfold(runs);
+    for (CodeOp& op : ops) {
+        if (op.kind == CodeOp::Kind::Text) op.text = literal(op.text);
+    }
+    return write(ops);
+}
+
+bool mayHoldCodes(const QString& line) {
+    return std::any_of(line.cbegin(), line.cend(),
+                       [](QChar c) { return c == kDot || c == QLatin1Char('[') || isIrcCode(c); });
+}
+
+QString readCodesSummary() {
+    return QStringLiteral("·# ·@ ·& ·' ·0 ·$N ·$(rrr,ggg,bbb) ·$#RRVVBB (fond après « , »)");
+}
+
+QString paletteNumberForm() {
+    return QStringLiteral("·$N");
+}
+
+QString customColourForm(bool background) {
+    return background ? QStringLiteral("·$,(RRR,VVV,BBB)") : QStringLiteral("·$(RRR,VVV,BBB)");
+}
+
+QString formatLabel() {
+    return QStringLiteral("Messenger Plus! 3 (·$)");
+}
+
+QString writtenCodesSummary() {
+    return QStringLiteral(
+        "codes de Messenger Plus! 3 : ·# ·@ ·& ·' ·$N ·$(rrr,vvv,bbb) ·$,fond ·0");
+}
+
+}  // namespace plus3
+
+QString ComposeNickCode(const NickSettings& settings) {
+    return plus3::write(composeOps(settings));
+}
+
 QList<StyledRun> readPlusCode(const QString& line, const PaletteColours& palette) {
     return CodeScanner(line, palette).read();
 }
 
-QString visibleText(const QList<StyledRun>& runs) {
-    QString text;
-    for (const StyledRun& run : runs) text += run.text;
-    return text;
+QList<StyledRun> readPlusCode(const QString& line) {
+    return readPlusCode(line, PaletteNumberColours());
 }
+
+// --- A reading written for the chat: the editors' own codes, style toggles
+// then the colour code before each run that changes something, and "·0"
+// where a colour goes back to none.
+
+namespace codeformat {
+
+namespace {
+
+bool anyStyle(const Style& s) {
+    return s.bold || s.underline || s.italic || s.strikethrough;
+}
+
+// The toggles that take the styles of `from` to those of `to`.
+QString toggles(const Style& from, const Style& to) {
+    QString codes;
+    if (from.bold != to.bold) codes += spell::bold();
+    if (from.underline != to.underline) codes += spell::underline();
+    if (from.italic != to.italic) codes += spell::italic();
+    if (from.strikethrough != to.strikethrough) codes += spell::strikethrough();
+    return codes;
+}
+
+// A colour as a colour code names it: its palette number when it has one.
+QString colourValue(BgrColor colour, bool digitFollows) {
+    const int number = paletteNumberOf(colour);
+    return number >= 0 ? spell::paletteValue(number, digitFollows) : spell::rgbValue(colour);
+}
+
+bool startsWithDigit(QStringView text) {
+    return !text.isEmpty() && text.front().isDigit() && text.front().unicode() < 0x80;
+}
+
+// The codes written before a run of style `to` and text `text`, after one of
+// style `from`.
+class Transition {
+public:
+    Transition(const Style& from, const Style& to, const QString& text) : to_(to), text_(text) {
+        reset_ = (from.foreground && !to.foreground) || (from.background && !to.background);
+        from_ = reset_ ? Style{} : from;
+    }
+
+    QString codes() {
+        writeText_ = to_.foreground && to_.foreground != from_.foreground;
+        writeBackground_ = to_.background && to_.background != from_.background;
+        bool colourFirst = false;
+        // After a text colour alone, a "," would be read as a background:
+        // the code goes before the toggles, or names the background too, or
+        // starts again from "·0" so that the toggles come after it.
+        if (writeText_ && !writeBackground_ && text_.startsWith(QLatin1Char(','))) {
+            if (to_.background) {
+                writeBackground_ = true;
+            } else if (!toggles(from_, to_).isEmpty()) {
+                colourFirst = true;
+            } else if (anyStyle(to_)) {
+                reset_ = true;
+                from_ = Style{};
+                colourFirst = true;
+            }
+        }
+        const QString styles = toggles(from_, to_);
+        QString out = reset_ ? spell::reset() : QString();
+        if (colourFirst) return out + colourCode(styles.isEmpty()) + styles;
+        return out + styles + colourCode(true);
+    }
+
+private:
+    // The colour code; `last`: the run's text comes right after it.
+    QString colourCode(bool last) const {
+        if (!writeText_ && !writeBackground_) return {};
+        const bool digitFollows = last && startsWithDigit(text_);
+        const QString text = writeText_
+                                 ? colourValue(*to_.foreground, digitFollows && !writeBackground_)
+                                 : QString();
+        const QString background =
+            writeBackground_ ? colourValue(*to_.background, digitFollows) : QString();
+        return spell::colours(text, background);
+    }
+
+    Style from_;
+    const Style& to_;
+    const QString& text_;
+    bool reset_ = false;
+    bool writeText_ = false;
+    bool writeBackground_ = false;
+};
+
+}  // namespace
+
+QString plus3(const QList<StyledRun>& runs) {
+    QString out;
+    Style current;
+    for (const StyledRun& run : runs) {
+        if (run.text.isEmpty()) continue;
+        out += Transition(current, run.style, run.text).codes();
+        out += run.text;
+        current = run.style;
+    }
+    if (current != Style{}) out += spell::reset();
+    return out;
+}
+
+}  // namespace codeformat
 
 }  // namespace chromanick
