@@ -68,7 +68,7 @@ void saveLongProject(benchmark::State& state) {
 
 // The yardstick of a save: the bytes the save writes, written with no
 // program code at all into a new file beside the target, flushed to the
-// disk and renamed over it, as a safe replacement does.
+// disk and renamed over it before it is closed, as a safe replacement does.
 void writeBare(benchmark::State& state, const ProjectSnapshot& snapshot) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/chromanick-bench-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("Bob.nkp"));
@@ -82,11 +82,11 @@ void writeBare(benchmark::State& state, const ProjectSnapshot& snapshot) {
     const QByteArray working = target + ".tmp";
     for (auto _ : state) {
         const int fd = ::open(working.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        const bool written = fd >= 0 &&
-                             ::write(fd, bytes.constData(), bytes.size()) == bytes.size() &&
-                             ::fdatasync(fd) == 0;
+        const bool written =
+            fd >= 0 && ::write(fd, bytes.constData(), bytes.size()) == bytes.size() &&
+            ::fdatasync(fd) == 0 && ::rename(working.constData(), target.constData()) == 0;
         if (fd >= 0) ::close(fd);
-        if (!written || ::rename(working.constData(), target.constData()) != 0) {
+        if (!written) {
             state.SkipWithError("l'écriture nue a échoué");
             break;
         }
