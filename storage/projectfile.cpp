@@ -84,10 +84,14 @@ QString withLineInserted(const QString& content, const QString& text, qint16 lin
 }
 
 // The working file of the save (emptied once held), whose lines are
-// replaced one at a time by the line procedures' own rules: each step turns
-// the text into what SupprLigne or Insere_FicTxt would leave in the file,
-// but on the text held here, so that the file is written once, when the
-// project is finished, instead of read and written back whole at every step.
+// replaced one at a time by the line procedures' own rules (withoutLine,
+// withLineInserted): each step leaves the lines a file rewritten by
+// SupprLigne or Insere_FicTxt would hold, but on the lines held here, so
+// that the file is written once, when the project is finished, instead of
+// read, split, joined and written back whole at every step.
+// Both procedures end the file with a line end, so after the first step the
+// file's text is its lines each followed by CR LF, and reading it again
+// gives the same lines.
 // Only one save at a time uses it (two programs saving the same project
 // would otherwise mix their lines); one left by a save that crashed is
 // taken over.
@@ -100,11 +104,22 @@ public:
             error_ = file.error();
             return;
         }
-        text_ = textfile::decode(*data);
+        lines_ = textfile::splitLines(textfile::decode(*data));
     }
 
     void replace(qint16 line, const QString& text) {
-        text_ = withLineInserted(withoutLine(text_, line), held(stored(text)), line);
+        // SupprLigne: the line goes, and the file ends with an empty line.
+        if (line >= 1 && line <= lines_.size()) lines_.removeAt(line - 1);
+        lines_.append(QString());
+        // Insere_FicTxt: the text, followed by a line end, after the
+        // (line - 1)th line end, when there are that many; the file again
+        // ends with an empty line. The text's own line ends split it.
+        const QStringList inserted = linesOf(stored(text));
+        if (line == 1 || (line >= 2 && line - 1 <= lines_.size())) {
+            for (qsizetype i = 0; i < inserted.size(); ++i)
+                lines_.insert(line - 1 + i, inserted.at(i));
+        }
+        lines_.append(QString());
     }
     // A label line followed by its value line.
     void replace(qint16 line, const QString& label, const QString& value) {
@@ -120,10 +135,7 @@ public:
     // The file's lines as they now stand.
     std::optional<QStringList> lines() const {
         if (!ok_) return std::nullopt;
-        QStringList lines = textfile::splitLines(text_);
-        for (QString& line : lines)
-            if (line.startsWith(kMark)) line = held_.value(line.mid(kMark.size()).toInt(), line);
-        return lines;
+        return lines_;
     }
     const QString& error() const { return error_; }
 
@@ -135,24 +147,14 @@ private:
         return textfile::decode(textfile::encode(text));
     }
 
-    // A long value without a line end (a nickname of a million characters)
-    // stands in the text as a short mark while the steps run, and takes its
-    // place in the lines at the end: the steps look at nothing but line
-    // ends, so the lines come out the same, without going over the value at
-    // every step. The mark starts with a lone surrogate, which no stored
-    // text holds.
-    QString held(const QString& value) {
-        constexpr qsizetype kLongValue = 256;
-        if (value.size() <= kLongValue || value.contains(QLatin1Char('\r')) ||
-            value.contains(QLatin1Char('\n')))
-            return value;
-        held_.append(value);
-        return kMark + QString::number(held_.size() - 1);
+    // The lines `text` makes once followed by a line end; a text without a
+    // line end (a million-character nickname) is one line, kept as it is.
+    static QStringList linesOf(const QString& text) {
+        if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) return {text};
+        return textfile::splitLines(text + kCrLf);
     }
 
-    inline static const QString kMark = QString(QChar(0xDC00)) + QLatin1Char('#');
-    QString text_;
-    QStringList held_;
+    QStringList lines_;
     bool ok_ = true;
     QString error_;
 };
