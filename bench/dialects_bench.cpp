@@ -28,15 +28,15 @@ void writeSmoothGradient(benchmark::State& state, const char* id) {
     for (auto _ : state) benchmark::DoNotOptimize(dialect->write(runs));
 }
 
-BENCHMARK_CAPTURE(writeSmoothGradient, plus3, "plus3")->Name("Ecrire_plus3")->Arg(40)->Arg(10000);
+BENCHMARK_CAPTURE(writeSmoothGradient, plus3, "plus3")->Name("Ecrire_plus3")->Arg(1000)->Arg(10000);
 BENCHMARK_CAPTURE(writeSmoothGradient, pluslive, "pluslive")
     ->Name("Ecrire_pluslive")
-    ->Arg(40)
+    ->Arg(1000)
     ->Arg(10000);
-BENCHMARK_CAPTURE(writeSmoothGradient, irc, "irc")->Name("Ecrire_irc")->Arg(40)->Arg(10000);
+BENCHMARK_CAPTURE(writeSmoothGradient, irc, "irc")->Name("Ecrire_irc")->Arg(1000)->Arg(10000);
 BENCHMARK_CAPTURE(writeSmoothGradient, discord, "discord")
     ->Name("Ecrire_discord")
-    ->Arg(40)
+    ->Arg(1000)
     ->Arg(10000);
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A nickname change in the main editor: the key reaches Text1, the
 // look-alike transform runs, the preview is refreshed and the window is
 // repainted, with the real widgets drawn offscreen.
+#include "barewidgets.h"
 #include "sampletext.h"
 #include "typing.h"
 
@@ -9,14 +10,14 @@
 #include "ui/editor/mainwindow.h"
 #include "ui/qtplatform.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
-
-#include <limits>
 
 namespace chromanick::bench {
 
@@ -36,26 +37,14 @@ void nicknameChange(benchmark::State& state) {
         state.SkipWithError("la saisie n'a pas atteint l'éditeur");
 }
 
-// The yardstick of the figure above: a bare QLineEdit of Text1's size and a
-// word-wrapped QLabel of Label5's size showing the same text, with no
-// program code at all, in the same font.
+// The yardstick of the figure above: the main editor's bare copy
+// (barewidgets.h), its Label5 showing what its Text1 holds.
 void bareLineEdit(benchmark::State& state) {
     useClassicFont();
-    QWidget window;
-    window.resize(1018, 636);
-    QLineEdit text1(&window);
-    text1.setGeometry(224, 0, 545, 21);
-    text1.setAlignment(Qt::AlignCenter);
-    text1.setMaxLength(std::numeric_limits<int>::max());
-    QLabel label5(&window);
-    label5.setGeometry(6, 118, 213, 81);
-    label5.setTextFormat(Qt::PlainText);
-    label5.setAlignment(Qt::AlignCenter);
-    label5.setWordWrap(true);
-    QObject::connect(&text1, &QLineEdit::textEdited, &label5, &QLabel::setText);
-    text1.setText(sampleNickname(int(state.range(0))));
-    window.show();
-    typeAtEndEachIteration(state, &text1);
+    BareMainEditor bare(sampleNickname(int(state.range(0))), true);
+    QObject::connect(bare.text1, &QLineEdit::textEdited, bare.label5, &QLabel::setText);
+    bare.windows->show();
+    typeAtEndEachIteration(state, bare.text1);
 }
 
 // The splash hands the main editor 100,000 user decorations for each list;
@@ -82,8 +71,40 @@ void fillLargeLists(benchmark::State& state) {
     }
 }
 
+// Its yardstick: the main editor's bare copy made and shown, its two
+// drop-downs filled with the same entries, the first one opened as wide as
+// its widest entry, as the program's are, with Qt's own measure of them.
+void bareLargeLists(benchmark::State& state) {
+    useClassicFont();
+    QStringList prefixes;
+    QStringList suffixes;
+    for (int i = 0; i < 100000; ++i) {
+        prefixes.append(QStringLiteral("-=%1=-").arg(i));
+        suffixes.append(QStringLiteral("°¨%1¨°").arg(i));
+    }
+    const Inventory inventory = mainEditorInventory();
+    for (auto _ : state) {
+        BareWindows bare(inventory);
+        auto* combo1 = bare.find<QComboBox>(QStringLiteral("Combo1"));
+        auto* combo2 = bare.find<QComboBox>(QStringLiteral("Combo2"));
+        bare.show();
+        combo1->addItems(prefixes);
+        combo2->addItems(suffixes);
+        QAbstractItemView* list = combo1->view();
+        list->setMinimumWidth(list->sizeHintForColumn(0) +
+                              list->verticalScrollBar()->sizeHint().width() + 4);
+        combo1->showPopup();
+        QCoreApplication::processEvents();
+        combo1->hidePopup();
+    }
+}
+
 BENCHMARK(fillLargeLists)
     ->Name("Listes_100000")
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(bareLargeLists)
+    ->Name("Qt_nu_listes_100000")
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(nicknameChange)
@@ -94,6 +115,7 @@ BENCHMARK(nicknameChange)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(bareLineEdit)
     ->Name("Qt_nu_QLineEdit")
+    ->Arg(50)
     ->Arg(10000)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);

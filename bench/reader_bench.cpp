@@ -1,5 +1,6 @@
 // The code reader: reading code lines of growing length, and its window
-// redrawn on a keystroke in its code box.
+// redrawn on a keystroke in its code box, against a bare copy of it.
+#include "inventory.h"
 #include "sampletext.h"
 #include "typing.h"
 
@@ -10,9 +11,13 @@
 #include "ui/reader/readerwindow.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace chromanick::bench {
 
@@ -87,6 +92,43 @@ void readerKeystroke(benchmark::State& state) {
         state.SkipWithError("la saisie n'a pas atteint le lecteur");
 }
 
+// The yardstick of the figure above: the reader window's bare copy
+// (inventory.h), a plain QLabel in the drawing's scroll area in place of the
+// drawing; each key in the code box shows the box's text in that label and
+// its length in the lengths line.
+void bareReaderKeystroke(benchmark::State& state) {
+    useClassicFont();
+    std::unique_ptr<BareWindows> bare;
+    {
+        QtPlatform platform;
+        CodeReaderModel model(platform);
+        CodeReaderWindow window(model);
+        window.open(sampleCodeLine(int(state.range(0))));
+        QApplication::processEvents();
+        bare = std::make_unique<BareWindows>(inventoryOf(window));
+    }
+    auto* box = bare->find<QPlainTextEdit>(QStringLiteral("txtcode"));
+    auto* lengths = bare->find<QLabel>(QStringLiteral("lbllongueurs"));
+    auto* drawing = new QLabel;
+    drawing->setTextFormat(Qt::PlainText);
+    drawing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bare->find<QScrollArea>(QStringLiteral("defilementdessin"))->setWidget(drawing);
+    QObject::connect(box, &QPlainTextEdit::textChanged, drawing, [box, drawing, lengths] {
+        const QString code = box->toPlainText();
+        drawing->setText(code);
+        lengths->setText(QStringLiteral("%1 caractères").arg(code.size()));
+    });
+    bare->show();
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    bool letter = false;
+    for (auto _ : state) {
+        typeAlternately(box, letter);
+        letter = !letter;
+    }
+}
+
 // A fade gives each of its characters a run of its own, so a long line's
 // reading holds thousands of runs. Like the reader's window, which keeps a
 // reading until the next one replaces it, each reading is kept until the
@@ -102,10 +144,15 @@ void readMixedCode(benchmark::State& state) {
     }
 }
 
-BENCHMARK(readCode)->Name("readPlusCode")->Arg(40)->Arg(10000);
-BENCHMARK(readMixedCode)->Name("readPlusCode_balises")->Arg(40)->Arg(10000);
+BENCHMARK(readCode)->Name("readPlusCode")->Arg(1000)->Arg(10000);
+BENCHMARK(readMixedCode)->Name("readPlusCode_balises")->Arg(1000)->Arg(10000);
 BENCHMARK(readerKeystroke)
     ->Name("Lecteur_touche")
+    ->Arg(200)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(bareReaderKeystroke)
+    ->Name("Qt_nu_lecteur")
     ->Arg(200)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMicrosecond);

@@ -6,48 +6,58 @@ namespace chromanick::bench {
 
 namespace {
 
-double median(std::vector<double> values) {
+Spread spreadOf(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return {median, values.front(), values.back()};
 }
 
 }  // namespace
 
 void CollectingReporter::ReportRuns(const std::vector<Run>& runs) {
-    ConsoleReporter::ReportRuns(runs);
+    // The console shows a repeated benchmark's aggregates only.
+    std::vector<Run> shown;
+    for (const Run& run : runs)
+        if (run.run_type == Run::RT_Aggregate || run.repetitions <= 1) shown.push_back(run);
+    if (!shown.empty()) ConsoleReporter::ReportRuns(shown);
     for (const Run& run : runs) {
-        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-        if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred ||
-            run.iterations == 0)
-            continue;
-        const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
-        Sample sample{run.GetAdjustedRealTime() / unit, run.GetAdjustedCPUTime() / unit, {}};
-        for (const auto& [name, counter] : run.counters) sample.counters[name] = counter.value;
+        if (run.run_type != Run::RT_Iteration) continue;
         // Named without the run options (manual time, repetitions...).
         std::string name = run.run_name.function_name;
         if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
-        (median ? medians_ : samples_)[name].push_back(std::move(sample));
+        if (run.error_occurred || run.iterations == 0) {
+            failed_[name] = true;
+            continue;
+        }
+        const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
+        Sample sample{run.GetAdjustedRealTime() / unit, run.GetAdjustedCPUTime() / unit, {}};
+        for (const auto& [counter, value] : run.counters) sample.counters[counter] = value.value;
+        samples_[name].push_back(std::move(sample));
     }
 }
 
 CollectingReporter::Figure CollectingReporter::figure(const std::string& name) const {
-    // The library's own median over repetitions when it made one.
-    auto it = medians_.find(name);
-    if (it == medians_.end()) it = samples_.find(name);
+    if (failed_.count(name)) {
+        Figure failed;
+        failed.failed = true;
+        return failed;
+    }
+    const auto it = samples_.find(name);
     if (it == samples_.end() || it->second.empty()) return {};
-    Figure f;
-    f.found = true;
-    std::vector<double> seconds, cpuSeconds;
+    std::vector<double> wall, cpu;
     std::map<std::string, std::vector<double>> counters;
     for (const Sample& s : it->second) {
-        seconds.push_back(s.seconds);
-        cpuSeconds.push_back(s.cpuSeconds);
+        wall.push_back(s.wall);
+        cpu.push_back(s.cpu);
         for (const auto& [counter, value] : s.counters) counters[counter].push_back(value);
     }
-    f.seconds = median(seconds);
-    f.cpuSeconds = median(cpuSeconds);
-    for (auto& [counter, values] : counters) f.counters[counter] = median(values);
+    Figure f;
+    f.found = true;
+    f.repetitions = int(it->second.size());
+    f.wall = spreadOf(wall);
+    f.cpu = spreadOf(cpu);
+    for (auto& [counter, values] : counters) f.counters[counter] = spreadOf(values);
     return f;
 }
 

@@ -8,31 +8,40 @@
 
 namespace chromanick::bench {
 
-// Keeps every figure of a run while the console shows the usual output:
-// seconds per iteration and the user counters, per benchmark name.
+// One quantity over the repetitions of a benchmark: the median, which is
+// judged, and the spread around it.
+struct Spread {
+    double median = 0;
+    double min = 0;
+    double max = 0;
+};
+
+// Keeps every repetition of a run while the console shows the library's
+// aggregates (mean, median, deviation) per benchmark name.
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    // Median over the repetitions of a benchmark, named "Family" or
-    // "Family/argument"; `found` is false when it did not run (filtered out
-    // or failed).
+    // A benchmark named "Family" or "Family/argument"; `found` is false when
+    // it did not run (filtered out, or failed: then `failed` is set).
     struct Figure {
         bool found = false;
-        double seconds = 0;                      // wall time per iteration
-        double cpuSeconds = 0;                   // processor time per iteration
-        std::map<std::string, double> counters;  // averaged per iteration
+        bool failed = false;
+        int repetitions = 0;
+        Spread wall;                             // seconds per iteration
+        Spread cpu;                              // processor seconds per iteration
+        std::map<std::string, Spread> counters;  // per iteration
     };
     Figure figure(const std::string& name) const;
 
 private:
     struct Sample {
-        double seconds;
-        double cpuSeconds;
+        double wall;
+        double cpu;
         std::map<std::string, double> counters;
     };
     std::map<std::string, std::vector<Sample>> samples_;
-    std::map<std::string, std::vector<Sample>> medians_;
+    std::map<std::string, bool> failed_;
 };
 
 }  // namespace chromanick::bench

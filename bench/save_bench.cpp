@@ -1,11 +1,15 @@
-// A project save through its working file, on the local disk; a project
-// with a million-character nickname saved and opened.
+// A project save through its working file, on the local disk, against the
+// bare write of the same bytes; a project with a long nickname read back.
 #include "storage/projectfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace chromanick::bench {
 
@@ -46,32 +50,69 @@ void saveProjectFile(benchmark::State& state) {
     saveEachIteration(state, fullSnapshot());
 }
 
-// A nickname of a million characters, saved then read back and checked as
-// the open command does (the stress tests check that it comes back whole).
-ProjectSnapshot longSnapshot() {
+// A nickname of `length` characters (Windows-1252 text; the stress tests
+// check that it comes back whole).
+ProjectSnapshot longSnapshot(int length) {
     ProjectSnapshot p = fullSnapshot();
     QString nickname;
     const QString alphabet = QStringLiteral("Tiwakan é€¨°o.O, \"x\" ");
-    while (nickname.size() < 1000000) nickname += alphabet;
-    nickname.truncate(1000000);
+    while (nickname.size() < length) nickname += alphabet;
+    nickname.truncate(length);
     p.settings.Nickname = nickname;
     return p;
 }
 
 void saveLongProject(benchmark::State& state) {
-    saveEachIteration(state, longSnapshot());
+    saveEachIteration(state, longSnapshot(1'000'000));
 }
 
+// The yardstick of a save: the bytes the save writes, written with no
+// program code at all into a new file beside the target, flushed to the
+// disk and renamed over it before it is closed, as a safe replacement does.
+void writeBare(benchmark::State& state, const ProjectSnapshot& snapshot) {
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/chromanick-bench-XXXXXX"));
+    const QString path = dir.filePath(QStringLiteral("Bob.nkp"));
+    QFile saved(path);
+    if (!saveProject(path, snapshot) || !saved.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("le projet n'a pas pu être écrit");
+        return;
+    }
+    const QByteArray bytes = saved.readAll();
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray working = target + ".tmp";
+    for (auto _ : state) {
+        const int fd = ::open(working.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const bool written =
+            fd >= 0 && ::write(fd, bytes.constData(), bytes.size()) == bytes.size() &&
+            ::fdatasync(fd) == 0 && ::rename(working.constData(), target.constData()) == 0;
+        if (fd >= 0) ::close(fd);
+        if (!written) {
+            state.SkipWithError("l'écriture nue a échoué");
+            break;
+        }
+    }
+}
+
+void writeBareProject(benchmark::State& state) {
+    writeBare(state, fullSnapshot());
+}
+
+void writeBareLongProject(benchmark::State& state) {
+    writeBare(state, longSnapshot(1'000'000));
+}
+
+// Read back and checked as the open command does.
 void openLongProject(benchmark::State& state) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/chromanick-bench-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("long.nkp"));
-    if (!saveProject(path, longSnapshot())) {
+    const int length = int(state.range(0));
+    if (!saveProject(path, longSnapshot(length))) {
         state.SkipWithError("le projet n'a pas pu être écrit");
         return;
     }
     for (auto _ : state) {
         const auto project = readProject(path, 56, 56);
-        if (!project || project->Nickname.size() != 1000000) {
+        if (!project || project->Nickname.size() != length) {
             state.SkipWithError("le projet relu n'est pas entier");
             break;
         }
@@ -79,8 +120,15 @@ void openLongProject(benchmark::State& state) {
 }
 
 BENCHMARK(saveProjectFile)->Name("saveProject")->Unit(benchmark::kMillisecond);
+BENCHMARK(writeBareProject)->Name("Ecriture_nue")->Unit(benchmark::kMillisecond);
 BENCHMARK(saveLongProject)->Name("saveProject_1M")->Unit(benchmark::kMillisecond);
-BENCHMARK(openLongProject)->Name("openProject_1M")->Unit(benchmark::kMillisecond);
+BENCHMARK(writeBareLongProject)->Name("Ecriture_nue_1M")->Unit(benchmark::kMillisecond);
+BENCHMARK(openLongProject)
+    ->Name("openProject")
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -58,11 +58,11 @@ void removeLookalikes(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(Retire_CaracSpe(text));
 }
 
-BENCHMARK(composeNickCode)->Name("ComposeNickCode")->Arg(40)->Arg(10000);
-BENCHMARK(gradientCode)->Name("Genere_Degrade")->Arg(40)->Arg(10000);
-BENCHMARK(smoothGradient)->Name("Degrade_fluide")->Arg(40)->Arg(10000);
-BENCHMARK(applyLookalikes)->Name("Applique_CaracSpe")->Arg(40)->Arg(10000);
-BENCHMARK(removeLookalikes)->Name("Retire_CaracSpe")->Arg(40)->Arg(10000);
+BENCHMARK(composeNickCode)->Name("ComposeNickCode")->Arg(1000)->Arg(10000);
+BENCHMARK(gradientCode)->Name("Genere_Degrade")->Arg(1000)->Arg(10000);
+BENCHMARK(smoothGradient)->Name("Degrade_fluide")->Arg(1000)->Arg(10000);
+BENCHMARK(applyLookalikes)->Name("Applique_CaracSpe")->Arg(1000)->Arg(10000);
+BENCHMARK(removeLookalikes)->Name("Retire_CaracSpe")->Arg(1000)->Arg(10000);
 
 }  // namespace
 

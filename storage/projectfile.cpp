@@ -84,67 +84,77 @@ QString withLineInserted(const QString& content, const QString& text, qint16 lin
 }
 
 // The working file of the save (emptied once held), whose lines are
-// replaced one at a time with the line procedures. Every step reads the whole
-// file and writes it back, as SupprLigne and Insere_FicTxt do, but through
-// one open descriptor: reopening with O_TRUNC at every step makes ext4 start
-// writing the file back at each close (auto_da_alloc), and the next
-// truncation then waits for the disk, some milliseconds per step.
+// replaced one at a time by the line procedures' own rules (withoutLine,
+// withLineInserted): each step leaves the lines a file rewritten by
+// SupprLigne or Insere_FicTxt would hold, but on the lines held here, so
+// that the file is written once, when the project is finished, instead of
+// read, split, joined and written back whole at every step.
+// Both procedures end the file with a line end, so after the first step the
+// file's text is its lines each followed by CR LF, and reading it again
+// gives the same lines.
 // Only one save at a time uses it (two programs saving the same project
 // would otherwise mix their lines); one left by a save that crashed is
 // taken over.
 class WorkingFile {
 public:
-    explicit WorkingFile(nativefile::LockedFile& file) : file_(file) {
-        if (!file_.isOpen()) fail();
+    explicit WorkingFile(nativefile::LockedFile& file) {
+        const std::optional<QByteArray> data = file.isOpen() ? file.readAll() : std::nullopt;
+        if (!data) {
+            ok_ = false;
+            error_ = file.error();
+            return;
+        }
+        lines_ = textfile::splitLines(textfile::decode(*data));
     }
 
-    bool replace(qint16 line, const QString& text) {
-        return apply([&](const QString& content) { return withoutLine(content, line); }) &&
-               apply([&](const QString& content) { return withLineInserted(content, text, line); });
+    void replace(qint16 line, const QString& text) {
+        // SupprLigne: the line goes, and the file ends with an empty line.
+        if (line >= 1 && line <= lines_.size()) lines_.removeAt(line - 1);
+        lines_.append(QString());
+        // Insere_FicTxt: the text, followed by a line end, after the
+        // (line - 1)th line end, when there are that many; the file again
+        // ends with an empty line. The text's own line ends split it.
+        const QStringList inserted = linesOf(stored(text));
+        if (line == 1 || (line >= 2 && line - 1 <= lines_.size())) {
+            for (qsizetype i = 0; i < inserted.size(); ++i)
+                lines_.insert(line - 1 + i, inserted.at(i));
+        }
+        lines_.append(QString());
     }
     // A label line followed by its value line.
-    bool replace(qint16 line, const QString& label, const QString& value) {
-        return replace(line, label) && replace(line + 1, value);
+    void replace(qint16 line, const QString& label, const QString& value) {
+        replace(line, label);
+        replace(line + 1, value);
     }
-    bool colour(qint16 firstLine, const std::array<QString, 3>& labels, BgrColor c) {
-        return replace(firstLine, labels[0], channel(redOf(c))) &&
-               replace(firstLine + 2, labels[1], channel(greenOf(c))) &&
-               replace(firstLine + 4, labels[2], channel(blueOf(c)));
+    void colour(qint16 firstLine, const std::array<QString, 3>& labels, BgrColor c) {
+        replace(firstLine, labels[0], channel(redOf(c)));
+        replace(firstLine + 2, labels[1], channel(greenOf(c)));
+        replace(firstLine + 4, labels[2], channel(blueOf(c)));
     }
 
-    // The file's whole text as it now stands.
-    std::optional<QString> read() {
+    // The file's lines as they now stand.
+    std::optional<QStringList> lines() const {
         if (!ok_) return std::nullopt;
-        const std::optional<QByteArray> data = file_.readAll();
-        if (!data) return fail();
-        return textfile::decode(*data);
+        return lines_;
     }
-
-    bool ok() const { return ok_; }
     const QString& error() const { return error_; }
 
 private:
-    template <class Change>
-    bool apply(Change change) {
-        const std::optional<QString> content = read();
-        return content && write(change(*content));
+    // As the file would give it back: what its encoding cannot hold (a lone
+    // surrogate) is gone as it would be after a write.
+    static QString stored(const QString& text) {
+        if (QStringView(text).isValidUtf16()) return text;
+        return textfile::decode(textfile::encode(text));
     }
 
-    bool write(const QString& text) {
-        if (!file_.rewrite(textfile::encode(text))) {
-            fail();
-            return false;
-        }
-        return true;
+    // The lines `text` makes once followed by a line end; a text without a
+    // line end (a million-character nickname) is one line, kept as it is.
+    static QStringList linesOf(const QString& text) {
+        if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) return {text};
+        return textfile::splitLines(text + kCrLf);
     }
 
-    std::nullopt_t fail() {
-        ok_ = false;
-        error_ = file_.error();
-        return std::nullopt;
-    }
-
-    nativefile::LockedFile& file_;
+    QStringList lines_;
     bool ok_ = true;
     QString error_;
 };
@@ -287,13 +297,12 @@ bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* 
     }
     WorkingFile work(replacement.working());
     fillWorkingFile(work, snapshot);
-    const std::optional<QString> working = work.read();
+    const std::optional<QStringList> working = work.lines();
     if (!working) {
         setError(error, work.error());
         return false;
     }
-    const QStringList lines =
-        finalLines(textfile::splitLines(*working), snapshot.settings.DitColourOn);
+    const QStringList lines = finalLines(*working, snapshot.settings.DitColourOn);
     if (replacement.commit(textfile::encode(textfile::joinLines(lines)))) return true;
     setError(error, replacement.error());
     return false;

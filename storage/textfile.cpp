@@ -23,12 +23,19 @@ constexpr char16_t kHighControls[32] = {
 };
 
 std::optional<QByteArray> toWindows1252(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    // One byte per character, written in place: a project may hold a
+    // nickname of a million characters.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x80) {  // most of any text, checked first
+            *out++ = char(code);
+            continue;
+        }
         const std::optional<uchar> byte = unicodeToWindows1252(c);
         if (!byte) return std::nullopt;
-        bytes.append(char(*byte));
+        *out++ = char(*byte);
     }
     return bytes;
 }
@@ -113,8 +120,11 @@ std::optional<QString> decodeFile(const QByteArray& data) {
 }
 
 QString joinLines(const QStringList& lines) {
+    qsizetype size = 0;
+    for (const QString& line : lines) size += line.size() + kCrLf.size();
     QString text;
-    for (const QString& line : lines) text += line + kCrLf;
+    text.reserve(size);
+    for (const QString& line : lines) text.append(line).append(kCrLf);
     return text;
 }
 

@@ -127,6 +127,13 @@ TEST(PreviewLabel, LaysOutOnlyTheBeginningOfALongWrappedText) {
     EXPECT_GT(preview.drawnText().size(), drawnText.size());
     preview.setText(words(40));
     EXPECT_EQ(preview.drawnText(), words(40));
+
+    // A text without a place to break it is one line, drawn whole, as a
+    // plain label draws it.
+    const QString unbroken = QString(20000, QLatin1Char('W')) + QStringLiteral("_é_");
+    preview.setText(unbroken);
+    EXPECT_EQ(preview.drawnText(), unbroken);
+    expectSamePixels(font, unbroken);
 }
 
 }  // namespace

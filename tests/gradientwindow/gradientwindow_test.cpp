@@ -184,6 +184,30 @@ TEST_F(GradientWindowTest, ALongerHandedOverNicknameIsShownWhole) {
     }
 }
 
+// A row far too narrow for the nickname shows the same beginning whatever
+// follows it: a nickname of twenty thousand characters is cut as its first
+// six hundred are, in every column, with emoji (two units each), accents and
+// bold and italic letters.
+TEST_F(GradientWindowTest, AHugeNicknameIsCutAsItsBeginningIs) {
+    const QString pattern = QStringLiteral("Wé😀ñ iÏ€~") + QString(QChar(0x0301));
+    const QString huge = pattern.repeated(20000 / pattern.size());
+    for (bool styled : {false, true}) {
+        if (styled) {
+            find<QCheckBox>(QStringLiteral("chkgras"))->click();
+            find<QCheckBox>(QStringLiteral("chkita"))->click();
+        }
+        model.setNickname(huge.left(600));
+        QStringList expected;
+        for (int row = 0; row < kGradientRowCount; ++row) expected.append(rowText(row));
+        model.setNickname(huge);
+        for (int row = 0; row < kGradientRowCount; ++row) {
+            EXPECT_EQ(rowText(row), expected.at(row)) << "row " << row << " styled " << styled;
+            EXPECT_TRUE(rowText(row).endsWith(QChar(0x2026))) << row;
+            expectRowLaidOut(row);
+        }
+    }
+}
+
 TEST_F(GradientWindowTest, BoldAndItalicWidenTheLabelsAndTheRowsStayJoined) {
     type(QStringLiteral("WWWWWWWWWW"));
     const int plainWidth = segment(0, 0)->width();

@@ -71,3 +71,19 @@ TEST(ReplaceText, TypedTextIsReplacedWithoutAnUndoBackToIt) {
     replaceText(&box, QString());
     expectFreshBox(box, QString());
 }
+
+// What a box holds, compared with a text: lines, an empty box, a text of
+// the same length that differs, and what the user typed in.
+TEST(HoldsText, TellsWhetherTheBoxHoldsExactlyTheText) {
+    QPlainTextEdit box;
+    EXPECT_TRUE(holdsText(&box, QString()));
+    EXPECT_FALSE(holdsText(&box, QStringLiteral("a")));
+    box.setPlainText(QStringLiteral("·$4Bob\nsecond line"));
+    EXPECT_TRUE(holdsText(&box, QStringLiteral("·$4Bob\nsecond line")));
+    EXPECT_FALSE(holdsText(&box, QStringLiteral("·$4Bob\nsecond lime")));
+    EXPECT_FALSE(holdsText(&box, QStringLiteral("·$4Bob\nsecond line ")));
+    EXPECT_FALSE(holdsText(&box, QStringLiteral("·$4Bob")));
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&box, QStringLiteral("!"));
+    EXPECT_TRUE(holdsText(&box, QStringLiteral("·$4Bob\nsecond line!")));
+}

@@ -139,7 +139,7 @@ void MainWindow::syncCodeLength() {
 void MainWindow::showModelOutput() {
     shownOutput_ = model_.output();
     const QSignalBlocker blocker(outputBox_);
-    if (outputBox_->toPlainText() != shownOutput_) showCode(outputBox_, shownOutput_);
+    if (!holdsText(outputBox_, shownOutput_)) showCode(outputBox_, shownOutput_);
 }
 
 void MainWindow::syncPreview() {

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTextBoundaryFinder>
 
 #include <cmath>
 #include <limits>
@@ -36,6 +37,16 @@ int PreviewLabel::drawnLength(const QRect& area) const {
         cachedSize_ == area.size()) {
         return cachedLength_;
     }
+    cachedText_ = full;
+    cachedFont_ = font();
+    cachedSize_ = area.size();
+    // A text that cannot be broken anywhere is one line, whose middle shows:
+    // it is drawn whole, without laying out ever longer beginnings of it.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, full);
+    if (breaks.toNextBoundary() >= full.size()) {
+        cachedLength_ = int(full.size());
+        return cachedLength_;
+    }
     const QFontMetrics metrics = fontMetrics();
     const int needed = area.height() + kSpareLines * metrics.lineSpacing();
     const QRect tall(0, 0, area.width(), std::numeric_limits<int>::max() / 4);
@@ -46,9 +57,6 @@ int PreviewLabel::drawnLength(const QRect& area) const {
         if (laidOut.height() >= needed) break;
         length *= 2;
     }
-    cachedText_ = full;
-    cachedFont_ = font();
-    cachedSize_ = area.size();
     cachedLength_ = int(qMin<qsizetype>(length, full.size()));
     return cachedLength_;
 }

@@ -259,7 +259,7 @@ void GradientWindow::refresh() {
     refreshBackgroundBox();
     refreshSmooth();
     grid_->show(model_);
-    if (text2_->toPlainText() != model_.output()) {
+    if (!holdsText(text2_, model_.output())) {
         const QSignalBlocker block(text2_);
         showCode(text2_, model_.output());
     }

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <map>
 
 namespace chromanick {
 
@@ -61,6 +62,22 @@ int columnRight(int row, const QWidget* frame) {
     return frame->contentsRect().right() + 1;
 }
 
+// `whole` cut to `room` pixels as QFontMetrics::elidedText cuts it. A long
+// text is cut from a beginning of it far wider than the room: what is kept
+// lies well before that beginning's end, and comes out the same as from the
+// whole text, without shaping all of it (a nickname may hold a million
+// characters). Should the kept part reach near the end of the beginning (a
+// text of characters without width), the whole text is cut instead.
+QString elidedRight(const QString& whole, const QFontMetrics& metrics, int room) {
+    qsizetype length = 2 * qsizetype(std::max(room, 0)) + 64;
+    if (length < whole.size() && whole.at(length - 1).isHighSurrogate()) ++length;
+    if (length >= whole.size()) return metrics.elidedText(whole, Qt::ElideRight, room);
+    const QString beginning = whole.left(length);
+    const QString elided = metrics.elidedText(beginning, Qt::ElideRight, room);
+    if (elided != beginning && elided.size() < length / 2) return elided;
+    return metrics.elidedText(whole, Qt::ElideRight, room);
+}
+
 // The five segments of a row as they fit `room` pixels: whole when they do,
 // else cut after the characters that fit before an ellipsis, which ends the
 // last segment shown; the segments after it are left empty.
@@ -68,7 +85,7 @@ std::array<QString, 5> clipped(const std::array<QString, 5>& segments, const QFo
                                int room) {
     QString whole;
     for (const QString& segment : segments) whole += segment;
-    const QString elided = metrics.elidedText(whole, Qt::ElideRight, room);
+    const QString elided = elidedRight(whole, metrics, room);
     if (elided == whole) return segments;
     qsizetype kept = 0;
     while (kept < elided.size() && kept < whole.size() && elided[kept] == whole[kept]) ++kept;
@@ -180,13 +197,18 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
 void GradientPreviewGrid::clipRows(const SegmentSplit& split) {
     const QWidget* frame = labels_[0][0]->parentWidget();
     const std::array<QString, 5>& segments = split.segments;
+    // The rows share their segments and font: one cut per width of room.
+    std::map<int, std::array<QString, 5>> cuts;
     for (int row = 0; row < kGradientRowCount; ++row) {
         const std::array<QLabel*, 5>& labels = labels_[row];
         const int left = labels[0]->x();
         const int right = columnRight(row, frame);
         if (labels[4]->x() + labels[4]->width() <= right) continue;
         const QFontMetrics metrics = labels[0]->fontMetrics();
-        const std::array<QString, 5> shown = clipped(segments, metrics, right - left);
+        auto cut = cuts.find(right - left);
+        if (cut == cuts.end())
+            cut = cuts.emplace(right - left, clipped(segments, metrics, right - left)).first;
+        const std::array<QString, 5>& shown = cut->second;
         int x = left;
         for (int slot = 0; slot < 5; ++slot) {
             QLabel* label = labels[slot];
@@ -202,12 +224,19 @@ void GradientPreviewGrid::clipRows(const SegmentSplit& split) {
 // so a row reads as the whole nickname. Every row shows the same segments in
 // the same font, so the first row's sizes serve them all.
 void GradientPreviewGrid::layOut() {
-    std::array<QSize, 5> sizes;
-    for (int slot = 0; slot < 5; ++slot) {
-        const QLabel* label = labels_[0][slot];
-        const QSize hint = label->sizeHint();
-        sizes[slot] = QSize(label->text().isEmpty() ? 0 : hint.width(), hint.height());
+    std::array<QString, 5> segments;
+    for (int slot = 0; slot < 5; ++slot) segments[slot] = labels_[0][slot]->text();
+    const QFont font = labels_[0][0]->font();
+    if (!measured_ || measured_->segments != segments || measured_->font != font) {
+        std::array<QSize, 5> sizes;
+        for (int slot = 0; slot < 5; ++slot) {
+            const QLabel* label = labels_[0][slot];
+            const QSize hint = label->sizeHint();
+            sizes[slot] = QSize(label->text().isEmpty() ? 0 : hint.width(), hint.height());
+        }
+        measured_ = Measured{segments, font, sizes};
     }
+    const std::array<QSize, 5>& sizes = measured_->sizes;
     for (int row = 0; row < kGradientRowCount; ++row) {
         int left = px(rowPlace(row).labelLeft);
         for (int slot = 0; slot < 5; ++slot) {

@@ -3,11 +3,15 @@
 #include "core/bgrcolor.h"
 #include "gradient/gradient.h"
 
+#include <QFont>
 #include <QList>
 #include <QObject>
+#include <QSize>
+#include <QString>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -53,6 +57,14 @@ private:
     QButtonGroup* group_;
     QList<QRadioButton*> options_;
     QList<std::array<QLabel*, 5>> labels_;
+    // The labels' sizes for the segments and font they were last measured
+    // for: the window shows the same rows again when the code is generated.
+    struct Measured {
+        std::array<QString, 5> segments;
+        QFont font;
+        std::array<QSize, 5> sizes;
+    };
+    std::optional<Measured> measured_;
     // Made the first time the smooth gradient is shown.
     std::unique_ptr<SmoothPreviewText> smoothText_;
     QList<SmoothPreviewRow*> smoothRows_;

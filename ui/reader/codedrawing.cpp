@@ -17,12 +17,8 @@ QColor qtColour(BgrColor colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-QFont runFont(QFont font, const Style& f) {
-    font.setBold(f.bold);
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    font.setStrikeOut(f.strikethrough);
-    return font;
+int styleIndex(bool bold, bool italic, bool underline, bool strikethrough) {
+    return int(bold) | int(italic) << 1 | int(underline) << 2 | int(strikethrough) << 3;
 }
 
 // The beginning of `text` that can reach `width` pixels: a character is at
@@ -56,14 +52,30 @@ QFont CodeDrawing::baseFont() const {
     return base;
 }
 
+const QFont& CodeDrawing::runFont(const Style& style) const {
+    const QFont base = baseFont();
+    if (fonts_.isEmpty() || fontsBase_ != base) {
+        fontsBase_ = base;
+        fonts_.clear();
+        for (int i = 0; i < 16; ++i) {
+            QFont font = base;
+            font.setBold(i & 1);
+            font.setItalic(i & 2);
+            font.setUnderline(i & 4);
+            font.setStrikeOut(i & 8);
+            fonts_.append(font);
+        }
+    }
+    return fonts_.at(styleIndex(style.bold, style.italic, style.underline, style.strikethrough));
+}
+
 // The line's width up to kWidestLine: only the characters that can reach it
 // are measured.
 int CodeDrawing::lineWidth(const QList<StyledRun>& line) const {
-    const QFont base = baseFont();
     int x = 0;
     for (const StyledRun& run : line) {
         if (x >= kWidestLine) break;
-        x += QFontMetrics(runFont(base, run.style))
+        x += QFontMetrics(runFont(run.style))
                  .horizontalAdvance(reachable(run.text, kWidestLine - x));
     }
     return std::min(x, kWidestLine);
@@ -97,7 +109,7 @@ void CodeDrawing::paintEvent(QPaintEvent* event) {
         int x = kMargin;
         for (const StyledRun& run : line) {
             if (x >= right) break;
-            const QFont font = runFont(base, run.style);
+            const QFont& font = runFont(run.style);
             const QFontMetrics metrics(font);
             const QString text = reachable(run.text, right - x);
             const int advance = metrics.horizontalAdvance(text);

@@ -32,9 +32,14 @@ protected:
 
 private:
     QFont baseFont() const;
+    // The base font with a run's style, made once per style and base font:
+    // a font made anew is looked up again in the font database.
+    const QFont& runFont(const Style& style) const;
     int lineWidth(const QList<StyledRun>& line) const;
 
     QList<QList<StyledRun>> lines_;
+    mutable QFont fontsBase_;
+    mutable QList<QFont> fonts_;  // by bold, italic, underline, strike-through
     double pointSize_ = 12;
     int widestLine_ = 0;
 };

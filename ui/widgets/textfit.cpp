@@ -184,4 +184,9 @@ void showCode(QPlainTextEdit* box, const QString& code) {
     });
 }
 
+bool holdsText(const QPlainTextEdit* box, const QString& text) {
+    // The document counts one paragraph end more than its plain text holds.
+    return box->document()->characterCount() - 1 == text.size() && box->toPlainText() == text;
+}
+
 }  // namespace chromanick

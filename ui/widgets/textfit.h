@@ -36,5 +36,8 @@ inline constexpr int kLongestWordWrappedCode = 10'000;
 // code without blanks took minutes at a million characters (a quarter of a
 // second this way).
 void showCode(QPlainTextEdit* box, const QString& code);
+// Whether `box` holds exactly `text`. A box holding a million characters
+// builds its text only when the lengths are the same.
+bool holdsText(const QPlainTextEdit* box, const QString& text);
 
 }  // namespace chromanick
