@@ -38,6 +38,14 @@ BENCHMARK_CAPTURE(writeSmoothGradient, discord, "discord")
     ->Name("Ecrire_discord")
     ->Arg(1000)
     ->Arg(10000);
+BENCHMARK_CAPTURE(writeSmoothGradient, minecraft, "minecraft")
+    ->Name("Ecrire_minecraft")
+    ->Arg(1000)
+    ->Arg(10000);
+BENCHMARK_CAPTURE(writeSmoothGradient, minimessage, "minimessage")
+    ->Name("Ecrire_minimessage")
+    ->Arg(1000)
+    ->Arg(10000);
 
 }  // namespace
 
