@@ -29,6 +29,11 @@ constexpr BgrColor bgrFromRgb(int red, int green, int blue) {
     return BgrColor(red & 0xFF) | (BgrColor(green & 0xFF) << 8) | (BgrColor(blue & 0xFF) << 16);
 }
 
+// A colour written 0xRRGGBB, red first, as tables of other programs give it.
+constexpr BgrColor bgrFromRgbValue(quint32 rgb) {
+    return bgrFromRgb(int(rgb >> 16), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
+}
+
 // "rrr,ggg,bbb": red, green, blue, three decimal digits each, no blanks.
 QString Code_RVB(BgrColor colour);
 

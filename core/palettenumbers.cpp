@@ -23,7 +23,7 @@ const PaletteColours& PaletteNumberColours() {
         PaletteColours table{};
         for (std::size_t n = 0; n < table.size(); ++n) {
             const quint32 rgb = kPaletteRgb[n];
-            table[n] = bgrFromRgb(int(rgb >> 16), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
+            table[n] = bgrFromRgbValue(rgb);
         }
         return table;
     }();

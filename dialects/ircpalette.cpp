@@ -29,7 +29,7 @@ const IrcColours& ircColours() {
         for (int n = 0; n < 16; ++n) table[n] = PaletteNumberColours()[n];
         for (int n = 16; n < kIrcColourCount; ++n) {
             const quint32 rgb = kExtendedRgb[n - 16];
-            table[n] = bgrFromRgb(int(rgb >> 16), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
+            table[n] = bgrFromRgbValue(rgb);
         }
         return table;
     }();

@@ -51,7 +51,7 @@ std::optional<quint32> hexRun(QStringView line, qsizetype pos, int digits, QChar
 }
 
 BgrColor fromRgb(quint32 rgb) {
-    return bgrFromRgb(int(rgb >> 16), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
+    return bgrFromRgbValue(rgb);
 }
 
 // The code whose marker is at `pos`, or nothing when the marker is text.
