@@ -114,7 +114,7 @@ public:
         // Insere_FicTxt: the text, followed by a line end, after the
         // (line - 1)th line end, when there are that many; the file again
         // ends with an empty line. The text's own line ends split it.
-        const QStringList inserted = linesOf(stored(text));
+        const QStringList inserted = storedLines(text);
         if (line == 1 || (line >= 2 && line - 1 <= lines_.size())) {
             for (qsizetype i = 0; i < inserted.size(); ++i)
                 lines_.insert(line - 1 + i, inserted.at(i));
@@ -140,18 +140,17 @@ public:
     const QString& error() const { return error_; }
 
 private:
-    // As the file would give it back: what its encoding cannot hold (a lone
-    // surrogate) is gone as it would be after a write.
-    static QString stored(const QString& text) {
-        if (QStringView(text).isValidUtf16()) return text;
-        return textfile::decode(textfile::encode(text));
-    }
-
-    // The lines `text` makes once followed by a line end; a text without a
-    // line end (a million-character nickname) is one line, kept as it is.
-    static QStringList linesOf(const QString& text) {
-        if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) return {text};
-        return textfile::splitLines(text + kCrLf);
+    // The lines `text` makes once followed by a line end, as the file would
+    // give them back: what its encoding cannot hold (a lone surrogate) is gone
+    // as it would be after a write. A text without a line end (a
+    // million-character nickname) is one line, kept as it is.
+    static QStringList storedLines(const QString& text) {
+        const textfile::CharacterKinds kinds = textfile::kindsIn(text);
+        const QString stored = kinds.surrogate && !QStringView(text).isValidUtf16()
+                                   ? textfile::decode(textfile::encode(text))
+                                   : text;
+        if (!kinds.lineEnd) return {stored};
+        return textfile::splitLines(stored + kCrLf);
     }
 
     QStringList lines_;
@@ -303,7 +302,7 @@ bool saveProject(const QString& path, const ProjectSnapshot& snapshot, QString* 
         return false;
     }
     const QStringList lines = finalLines(*working, snapshot.settings.DitColourOn);
-    if (replacement.commit(textfile::encode(textfile::joinLines(lines)))) return true;
+    if (replacement.commit(textfile::encodeLines(lines))) return true;
     setError(error, replacement.error());
     return false;
 }

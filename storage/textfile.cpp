@@ -5,6 +5,12 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace chromanick::textfile {
 
 namespace {
@@ -22,21 +28,56 @@ constexpr char16_t kHighControls[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-std::optional<QByteArray> toWindows1252(const QString& text) {
-    // One byte per character, written in place: a project may hold a
-    // nickname of a million characters.
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
-    for (QChar c : text) {
-        const char16_t code = c.unicode();
-        if (code < 0x80) {  // most of any text, checked first
-            *out++ = char(code);
+// A character that is its own byte: ASCII, and U+00A0 to U+00FF.
+constexpr bool isOwnByte(char16_t code) {
+    return code < 0x80 || char16_t(code - 0xA0) < 0x60;
+}
+
+// Writes the byte of each character of `text` at `out`; false at the first
+// character without one. Most characters of any text are their own byte, so
+// they are narrowed eight at a time and only the others are looked up: a
+// project may hold a nickname of a million characters.
+bool writeWindows1252(QStringView text, char* out) {
+    const char16_t* in = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i belowA0 = _mm_set1_epi16(0x7F);
+    const __m128i a0 = _mm_set1_epi16(short(0xA0));
+    const __m128i upToFF = _mm_set1_epi16(0x5F);
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 8 <= size; i += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        const __m128i ascii = _mm_cmpeq_epi16(_mm_subs_epu16(chars, belowA0), zero);
+        const __m128i latin =
+            _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(chars, a0), upToFF), zero);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(chars, chars));
+        // Two mask bits per character; a clear pair is a character to look up.
+        unsigned others = ~unsigned(_mm_movemask_epi8(_mm_or_si128(ascii, latin))) & 0xFFFFu;
+        while (others) {
+            const int lane = std::countr_zero(others) / 2;
+            others &= ~(3u << (2 * lane));
+            const std::optional<uchar> byte = unicodeToWindows1252(QChar(in[i + lane]));
+            if (!byte) return false;
+            out[i + lane] = char(*byte);
+        }
+    }
+#endif
+    for (; i < size; ++i) {
+        if (isOwnByte(in[i])) {
+            out[i] = char(in[i]);
             continue;
         }
-        const std::optional<uchar> byte = unicodeToWindows1252(c);
-        if (!byte) return std::nullopt;
-        *out++ = char(*byte);
+        const std::optional<uchar> byte = unicodeToWindows1252(QChar(in[i]));
+        if (!byte) return false;
+        out[i] = char(*byte);
     }
+    return true;
+}
+
+std::optional<QByteArray> toWindows1252(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (!writeWindows1252(text, bytes.data())) return std::nullopt;
     return bytes;
 }
 
@@ -78,7 +119,7 @@ QChar windows1252ToUnicode(uchar byte) {
 
 std::optional<uchar> unicodeToWindows1252(QChar c) {
     const char16_t code = c.unicode();
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return uchar(code);
+    if (isOwnByte(code)) return uchar(code);
     for (int i = 0; i < 32; ++i)
         if (kHighControls[i] == code) return uchar(0x80 + i);
     return std::nullopt;
@@ -94,6 +135,37 @@ QByteArray encode(const QString& text) {
     if (std::optional<QByteArray> bytes = toWindows1252(text))
         if (!passesForUtf8(*bytes)) return *bytes;
     return kUtf8Bom + text.toUtf8();
+}
+
+QByteArray encodeLines(const QStringList& lines) {
+    // Straight into the file's bytes, without the text of the whole file.
+    qsizetype size = 0;
+    for (const QString& line : lines) size += line.size() + kCrLf.size();
+    QByteArray bytes(size, Qt::Uninitialized);
+    char* out = bytes.data();
+    bool fits = true;
+    for (const QString& line : lines) {
+        fits = writeWindows1252(line, out);
+        if (!fits) break;
+        out += line.size();
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    if (fits && !passesForUtf8(bytes)) return bytes;
+    return kUtf8Bom + joinLines(lines).toUtf8();
+}
+
+CharacterKinds kindsIn(QStringView text) {
+    // No early exit, and flags as wide as a character: the compiler then
+    // checks eight characters at once.
+    const char16_t* chars = text.utf16();
+    char16_t surrogate = 0;
+    char16_t lineEnd = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        surrogate |= char16_t(char16_t(chars[i] - 0xD800) < 0x800);
+        lineEnd |= char16_t((chars[i] == u'\n') | (chars[i] == u'\r'));
+    }
+    return {surrogate != 0, lineEnd != 0};
 }
 
 QString decode(const QByteArray& data) {

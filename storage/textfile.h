@@ -20,6 +20,8 @@ bool fitsWindows1252(const QString& text);
 // Windows-1252 when it fits, else UTF-8 with a BOM. The BOM also marks the
 // rare text whose Windows-1252 bytes would read back as UTF-8.
 QByteArray encode(const QString& text);
+// The bytes of encode(joinLines(lines)).
+QByteArray encodeLines(const QStringList& lines);
 // UTF-8 when the data starts with a UTF-8 BOM or is valid UTF-8 throughout
 // (and not plain ASCII), else Windows-1252. What encode gives reads back as
 // the same text.
@@ -31,6 +33,14 @@ QString decodeUnmarked(const QByteArray& data);
 // and the rest is not UTF-8 (such a file is refused whole, never read with
 // some characters lost).
 std::optional<QString> decodeFile(const QByteArray& data);
+
+// Whether a text holds a surrogate (paired or not) and a line end (CR or
+// LF), in one pass over a text of any length.
+struct CharacterKinds {
+    bool surrogate = false;
+    bool lineEnd = false;
+};
+CharacterKinds kindsIn(QStringView text);
 
 // Each line followed by CR LF.
 QString joinLines(const QStringList& lines);

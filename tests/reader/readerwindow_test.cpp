@@ -201,3 +201,34 @@ TEST_F(ReaderWindowTest, AWideLineScrollsSideways) {
     QTest::qWait(0);
     EXPECT_FALSE(bar->isVisible());
 }
+
+// The runs' widths are remembered from one key to the next, but never across
+// another size or font: the drawing is as wide as its line in each.
+TEST_F(ReaderWindowTest, TheDrawingIsMeasuredAgainForAnotherSizeOrFont) {
+    const QString line = QString(40, QLatin1Char('W'));
+    window.open(QStringLiteral("·$(255,000,000)") + line + QStringLiteral("·#") + line);
+    CodeDrawing* drawing = child<CodeDrawing>("dessin");
+    const auto lineWidth = [&] { return drawing->minimumSizeHint().width(); };
+    const int at12 = lineWidth();
+    QComboBox* sizes = child<QComboBox>("cbotaille");
+    const auto pick = [&](const char* size) {
+        sizes->setCurrentIndex(sizes->findText(QLatin1String(size)));
+        emit sizes->activated(sizes->currentIndex());
+    };
+    pick("24");
+    EXPECT_GT(lineWidth(), at12 * 3 / 2);
+    pick("12");
+    EXPECT_EQ(lineWidth(), at12);
+
+    QFont font = drawing->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    drawing->setFont(font);
+    EXPECT_GE(lineWidth(), at12 + 3 * 80);
+    drawing->setFont(QFont());
+    // Typed at the end: the line is one character wider.
+    const int before = lineWidth();
+    auto* box = child<QPlainTextEdit>("txtcode");
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, QStringLiteral("W"));
+    EXPECT_GT(lineWidth(), before);
+}

@@ -291,6 +291,26 @@ TEST_F(ProjectFileTest, SaveThenReadGivesBackEveryStoredChoice) {
     }
 }
 
+// A lone surrogate has no place in a file: the nickname is saved as the file
+// gives it back, on its one line, and the rest of the project is unchanged.
+TEST_F(ProjectFileTest, ALoneSurrogateInTheNicknameIsSavedAsItReadsBack) {
+    ASSERT_TRUE(saveProject(path(), bobSnapshot()));
+    const qsizetype lines = textfile::readLines(path())->size();
+    for (const QString& nickname :
+         {QStringLiteral("Bob ") + QChar(0xD83D), QChar(0xDE00) + QStringLiteral("€ Bob"),
+          QString(QStringLiteral("Tiwakan é€ ")).repeated(5000) + QChar(0xDC00) +
+              QStringLiteral("x")}) {
+        ProjectSnapshot snapshot = bobSnapshot();
+        snapshot.settings.Nickname = nickname;
+        ASSERT_TRUE(saveProject(path(), snapshot));
+        EXPECT_EQ(textfile::readLines(path())->size(), lines);
+        const std::optional<NickProject> read = readProject(path(), 56, 56);
+        ASSERT_TRUE(read);
+        EXPECT_EQ(read->Nickname, textfile::decode(textfile::encode(nickname)));
+        EXPECT_EQ(read->ForegroundOption, QStringLiteral("optbleu1"));
+    }
+}
+
 TEST_F(ProjectFileTest, ReadKeepsRawValuesAndTicksOnlyOnExactOui) {
     ASSERT_TRUE(textfile::writeLines(path(), projectLines({{2, QStringLiteral("optbleu1")},
                                                            {4, QStringLiteral("optbleu1")},

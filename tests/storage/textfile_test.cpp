@@ -280,3 +280,63 @@ TEST(NativeFileNames, EveryByteSequenceComesBackUnchanged) {
     EXPECT_FALSE(readAll(nativefile::decodeName(folder + "lat\xEF\xBF\xBD.txt")));
     ::unlink(folder + "lat\xE9.txt");  // QTemporaryDir cannot name it
 }
+
+// Long texts are encoded several characters at a time: every character, at
+// every place of such a group and in the tail after the last one, gives the
+// byte the code page has for it, or makes the text UTF-8.
+TEST(TextEncoding, EveryCharacterAtEveryPlaceOfALongText) {
+    const QString filler = QStringLiteral("Tiwakan é°o.O ¨x ");
+    for (int code = 0; code <= 0xFFFF; code += (code < 0x2200 ? 1 : 97)) {
+        const QChar c{char16_t(code)};
+        const std::optional<uchar> byte = textfile::unicodeToWindows1252(c);
+        for (int place : {0, 3, 7, 8, 15, 17, 20}) {
+            QString text = filler + filler;
+            text.truncate(21);
+            text[place] = c;
+            const QByteArray bytes = textfile::encode(text);
+            if (!byte) {
+                EXPECT_EQ(bytes, QByteArray("\xEF\xBB\xBF") + text.toUtf8())
+                    << code << " " << place;
+                continue;
+            }
+            ASSERT_EQ(bytes.size(), text.size()) << code;
+            EXPECT_EQ(uchar(bytes.at(place)), *byte) << code << " " << place;
+            EXPECT_EQ(textfile::decode(bytes), text) << code << " " << place;
+        }
+    }
+}
+
+TEST(TextEncoding, LinesEncodeAsTheTextTheyJoinInto) {
+    const QString million = QString(QStringLiteral("Tiwakan é€¨°o.O, \"x\" ")).repeated(45455);
+    const QList<QStringList> files = {
+        {},
+        {QString()},
+        {QStringLiteral("Gras :"), QStringLiteral("Oui"), million},
+        {QStringLiteral("Ã©t©"), QStringLiteral("passe pour de l'UTF-8")},
+        {QStringLiteral("abc"), QStringLiteral("Жека"), QStringLiteral("x")},
+        {QStringLiteral("lone ") + QChar(0xD800) + QStringLiteral(" surrogate"), million},
+        {QStringLiteral("😀 paired")},
+    };
+    for (const QStringList& lines : files)
+        EXPECT_EQ(textfile::encodeLines(lines), textfile::encode(textfile::joinLines(lines)))
+            << lines.size();
+}
+
+TEST(TextEncoding, KindsOfCharactersInAText) {
+    using textfile::kindsIn;
+    EXPECT_FALSE(kindsIn(u"").surrogate);
+    EXPECT_FALSE(kindsIn(u"").lineEnd);
+    const QString plain = QString(QStringLiteral("Tiwakan é€ ")).repeated(1000);
+    EXPECT_FALSE(kindsIn(plain).surrogate);
+    EXPECT_FALSE(kindsIn(plain).lineEnd);
+    for (const QChar c : {QChar(0xD800), QChar(0xDBFF), QChar(0xDC00), QChar(0xDFFF)}) {
+        EXPECT_TRUE(kindsIn(plain + c).surrogate);
+        EXPECT_TRUE(kindsIn(QString(c) + plain).surrogate);
+        EXPECT_FALSE(kindsIn(plain + c).lineEnd);
+    }
+    for (const QChar c : {QChar(0xD7FF), QChar(0xE000)}) EXPECT_FALSE(kindsIn(plain + c).surrogate);
+    for (const char* end : {"\n", "\r"}) {
+        EXPECT_TRUE(kindsIn(plain + QLatin1String(end) + plain).lineEnd);
+        EXPECT_FALSE(kindsIn(plain + QLatin1String(end)).surrogate);
+    }
+}

@@ -242,10 +242,7 @@ void GradientWindow::refresh() {
         // nickname handed over by the main editor is shown whole.
         if (text1_->text() != settings.nickname) text1_->setText(settings.nickname);
     }
-    label1_->setText(model_.countText());
-    // Two lines of the count; a font taller than the design's grows the box
-    // rather than cut the second line.
-    label1_->resize(label1_->width(), std::max(px(375), label1_->heightForWidth(label1_->width())));
+    showCount(model_.countText());
     for (auto [box, on] : {std::pair{bold_, settings.bold},
                            {underline_, settings.underline},
                            {italic_, settings.italic},
@@ -266,6 +263,32 @@ void GradientWindow::refresh() {
     refreshCodeLength();
 }
 
+void GradientWindow::showCount(const QString& count) {
+    if (label1_->text() == count) return;
+    label1_->setText(count);
+    fitCount();
+}
+
+// Two lines of the count; a font taller than the design's grows the box
+// rather than cut the second line. Each count's height is measured once per
+// font (the count changes at every key).
+void GradientWindow::fitCount() {
+    const QString count = label1_->text();
+    auto height = countHeights_.constFind(count);
+    if (height == countHeights_.cend())
+        height = countHeights_.insert(count,
+                                      std::max(px(375), label1_->heightForWidth(label1_->width())));
+    label1_->resize(label1_->width(), *height);
+}
+
+void GradientWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        countHeights_.clear();
+        if (label1_) fitCount();
+    }
+}
+
 // The box shows the chosen background colour, or its frame's face.
 void GradientWindow::refreshBackgroundBox() {
     const std::optional<BgrColor> chosen = model_.previewBackground();
@@ -283,7 +306,7 @@ void GradientWindow::refreshSmooth() {
         const QSignalBlocker block(smooth_);
         smooth_->setChecked(on);
     }
-    {
+    if (smoothStep_->value() != model_.smoothStep()) {
         const QSignalBlocker block(smoothStep_);
         smoothStep_->setValue(model_.smoothStep());
     }

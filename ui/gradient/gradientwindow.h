@@ -2,7 +2,9 @@
 
 #include "ui/widgets/windowkit.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QString>
 
 class QCheckBox;
 class QGroupBox;
@@ -43,6 +45,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -53,6 +56,8 @@ private:
     void buildSmooth(QGroupBox* frame);
     void connectModel();
     void refresh();
+    void showCount(const QString& count);
+    void fitCount();
     void refreshBackgroundBox();
     void refreshSmooth();
     void refreshCodeLength();
@@ -63,6 +68,7 @@ private:
     QWidget* client_ = nullptr;  // the controls' area, scrolled on a small screen
     QLineEdit* text1_ = nullptr;
     QLabel* label1_ = nullptr;
+    QHash<QString, int> countHeights_;  // Label1's height for each count shown
     QCheckBox* bold_ = nullptr;
     QCheckBox* underline_ = nullptr;
     QCheckBox* italic_ = nullptr;

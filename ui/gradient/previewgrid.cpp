@@ -152,6 +152,7 @@ void GradientPreviewGrid::buildRows(QGroupBox* frame) {
             row_labels[slot] = label;
         }
         labels_.append(row_labels);
+        looks_.append(std::array<LabelLook, 5>{});
     }
 }
 
@@ -175,15 +176,22 @@ void GradientPreviewGrid::show(const GradientEditorModel& model) {
         return;
     }
     setSmoothShown(false);
+    const QPalette& framePalette = frame->palette();
     for (int row = 0; row < kGradientRowCount; ++row) {
         for (int slot = 0; slot < 5; ++slot) {
             QLabel* label = labels_[row][slot];
-            QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText,
-                             toQColor(model.previewColour(row, slot), frame->palette()));
-            palette.setColor(QPalette::Window, background);
-            if (palette != label->palette()) label->setPalette(palette);
-            label->setAutoFillBackground(chosen.has_value());
+            const LabelLook look{toQColor(model.previewColour(row, slot), framePalette), background,
+                                 chosen.has_value()};
+            // A keystroke leaves the colours as they are: only a change of
+            // them sets a label's palette.
+            if (looks_[row][slot] != look) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, look.text);
+                palette.setColor(QPalette::Window, look.background);
+                label->setPalette(palette);
+                label->setAutoFillBackground(look.filled);
+                looks_[row][slot] = look;
+            }
             if (label->font() != font) label->setFont(font);
             label->setText(split.segments[slot]);
         }

@@ -3,6 +3,7 @@
 #include "core/bgrcolor.h"
 #include "gradient/gradient.h"
 
+#include <QColor>
 #include <QFont>
 #include <QList>
 #include <QObject>
@@ -57,6 +58,14 @@ private:
     QButtonGroup* group_;
     QList<QRadioButton*> options_;
     QList<std::array<QLabel*, 5>> labels_;
+    // The colours each label was last given (none at first).
+    struct LabelLook {
+        QColor text;
+        QColor background;
+        bool filled = false;
+        bool operator==(const LabelLook&) const = default;
+    };
+    QList<std::array<LabelLook, 5>> looks_;
     // The labels' sizes for the segments and font they were last measured
     // for: the window shows the same rows again when the code is generated.
     struct Measured {

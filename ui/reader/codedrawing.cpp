@@ -39,11 +39,53 @@ CodeDrawing::CodeDrawing(QWidget* parent) : QWidget(parent) {
 void CodeDrawing::setLines(const QList<QList<StyledRun>>& lines, double pointSize) {
     lines_ = lines;
     pointSize_ = pointSize;
-    widestLine_ = 0;
-    for (const QList<StyledRun>& line : lines_)
-        widestLine_ = std::max(widestLine_, lineWidth(line));
+    measure();
     updateGeometry();
     update();
+}
+
+// Each run's drawn text and width, measured once when the lines are set:
+// painting draws them without measuring them again.
+void CodeDrawing::measure() {
+    measured_.clear();
+    widestLine_ = 0;
+    if (widths_.size() > kKnownWidths) widths_.clear();
+    for (const QList<StyledRun>& line : lines_) {
+        QList<MeasuredRun> runs;
+        int x = 0;
+        for (const StyledRun& run : line) {
+            if (x >= kWidestLine) break;
+            MeasuredRun measured{reachable(run.text, kWidestLine - x), 0};
+            const Style& style = run.style;
+            measured.advance = runWidth(style, measured.text);
+            x += measured.advance;
+            runs.append(measured);
+        }
+        widestLine_ = std::max(widestLine_, std::min(x, kWidestLine));
+        measured_.append(runs);
+    }
+}
+
+// A short text's width is looked up (a key changes a run or two of a line:
+// the others' widths are known from the lines before); a long one is
+// measured each time, so that the widths kept stay small.
+int CodeDrawing::runWidth(const Style& style, const QString& text) const {
+    const QFont& font = runFont(style);  // forgets the widths with the font
+    if (text.size() > kKnownLength) return QFontMetrics(font).horizontalAdvance(text);
+    const KnownWidth key{styleIndex(style.bold, style.italic, style.underline, style.strikethrough),
+                         text};
+    auto known = widths_.constFind(key);
+    if (known == widths_.cend())
+        known = widths_.insert(key, QFontMetrics(font).horizontalAdvance(text));
+    return *known;
+}
+
+void CodeDrawing::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        measure();
+        updateGeometry();
+    }
 }
 
 QFont CodeDrawing::baseFont() const {
@@ -57,6 +99,7 @@ const QFont& CodeDrawing::runFont(const Style& style) const {
     if (fonts_.isEmpty() || fontsBase_ != base) {
         fontsBase_ = base;
         fonts_.clear();
+        widths_.clear();
         for (int i = 0; i < 16; ++i) {
             QFont font = base;
             font.setBold(i & 1);
@@ -67,18 +110,6 @@ const QFont& CodeDrawing::runFont(const Style& style) const {
         }
     }
     return fonts_.at(styleIndex(style.bold, style.italic, style.underline, style.strikethrough));
-}
-
-// The line's width up to kWidestLine: only the characters that can reach it
-// are measured.
-int CodeDrawing::lineWidth(const QList<StyledRun>& line) const {
-    int x = 0;
-    for (const StyledRun& run : line) {
-        if (x >= kWidestLine) break;
-        x += QFontMetrics(runFont(run.style))
-                 .horizontalAdvance(reachable(run.text, kWidestLine - x));
-    }
-    return std::min(x, kWidestLine);
 }
 
 QSize CodeDrawing::sizeHint() const {
@@ -100,27 +131,29 @@ void CodeDrawing::paintEvent(QPaintEvent* event) {
     const int lineHeight = baseMetrics.lineSpacing();
     const int right = std::min(exposed.right() + 1, width() - kMargin);
     int top = kMargin;
-    for (const QList<StyledRun>& line : lines_) {
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
         if (top >= std::min(height(), exposed.bottom() + 1)) break;
         if (top + lineHeight <= exposed.top()) {
             top += lineHeight;
             continue;
         }
+        const QList<StyledRun>& line = lines_.at(i);
+        const QList<MeasuredRun>& runs = measured_.at(i);
         int x = kMargin;
-        for (const StyledRun& run : line) {
-            if (x >= right) break;
-            const QFont& font = runFont(run.style);
-            const QFontMetrics metrics(font);
-            const QString text = reachable(run.text, right - x);
-            const int advance = metrics.horizontalAdvance(text);
-            if (x + advance >= exposed.left()) {
-                const QRect box(x, top, advance, lineHeight);
+        for (qsizetype r = 0; r < runs.size() && x < right; ++r) {
+            const StyledRun& run = line.at(r);
+            const MeasuredRun& measured = runs.at(r);
+            if (x + measured.advance >= exposed.left()) {
+                const QRect box(x, top, measured.advance, lineHeight);
                 if (run.style.background) painter.fillRect(box, qtColour(*run.style.background));
-                painter.setFont(font);
+                painter.setFont(runFont(run.style));
                 painter.setPen(qtColour(run.style.foreground.value_or(0)));
-                painter.drawText(x, top + baseMetrics.ascent(), text);
+                // Of a long run, only what can reach the painted part.
+                const bool cut = measured.text.size() > qsizetype(right - x) + 1;
+                painter.drawText(x, top + baseMetrics.ascent(),
+                                 cut ? reachable(measured.text, right - x) : measured.text);
             }
-            x += advance;
+            x += measured.advance;
         }
         top += lineHeight;
     }

@@ -2,6 +2,7 @@
 
 #include "core/styledtext.h"
 
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -29,15 +30,31 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QFont baseFont() const;
     // The base font with a run's style, made once per style and base font:
     // a font made anew is looked up again in the font database.
     const QFont& runFont(const Style& style) const;
-    int lineWidth(const QList<StyledRun>& line) const;
+    void measure();
+    int runWidth(const Style& style, const QString& text) const;
+
+    // A run as it is drawn: the part of its text that can reach kWidestLine,
+    // and that part's width.
+    struct MeasuredRun {
+        QString text;
+        int advance = 0;
+    };
+    // The widths of the short texts measured for the last lines, by style
+    // and text; forgotten with the font, or when they grow past kKnownWidths.
+    using KnownWidth = QPair<int, QString>;
+    static constexpr qsizetype kKnownWidths = 4096;
+    static constexpr qsizetype kKnownLength = 256;
+    mutable QHash<KnownWidth, int> widths_;
 
     QList<QList<StyledRun>> lines_;
+    QList<QList<MeasuredRun>> measured_;  // by line, up to kWidestLine
     mutable QFont fontsBase_;
     mutable QList<QFont> fonts_;  // by bold, italic, underline, strike-through
     double pointSize_ = 12;

@@ -3,6 +3,7 @@
 #include "codedrawing.h"
 #include "readermodel.h"
 #include "ui/widgets/placement.h"
+#include "ui/widgets/steadylabel.h"
 #include "ui/widgets/textfit.h"
 #include "ui/widgets/windowkit.h"
 
@@ -60,7 +61,8 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     scroller->setWidgetResizable(true);
     scroller->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(scroller, 1);
-    lengths_ = named(plainLabel(QString(), this), QStringLiteral("lbllongueurs"));
+    lengths_ =
+        new SteadyLabel(QStringLiteral("lbllongueurs"), QStringLiteral("cadrelongueurs"), this);
     layout->addWidget(lengths_);
     auto* note =
         named(plainLabel(CodeReaderModel::kPaletteNote, this), QStringLiteral("lblpalette"));
@@ -68,7 +70,8 @@ CodeReaderWindow::CodeReaderWindow(CodeReaderModel& model, QWidget* parent)
     layout->addWidget(note);
     layout->addLayout(buildButtons());
     // Under the copy: the result's length in the chosen format, and what it loses.
-    formatLength_ = named(plainLabel(QString(), this), QStringLiteral("lbllongueurformat"));
+    formatLength_ = new SteadyLabel(QStringLiteral("lbllongueurformat"),
+                                    QStringLiteral("cadrelongueurformat"), this);
     layout->addWidget(formatLength_);
     notShown_ = named(plainLabel(QString(), this), QStringLiteral("lblnonmontre"));
     notShown_->setWordWrap(true);
@@ -135,10 +138,11 @@ void CodeReaderWindow::refresh() {
         const QSignalBlocker blocker(codeBox_);
         replaceText(codeBox_, model_.code());
     }
-    const int readingIndex = readingBox_->findText(model_.reading().label);
-    if (readingBox_->currentIndex() != readingIndex) readingBox_->setCurrentIndex(readingIndex);
-    const int sizeIndex = sizeBox_->findText(model_.size());
-    if (sizeBox_->currentIndex() != sizeIndex) sizeBox_->setCurrentIndex(sizeIndex);
+    // A key leaves both lists as they are: they are searched only for a change.
+    if (readingBox_->currentText() != model_.reading().label)
+        readingBox_->setCurrentIndex(readingBox_->findText(model_.reading().label));
+    if (sizeBox_->currentText() != model_.size())
+        sizeBox_->setCurrentIndex(sizeBox_->findText(model_.size()));
     drawing_->setLines(model_.lines(), model_.pointSize());
     lengths_->setText(model_.lengthsText());
     if (copyFormatBox_->currentIndex() != model_.copyFormatIndex())

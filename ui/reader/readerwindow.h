@@ -11,6 +11,7 @@ namespace chromanick {
 
 class CodeDrawing;
 class CodeReaderModel;
+class SteadyLabel;
 
 // "Lecteur de code": a view over CodeReaderModel. The code box, the
 // "Lire comme :" and size lists and the buttons forward to the model; the drawing and the lengths
@@ -36,9 +37,9 @@ private:
     QComboBox* readingBox_ = nullptr;
     QComboBox* sizeBox_ = nullptr;
     CodeDrawing* drawing_ = nullptr;
-    QLabel* lengths_ = nullptr;
+    SteadyLabel* lengths_ = nullptr;
     QComboBox* copyFormatBox_ = nullptr;
-    QLabel* formatLength_ = nullptr;
+    SteadyLabel* formatLength_ = nullptr;
     QLabel* notShown_ = nullptr;
     bool placed_ = false;
 };
